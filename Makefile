@@ -1,0 +1,22 @@
+# The everyday commands. Each one installs what is missing first.
+.PHONY: test test-asan windows deps clean
+
+deps:
+	@scripts/deps.sh
+
+test: deps
+	cmake --preset sim >/dev/null
+	cmake --build --preset sim
+	ctest --preset sim
+
+test-asan: deps
+	cmake --preset sim-asan >/dev/null
+	cmake --build --preset sim-asan
+	ctest --preset sim-asan
+
+windows: deps
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows
+
+clean:
+	rm -rf build

@@ -1,0 +1,3 @@
+#include "DeviceException.h"
+
+IMPLEMENT_DYNAMIC(CDeviceException, CException)

@@ -1,0 +1,3 @@
+#include "Exception.h"
+
+IMPLEMENT_DYNAMIC(CException, CObject)

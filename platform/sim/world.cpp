@@ -1,0 +1,121 @@
+#include "world.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <strings.h>
+
+namespace sim {
+
+namespace {
+
+World* g_current = nullptr;
+
+std::string InterfacePathFor(std::size_t instance) {
+    char path[96];
+    std::snprintf(path, sizeof path,
+                  "\\\\?\\root#converter#%04zu#{4dbc3784-22f0-4e58-885c-cbf687503e4b}",
+                  instance);
+    return path;
+}
+
+} // namespace
+
+ChipConfig MainModelConfig() {
+    ChipConfig config;
+    chip_default_config(&config);
+    return config;
+}
+
+World::World() {
+    if (g_current != nullptr) {
+        std::fputs("sim::World: only one simulated machine may exist at a time\n", stderr);
+        std::abort();
+    }
+    g_current = this;
+}
+
+World::~World() {
+    for (void* memory : m_localAllocations) {
+        std::free(memory);
+    }
+    g_current = nullptr;
+}
+
+World& World::Current() {
+    if (g_current == nullptr) {
+        std::fputs("sim::World: a Win32 call was made with no simulated machine\n", stderr);
+        std::abort();
+    }
+    return *g_current;
+}
+
+void World::Advance(DWORD milliseconds) { m_now += milliseconds; }
+
+Converter& World::Plug(const ChipConfig& config) {
+    m_converters.push_back(
+        std::make_unique<Converter>(InterfacePathFor(m_converters.size()), config, m_now));
+    return *m_converters.back();
+}
+
+void World::Plug(Converter& converter) { converter.Attach(m_now); }
+
+void World::Unplug(Converter& converter) { converter.Detach(); }
+
+void World::LosePower() {
+    for (Converter* converter : AttachedConverters()) {
+        converter->LosePower(m_now);
+    }
+}
+
+std::vector<Converter*> World::AttachedConverters() const {
+    std::vector<Converter*> attached;
+    for (const auto& converter : m_converters) {
+        if (converter->IsAttached()) {
+            attached.push_back(converter.get());
+        }
+    }
+    return attached;
+}
+
+HANDLE World::NewHandle() {
+    m_nextHandle += 4;
+    return reinterpret_cast<HANDLE>(m_nextHandle);
+}
+
+DWORD World::DetailError(DWORD memberIndex) const {
+    const auto found = m_detailErrors.find(memberIndex);
+    return found == m_detailErrors.end() ? 0 : found->second;
+}
+
+const DWORD* World::DetailSizeOverride(DWORD memberIndex) const {
+    const auto found = m_detailSizes.find(memberIndex);
+    return found == m_detailSizes.end() ? nullptr : &found->second;
+}
+
+Converter* World::FindAttachedConverter(const std::string& path) const {
+    for (Converter* converter : AttachedConverters()) {
+        // Device paths, like all Windows object names here, ignore case.
+        if (strcasecmp(converter->InterfacePath().c_str(), path.c_str()) == 0) {
+            return converter;
+        }
+    }
+    return nullptr;
+}
+
+void* World::AllocateLocal(std::size_t size) {
+    void* memory = std::calloc(1, size == 0 ? 1 : size);
+    if (memory != nullptr) {
+        m_localAllocations.insert(memory);
+    }
+    return memory;
+}
+
+bool World::FreeLocal(void* memory) {
+    if (m_localAllocations.erase(memory) == 0) {
+        return false;
+    }
+    std::free(memory);
+    return true;
+}
+
+} // namespace sim

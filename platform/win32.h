@@ -1,0 +1,20 @@
+// The program's one door to the operating system. On Windows this is the SDK; elsewhere it
+// is the simulated Windows in platform/sim, which declares the same names with the same
+// meaning.
+#pragma once
+
+#ifdef _WIN32
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#include <winioctl.h>
+#include <setupapi.h>
+#else
+#include "sim/win32_api.h"
+#endif
+
+#include "converter_interface.h"
