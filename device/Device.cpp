@@ -18,7 +18,9 @@ DWORD TransferError() {
     return error != ERROR_SUCCESS ? error : static_cast<DWORD>(ERROR_GEN_FAILURE);
 }
 
-[[noreturn]] void ThrowDeviceError(DWORD code) { throw CDeviceException(code); }
+[[noreturn]] void ThrowDeviceError(DWORD code) {
+    throw CDeviceException(code);
+}
 
 DWORD MapOpenError(DWORD pendingError) {
     switch (pendingError) {
@@ -117,13 +119,16 @@ void CDevice::ReadDeviceDescriptor() {
 
 bool CDevice::VendorRequest(BYTE requestType, BYTE request, WORD value, WORD index, void* data,
                             WORD length, bool countMustMatch) {
-    const BYTE block[VENDOR_REQUEST_SIZE] = {
-        requestType,         request, static_cast<BYTE>(value & 0xFF), static_cast<BYTE>(value >> 8),
-        static_cast<BYTE>(index & 0xFF), static_cast<BYTE>(index >> 8)};
+    const BYTE block[VENDOR_REQUEST_SIZE] = {requestType,
+                                             request,
+                                             static_cast<BYTE>(value & 0xFF),
+                                             static_cast<BYTE>(value >> 8),
+                                             static_cast<BYTE>(index & 0xFF),
+                                             static_cast<BYTE>(index >> 8)};
     DWORD returned = 0;
-    const BOOL ok = DeviceIoControl(m_hDevice, IOCTL_CONVERTER_VENDOR_REQUEST,
-                                    const_cast<BYTE*>(block), sizeof block, data, length,
-                                    &returned, nullptr);
+    const BOOL ok =
+        DeviceIoControl(m_hDevice, IOCTL_CONVERTER_VENDOR_REQUEST, const_cast<BYTE*>(block),
+                        sizeof block, data, length, &returned, nullptr);
     return ok && (!countMustMatch || returned == length);
 }
 
@@ -143,8 +148,7 @@ WORD CDevice::BusWrite(BYTE address, const void* data, WORD length) {
 
 WORD CDevice::BusRead(BYTE address, BYTE subAddress, void* buffer, WORD length) {
     if (!VendorRequest(VENDOR_REQUEST_TYPE_READ, REQ_BUS_READ, address,
-                       static_cast<WORD>(BUS_READ_INDEX_BASE + subAddress), buffer, length,
-                       true)) {
+                       static_cast<WORD>(BUS_READ_INDEX_BASE + subAddress), buffer, length, true)) {
         ThrowAfterRecovery();
     }
     return length;

@@ -32,8 +32,8 @@ std::string OwnCodeMessage(DWORD code) {
 std::string SystemCodeMessage(DWORD code) {
     LPSTR text = nullptr;
     if (FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code,
-                       MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text),
-                       0, nullptr) == 0) {
+                       MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<LPSTR>(&text), 0,
+                       nullptr) == 0) {
         return FormatWithCode(IDS_SYSTEM_ERROR, code);
     }
     std::string message(text);

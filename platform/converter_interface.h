@@ -41,9 +41,11 @@
 
 /* The converter's device interface class, {4DBC3784-22F0-4E58-885C-CBF687503E4B}, as an
  * initialiser for a GUID. */
-#define CONVERTER_INTERFACE_CLASS_INIT                                                         \
-    {                                                                                          \
-        0x4DBC3784, 0x22F0, 0x4E58, { 0x88, 0x5C, 0xCB, 0xF6, 0x87, 0x50, 0x3E, 0x4B }        \
+#define CONVERTER_INTERFACE_CLASS_INIT                                                             \
+    {                                                                                              \
+        0x4DBC3784, 0x22F0, 0x4E58, {                                                              \
+            0x88, 0x5C, 0xCB, 0xF6, 0x87, 0x50, 0x3E, 0x4B                                         \
+        }                                                                                          \
     }
 
 #endif

@@ -10,9 +10,11 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+// windows.h first: the others build on its types.
 #include <windows.h>
-#include <winioctl.h>
+
 #include <setupapi.h>
+#include <winioctl.h>
 #else
 #include "sim/win32_api.h"
 #endif

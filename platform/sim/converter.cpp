@@ -62,9 +62,13 @@ void Converter::Attach(DWORD now) {
     chip_power_up(&m_chip, now);
 }
 
-void Converter::Detach() { m_attached = false; }
+void Converter::Detach() {
+    m_attached = false;
+}
 
-void Converter::LosePower(DWORD now) { chip_power_up(&m_chip, now); }
+void Converter::LosePower(DWORD now) {
+    chip_power_up(&m_chip, now);
+}
 
 DWORD Converter::Open(DWORD flags, DWORD shareMode) {
     m_lastOpenFlags = flags;
@@ -83,7 +87,9 @@ DWORD Converter::Open(DWORD flags, DWORD shareMode) {
     return 0;
 }
 
-void Converter::CloseOne() { m_openHandles = std::max(0, m_openHandles - 1); }
+void Converter::CloseOne() {
+    m_openHandles = std::max(0, m_openHandles - 1);
+}
 
 std::optional<Fault> Converter::TakeFault(const BYTE* block) {
     ++m_transfersSeen;

@@ -45,9 +45,9 @@ BOOL DeviceIoControl(HANDLE device, DWORD code, LPVOID inBuffer, DWORD inSize, L
         return FALSE;
     }
     DWORD count = 0;
-    const DWORD error = file.converter->Control(code, static_cast<const BYTE*>(inBuffer), inSize,
-                                                static_cast<BYTE*>(outBuffer), outSize, &count,
-                                                world.Now());
+    const DWORD error =
+        file.converter->Control(code, static_cast<const BYTE*>(inBuffer), inSize,
+                                static_cast<BYTE*>(outBuffer), outSize, &count, world.Now());
     if (returned != nullptr) {
         *returned = count;
     }

@@ -4,13 +4,21 @@
 
 using sim::World;
 
-void Sleep(DWORD milliseconds) { World::Current().Advance(milliseconds); }
+void Sleep(DWORD milliseconds) {
+    World::Current().Advance(milliseconds);
+}
 
-DWORD GetTickCount() { return World::Current().Now(); }
+DWORD GetTickCount() {
+    return World::Current().Now();
+}
 
-DWORD GetLastError() { return World::Current().lastError; }
+DWORD GetLastError() {
+    return World::Current().lastError;
+}
 
-void SetLastError(DWORD error) { World::Current().lastError = error; }
+void SetLastError(DWORD error) {
+    World::Current().lastError = error;
+}
 
 HLOCAL LocalFree(HLOCAL memory) {
     if (memory == nullptr || World::Current().FreeLocal(memory)) {

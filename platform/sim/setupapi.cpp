@@ -68,9 +68,8 @@ BOOL SetupDiEnumDeviceInterfaces(HDEVINFO set, PSP_DEVINFO_DATA, const GUID* int
 }
 
 BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA interfaceData,
-                                      PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail,
-                                      DWORD detailSize, PDWORD requiredSize,
-                                      PSP_DEVINFO_DATA deviceInfo) {
+                                      PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail, DWORD detailSize,
+                                      PDWORD requiredSize, PSP_DEVINFO_DATA deviceInfo) {
     World& world = World::Current();
     World::DeviceInfoSet* found = FindSet(set);
     if (found == nullptr) {
@@ -82,8 +81,8 @@ BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA in
     }
     const DWORD member = static_cast<DWORD>(interfaceData->Reserved - 1);
     const std::string& path = found->paths[member];
-    const DWORD needed =
-        static_cast<DWORD>(offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + path.size() + 1);
+    const DWORD needed = static_cast<DWORD>(
+        offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + path.size() + 1);
     if (requiredSize != nullptr) {
         const DWORD* reported = world.DetailSizeOverride(member);
         *requiredSize = reported != nullptr ? *reported : needed;

@@ -80,8 +80,8 @@ DWORD FormatMessageA(DWORD flags, LPCVOID, DWORD messageId, DWORD languageId, LP
     char* target = buffer;
     if (flags & FORMAT_MESSAGE_ALLOCATE_BUFFER) {
         // The buffer argument is really the address of the caller's pointer.
-        target = static_cast<char*>(sim::World::Current().AllocateLocal(
-            std::max<std::size_t>(size, length + 1)));
+        target = static_cast<char*>(
+            sim::World::Current().AllocateLocal(std::max<std::size_t>(size, length + 1)));
         if (target == nullptr) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             return 0;

@@ -13,8 +13,7 @@ World* g_current = nullptr;
 std::string InterfacePathFor(std::size_t instance) {
     char path[96];
     std::snprintf(path, sizeof path,
-                  "\\\\?\\root#converter#%04zu#{4dbc3784-22f0-4e58-885c-cbf687503e4b}",
-                  instance);
+                  "\\\\?\\root#converter#%04zu#{4dbc3784-22f0-4e58-885c-cbf687503e4b}", instance);
     return path;
 }
 
@@ -49,7 +48,14 @@ World& World::Current() {
     return *g_current;
 }
 
-void World::Advance(DWORD milliseconds) { m_now += milliseconds; }
+void World::Advance(DWORD milliseconds) {
+    m_now += milliseconds;
+}
+
+void World::SetScreenSize(int width, int height) {
+    m_screenWidth = width;
+    m_screenHeight = height;
+}
 
 Converter& World::Plug(const ChipConfig& config) {
     m_converters.push_back(
@@ -57,9 +63,13 @@ Converter& World::Plug(const ChipConfig& config) {
     return *m_converters.back();
 }
 
-void World::Plug(Converter& converter) { converter.Attach(m_now); }
+void World::Plug(Converter& converter) {
+    converter.Attach(m_now);
+}
 
-void World::Unplug(Converter& converter) { converter.Detach(); }
+void World::Unplug(Converter& converter) {
+    converter.Detach();
+}
 
 void World::LosePower() {
     for (Converter* converter : AttachedConverters()) {

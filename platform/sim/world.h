@@ -3,6 +3,7 @@
 #pragma once
 
 #include "converter.h"
+#include "registry.h"
 #include "win32_types.h"
 
 #include <map>
@@ -14,6 +15,13 @@
 namespace sim {
 
 enum class Language { English, Japanese };
+
+struct MessageBoxShown {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
 
 ChipConfig MainModelConfig();
 
@@ -34,6 +42,15 @@ class World {
     Language GetLanguage() const { return m_language; }
     void SetLanguage(Language language) { m_language = language; }
 
+    // The user's locale (GetUserDefaultLCID), independent of the UI language.
+    LCID UserLocale() const { return m_userLocale; }
+    void SetUserLocale(LCID locale) { m_userLocale = locale; }
+
+    // The primary screen.
+    int ScreenWidth() const { return m_screenWidth; }
+    int ScreenHeight() const { return m_screenHeight; }
+    void SetScreenSize(int width, int height);
+
     // Converters on the bus.
     Converter& Plug(const ChipConfig& config = MainModelConfig());
     void Plug(Converter& converter);
@@ -48,6 +65,10 @@ class World {
 
     std::size_t LiveLocalAllocations() const { return m_localAllocations.size(); }
 
+    // HKEY_CURRENT_USER, and every message box shown, in order.
+    Registry registry;
+    std::vector<MessageBoxShown> messageBoxes;
+
     // The state behind the simulated API.
     DWORD lastError = 0;
     struct DeviceInfoSet {
@@ -60,6 +81,7 @@ class World {
     HANDLE NewHandle();
     std::map<HANDLE, DeviceInfoSet> deviceInfoSets;
     std::map<HANDLE, FileHandle> files;
+    std::map<HKEY, std::string> registryKeys;
     DWORD ClassDevsError() const { return m_classDevsError; }
     DWORD DetailError(DWORD memberIndex) const;
     const DWORD* DetailSizeOverride(DWORD memberIndex) const;
@@ -70,6 +92,9 @@ class World {
   private:
     DWORD m_now = 0;
     Language m_language = Language::English;
+    LCID m_userLocale = 0x0409;
+    int m_screenWidth = 1024;
+    int m_screenHeight = 768;
     std::vector<std::unique_ptr<Converter>> m_converters;
     DWORD m_classDevsError = 0;
     std::map<DWORD, DWORD> m_detailErrors;

@@ -14,7 +14,9 @@ struct MessageCase {
     const char* japanese;
 };
 
-std::ostream& operator<<(std::ostream& out, const MessageCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const MessageCase& c) {
+    return out << c.name;
+}
 
 const MessageCase kMessages[] = {
     {"NoDevice", DEVICE_ERROR_NO_DEVICE, "No devices are connected or working properly.",

@@ -13,13 +13,17 @@ namespace {
 struct OpenCase {
     const char* name;
     std::function<void(sim::World&)> arrange;
-    std::optional<DWORD> thrown;     // the code Open throws, or success
+    std::optional<DWORD> thrown;       // the code Open throws, or success
     std::optional<std::size_t> opened; // which converter the handle is for
 };
 
-std::ostream& operator<<(std::ostream& out, const OpenCase& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const OpenCase& c) {
+    return out << c.name;
+}
 
-sim::Converter& Nth(sim::World& world, std::size_t n) { return *world.AttachedConverters().at(n); }
+sim::Converter& Nth(sim::World& world, std::size_t n) {
+    return *world.AttachedConverters().at(n);
+}
 
 const OpenCase kOpenCases[] = {
     {"NoConverter", [](sim::World&) {}, DEVICE_ERROR_NO_DEVICE, std::nullopt},
@@ -69,8 +73,8 @@ const OpenCase kOpenCases[] = {
          w.FailDetailQuery(0, ERROR_FILE_NOT_FOUND);
      },
      DEVICE_ERROR_NO_DEVICE, std::nullopt},
-    {"ClassListThatCannotBeBuilt", [](sim::World& w) { w.FailClassDevs(0xE000020B); },
-     0xE000020B, std::nullopt},
+    {"ClassListThatCannotBeBuilt", [](sim::World& w) { w.FailClassDevs(0xE000020B); }, 0xE000020B,
+     std::nullopt},
     {"SizeQueryReportingNothingUsable",
      [](sim::World& w) {
          w.Plug();

@@ -71,7 +71,8 @@ TEST_F(DeviceTransferTest, IndirectReadTimesOutAfter600PollsWithoutReadingData) 
     converter->Chip().config.indirect_busy_polls = CHIP_POLLS_NEVER;
     const DWORD before = world.Now();
     WORD value = 0x5555;
-    EXPECT_EQ(static_cast<DWORD>(ERROR_TIMEOUT), ThrownCode([&] { device.ReadIndirect(18, &value); }));
+    EXPECT_EQ(static_cast<DWORD>(ERROR_TIMEOUT),
+              ThrownCode([&] { device.ReadIndirect(18, &value); }));
     EXPECT_EQ(0x5555, value);
     EXPECT_EQ(before + 600 * 5, world.Now());
     const std::vector<std::string> wire = Wire(*converter);
@@ -102,9 +103,8 @@ TEST_F(DeviceTransferTest, FailedWriteThrowsItsOwnErrorAfterRecovery) {
     converter->FailNthTransfer(1, sim::Fault::Error(ERROR_DEVICE_NOT_CONNECTED));
     EXPECT_EQ(static_cast<DWORD>(ERROR_DEVICE_NOT_CONNECTED),
               ThrownCode([&] { device.WriteRegister(0x26, 1); }));
-    EXPECT_THAT(Wire(*converter),
-                ElementsAre("40 10 94 00 00 00 | 26 01 00 ! error 1167", "C0 15 00 00 00 00 | 01",
-                            "40 14 00 00 00 00 | -"));
+    EXPECT_THAT(Wire(*converter), ElementsAre("40 10 94 00 00 00 | 26 01 00 ! error 1167",
+                                              "C0 15 00 00 00 00 | 01", "40 14 00 00 00 00 | -"));
 }
 
 TEST_F(DeviceTransferTest, FailingRecoveryLeavesWithItsOwnCode) {
@@ -118,7 +118,8 @@ TEST_F(DeviceTransferTest, FailingRecoveryLeavesWithItsOwnCode) {
 TEST_F(DeviceTransferTest, AuxWriteAndItsFailureWithoutRecovery) {
     EXPECT_EQ(3, device.WriteAux(0x0C, 0x38, 0x38, 0x30));
     EXPECT_EQ(0x30, converter->Chip().aux[0x0C][2]);
-    converter->FailMatching(sim::RequestMatch::Any(REQ_AUX_WRITE), sim::Fault::Error(ERROR_GEN_FAILURE));
+    converter->FailMatching(sim::RequestMatch::Any(REQ_AUX_WRITE),
+                            sim::Fault::Error(ERROR_GEN_FAILURE));
     EXPECT_EQ(static_cast<DWORD>(ERROR_GEN_FAILURE),
               ThrownCode([&] { device.WriteAux(0x0C, 0x38, 0x38, 0x10); }));
     EXPECT_THAT(Wire(*converter), ElementsAre("40 60 0C 00 00 00 | 38 38 30",
@@ -160,14 +161,12 @@ TEST_P(DescriptorTest, ProductIdDecidesTheModel) {
     EXPECT_EQ(GetParam().altModel, device.m_bAltModel);
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, DescriptorTest,
-                         ::testing::Values(DescriptorCase{0xA002, 18, FALSE},
-                                           DescriptorCase{0xA003, 18, TRUE},
-                                           DescriptorCase{0x0000, 18, TRUE},
-                                           DescriptorCase{0xA002, 12, FALSE},
-                                           // too short to carry the product ID
-                                           DescriptorCase{0xA002, 11, TRUE},
-                                           DescriptorCase{0xA002, 0, TRUE}));
+INSTANTIATE_TEST_SUITE_P(
+    Models, DescriptorTest,
+    ::testing::Values(DescriptorCase{0xA002, 18, FALSE}, DescriptorCase{0xA003, 18, TRUE},
+                      DescriptorCase{0x0000, 18, TRUE}, DescriptorCase{0xA002, 12, FALSE},
+                      // too short to carry the product ID
+                      DescriptorCase{0xA002, 11, TRUE}, DescriptorCase{0xA002, 0, TRUE}));
 
 TEST_F(DeviceTransferTest, FailingDescriptorRequestThrowsTheSystemError) {
     converter->FailNthTransfer(1, sim::Fault::Error(ERROR_GEN_FAILURE));

@@ -137,7 +137,9 @@ static ChipResult bus_read(ConverterChip* chip, uint16_t address, uint16_t index
     return CHIP_OK;
 }
 
-static int direction_is(const uint8_t* block, uint8_t type) { return block[0] == type; }
+static int direction_is(const uint8_t* block, uint8_t type) {
+    return block[0] == type;
+}
 
 ChipResult chip_vendor_request(ConverterChip* chip, const uint8_t* block, uint8_t* data,
                                uint32_t length, uint32_t* returned, uint32_t now_ms) {
@@ -190,6 +192,10 @@ ChipResult chip_vendor_request(ConverterChip* chip, const uint8_t* block, uint8_
     return result;
 }
 
-void chip_note_bus_error(ConverterChip* chip) { chip->bus_status |= CHIP_BUS_STATUS_ERROR; }
+void chip_note_bus_error(ConverterChip* chip) {
+    chip->bus_status |= CHIP_BUS_STATUS_ERROR;
+}
 
-void chip_raise_new_timing(ConverterChip* chip) { chip->new_timing = 1; }
+void chip_raise_new_timing(ConverterChip* chip) {
+    chip->new_timing = 1;
+}

@@ -11,9 +11,7 @@ namespace {
 
 class ChipTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        chip_default_config(&config);
-    }
+    void SetUp() override { chip_default_config(&config); }
     void Init(uint32_t now = 0) { chip_init(&chip, &config, now); }
 
     ChipResult WriteRegister(uint8_t reg, uint16_t value, uint32_t now = 0) {

@@ -73,8 +73,7 @@ TEST_F(DeviceIoTest, DevicePathsIgnoreCase) {
     for (char& c : upper) {
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     }
-    HANDLE handle =
-        CreateFileA(upper.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE handle = CreateFileA(upper.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_NE(INVALID_HANDLE_VALUE, handle);
     CloseHandle(handle);
 }
@@ -159,11 +158,11 @@ TEST_F(DeviceIoTest, MalformedControlCallsAreRefused) {
     BYTE block[5] = {0x40, 0x10, 0x94, 0, 0};
     BYTE data[3] = {};
     DWORD returned = 0;
-    EXPECT_FALSE(DeviceIoControl(handle, IOCTL_CONVERTER_VENDOR_REQUEST, block, sizeof block,
-                                 data, sizeof data, &returned, nullptr));
+    EXPECT_FALSE(DeviceIoControl(handle, IOCTL_CONVERTER_VENDOR_REQUEST, block, sizeof block, data,
+                                 sizeof data, &returned, nullptr));
     EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_PARAMETER), GetLastError());
-    EXPECT_FALSE(DeviceIoControl(handle, 0x222008, nullptr, 0, data, sizeof data, &returned,
-                                 nullptr));
+    EXPECT_FALSE(
+        DeviceIoControl(handle, 0x222008, nullptr, 0, data, sizeof data, &returned, nullptr));
     EXPECT_EQ(static_cast<DWORD>(ERROR_INVALID_FUNCTION), GetLastError());
     EXPECT_FALSE(DeviceIoControl(handle, IOCTL_CONVERTER_GET_DESCRIPTOR, nullptr, 0, data,
                                  sizeof data, nullptr, nullptr));

@@ -1,0 +1,96 @@
+// The output-control model: every setting that decides what the converter shows on the TV,
+// their persistence, the shadow of the converter's registers and the open device.
+#pragma once
+
+#include "../device/Device.h"
+#include "../framework/Document.h"
+#include "ShadowRegisters.h"
+
+#include <functional>
+#include <memory>
+
+// Why the device is opened or closed.
+enum DeviceOpenReason { OPEN_STARTUP = 0, OPEN_ARRIVAL = 2, OPEN_RESUME = 5 };
+enum DeviceCloseReason { CLOSE_NORMAL = 1, CLOSE_REMOVAL = 3, CLOSE_SUSPEND = 4 };
+
+class CMrgDoc : public CDocument {
+  public:
+    CMrgDoc();
+    ~CMrgDoc() override;
+
+    // Settings (registry sections "Selection" and "Device").
+    void LoadSettings();
+    void SaveSettings();
+
+    // Register operations; 1 on success, 0 on a failure already reported.
+    int SetRegister(int index, int value);
+    int SetFlickerFilter(int level);
+    int SetTestPattern(BOOL bOn);
+    int SetLuminanceFilter(BOOL bOn);
+    int SetChromaFilter(BOOL bOn);
+    int SetPedestal(BOOL bOn);
+    int SetVideoStandard(int nStandard);
+    int SetRgbGain(BOOL bOn);
+    int SetTestPatternType(int nType);
+    int SetTvPositionSize(const RECT& rcPosition);
+    int SetExternalOutput(BYTE bySelection);
+
+    // The update bracket that keeps stripe suppression off while registers change.
+    void BeginUpdate();
+    void EndUpdate();
+    int BeginDeviceUpdate();
+    int EndDeviceUpdate();
+    int StopSuppression();
+    void WaitForOutputReady();
+
+    // The display area.
+    int ProgramScaler(const RECT* pRect);
+    int PreviewDisplayArea(const RECT* pRect);
+    int SetDisplayArea(const RECT* pRect);
+    int CancelPreview(const RECT* pLastShown);
+    int ResetDisplayArea();
+    void OnDisplayChange(int cx, int cy);
+    void CheckOutputStatus();
+
+    // The device: OpenDevice gives 1 opened and applied, 0 already open, -1 failed;
+    // CloseDevice gives 0 when nothing was open.
+    int OpenDevice(int nReason);
+    int CloseDevice(int nReason);
+
+    std::unique_ptr<CDevice> m_pDevice;
+    int m_nOpenCount = 0;
+    int m_nInitCount = 0;
+    int m_cxScreen;
+    int m_cyScreen;
+    RECT m_rcDisplayArea;
+    int m_nContrast = 32;
+    int m_nBrightness = 0;
+    int m_nSharpness = 0;
+    int m_nSaturation = 32;
+    int m_nFlickerFilter = 8;
+    BOOL m_bLuminanceFilter = FALSE;
+    BOOL m_bChromaFilter = FALSE;
+    int m_nAspectRatio = 0;
+    int m_nVideoStandard = 0;
+    BOOL m_bPedestal;
+    BOOL m_bRgbGain = FALSE;
+    int m_nTvPositionSize = 0;
+    RECT m_rcTvPosition = {0, 0, 0, 0};
+    BYTE m_byExternalOutput = 0;
+    BOOL m_bSuppressStripe = FALSE;
+    BOOL m_bSuppressActive = FALSE;
+    int m_nUpdateDepth = 0;
+    SHADOW_REGISTER m_regs[SHADOW_REGISTER_COUNT];
+    BOOL m_bPreview = FALSE;
+
+  private:
+    // Runs a device operation: no device reports 61204, a device error is reported; both 0.
+    int WithDevice(const std::function<void()>& operation);
+    int SetBits(int index, WORD mask, BOOL bOn);
+    void StoreAndWrite(int index, WORD value);
+    void WriteControlWith(WORD extraBits);
+    bool SuppressionInForce() const { return m_bSuppressStripe && m_bSuppressActive; }
+    bool ScalerActive() const;
+    void ApplyFirstRunModel();
+    bool ApplyModel();
+};
