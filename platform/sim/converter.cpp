@@ -123,6 +123,7 @@ DWORD Converter::Control(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DW
     *returned = 0;
     Transfer transfer;
     transfer.ioControlCode = code;
+    transfer.time = now;
 
     if (code == IOCTL_CONVERTER_GET_DESCRIPTOR) {
         const std::optional<Fault> fault = TakeFault(nullptr);

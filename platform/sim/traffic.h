@@ -16,6 +16,7 @@ struct Transfer {
     bool succeeded = false;
     DWORD error = 0; // the system error of a failed call
     DWORD returned = 0;
+    DWORD time = 0; // the virtual clock when the call was made
 };
 
 // "40 10 94 00 00 00 | 26 20 00", "descriptor | 12 01 ...", with " ! error N" for a failure.

@@ -52,9 +52,12 @@ TEST_F(DisplayAreaTest, HalfWidthAreaOn800x600) {
 
 TEST_F(DisplayAreaTest, ScaleWritesPauseFiftyMillisecondsBeforeTheStarts) {
     RECT area{100, 50, 499, 549};
-    const DWORD before = world.Now();
     doc.PreviewDisplayArea(&area);
-    EXPECT_EQ(before + 3 * 5 + 50, world.Now());
+    const auto& traffic = converter->Traffic();
+    ASSERT_EQ(13u, traffic.size());
+    EXPECT_EQ(traffic[9].time, traffic[10].time) << "H and V together";
+    EXPECT_EQ(traffic[10].time + 50, traffic[11].time) << "then the pause before X";
+    EXPECT_EQ(traffic[11].time, traffic[12].time);
 }
 
 TEST_F(DisplayAreaTest, VerticalScaleIsLimitedToC) {
