@@ -7,6 +7,8 @@
 
 const ResourceString kStringTable[] = {
     {AFX_IDS_APP_TITLE, "Corvane", "Corvane"},
+    {IDR_MAINFRAME, "Corvane\n\nPelbrin\n\n\nPelbrin.Document\nCorvane Document",
+     "Corvane\n\nPelbrin\n\n\nPelbrin.Document\nCorvane Document"},
     {IDS_NO_DEVICE, "No devices are connected or working properly.",
      "デバイスが接続されていないか、または、正常に動作していません。"},
     {IDS_DEVICE_BUSY,

@@ -47,7 +47,7 @@ BOOL EqualRect(const RECT* a, const RECT* b) {
 }
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    World::Current().messageBoxes.push_back(
-        {owner, text ? text : "", caption ? caption : "Error", type});
-    return IDOK;
+    World& world = World::Current();
+    world.messageBoxes.push_back({owner, text ? text : "", caption ? caption : "Error", type});
+    return world.User().AnswerMessageBox(world.messageBoxes.back());
 }

@@ -55,3 +55,103 @@ BOOL SetRectEmpty(LPRECT rect);
 BOOL IsRectEmpty(const RECT* rect);
 BOOL EqualRect(const RECT* a, const RECT* b);
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+
+// Window classes and windows
+ATOM RegisterClassA(const WNDCLASSA* windowClass);
+BOOL GetClassInfoA(HINSTANCE instance, LPCSTR className, WNDCLASSA* windowClass);
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param);
+BOOL DestroyWindow(HWND window);
+BOOL IsWindow(HWND window);
+BOOL IsWindowVisible(HWND window);
+BOOL IsWindowEnabled(HWND window);
+BOOL IsWindowUnicode(HWND window);
+BOOL EnableWindow(HWND window, BOOL enable);
+BOOL ShowWindow(HWND window, int command);
+BOOL UpdateWindow(HWND window);
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL GetWindowRect(HWND window, LPRECT rect);
+BOOL GetClientRect(HWND window, LPRECT rect);
+BOOL ClientToScreen(HWND window, LPPOINT point);
+HWND GetParent(HWND window);
+HWND GetWindow(HWND window, UINT command);
+HWND GetDlgItem(HWND dialog, int id);
+int GetDlgCtrlID(HWND window);
+BOOL SetWindowTextA(HWND window, LPCSTR text);
+int GetWindowTextA(HWND window, LPSTR text, int maxCount);
+HWND SetFocus(HWND window);
+HWND GetFocus();
+HWND GetActiveWindow();
+HWND SetActiveWindow(HWND window);
+BOOL SetForegroundWindow(HWND window);
+HWND GetForegroundWindow();
+DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId);
+DWORD GetCurrentThreadId();
+BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach);
+
+// Messages
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+void PostQuitMessage(int exitCode);
+BOOL GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+BOOL TranslateMessage(const MSG* message);
+LRESULT DispatchMessageA(const MSG* message);
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC procedure);
+BOOL KillTimer(HWND window, UINT_PTR id);
+
+// Cursor
+BOOL GetCursorPos(LPPOINT point);
+BOOL SetCursorPos(int x, int y);
+
+// Resources: menus and icons
+HMENU LoadMenuA(HINSTANCE instance, LPCSTR name);
+HMENU GetSubMenu(HMENU menu, int position);
+int GetMenuItemCount(HMENU menu);
+UINT GetMenuItemID(HMENU menu, int position);
+UINT GetMenuState(HMENU menu, UINT item, UINT flags);
+int GetMenuStringA(HMENU menu, UINT item, LPSTR text, int maxCount, UINT flags);
+BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable);
+DWORD CheckMenuItem(HMENU menu, UINT item, UINT check);
+BOOL DestroyMenu(HMENU menu);
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
+                    const RECT* rect);
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+
+// Dialogs
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
+                        LPARAM initParam);
+BOOL EndDialog(HWND dialog, INT_PTR result);
+
+// Shell
+BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data);
+
+// System parameters
+BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni);
+
+// Device notifications
+HDEVNOTIFY RegisterDeviceNotificationA(HANDLE recipient, LPVOID filter, DWORD flags);
+BOOL UnregisterDeviceNotification(HDEVNOTIFY handle);
+
+// Input method
+HWND ImmGetDefaultIMEWnd(HWND window);
+HIMC ImmGetContext(HWND window);
+HIMC ImmAssociateContext(HWND window, HIMC context);
+BOOL ImmReleaseContext(HWND window, HIMC context);
+
+// GDI
+HDC GetDC(HWND window);
+int ReleaseDC(HWND window, HDC dc);
+int GetDeviceCaps(HDC dc, int index);
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
+int MulDiv(int number, int numerator, int denominator);
+
+// Strings
+int _mbsicmp(const unsigned char* a, const unsigned char* b);

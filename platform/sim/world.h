@@ -2,9 +2,13 @@
 // serve the current one. Tests create a World, arrange it, and observe it.
 #pragma once
 
+#include "../hook_library.h"
 #include "converter.h"
+#include "interaction.h"
+#include "menus.h"
 #include "registry.h"
 #include "win32_types.h"
+#include "window_manager.h"
 
 #include <map>
 #include <memory>
@@ -21,6 +25,46 @@ struct MessageBoxShown {
     std::string text;
     std::string caption;
     UINT type;
+};
+
+struct Balloon {
+    std::string title;
+    std::string text;
+    DWORD infoFlags;
+    UINT timeout;
+};
+
+// The notification-area icon, as the user sees it.
+struct TrayIcon {
+    bool present = false;
+    HWND window = nullptr;
+    UINT id = 0;
+    UINT callbackMessage = 0;
+    int iconResource = 0;
+    std::string tip;
+    std::vector<Balloon> balloons;
+};
+
+// The screen saver and the two monitor power phases.
+struct PowerSaving {
+    BOOL screenSaver = TRUE;
+    BOOL lowPower = TRUE;
+    BOOL powerOff = TRUE;
+};
+
+struct DeviceNotificationRegistration {
+    HWND window;
+    GUID interfaceClass;
+};
+
+// What the hook library has been told, and what it was asked to refuse.
+struct HookLibrary {
+    bool running = false;
+    std::vector<SHORTCUT_ENTRY*> entries;
+    std::vector<std::string> calls; // "StartHook", "AddShortcut 76/6", ...
+    int failAddAt = 0;              // the nth AddShortcut (from 1) returns nonzero
+    bool failStart = false;
+    int addsSeen = 0;
 };
 
 ChipConfig MainModelConfig();
@@ -65,9 +109,47 @@ class World {
 
     std::size_t LiveLocalAllocations() const { return m_localAllocations.size(); }
 
+    // The user at modal moments; AbsentUser unless a test or the simulator sets one.
+    InteractionDriver& User() { return *m_user; }
+    void SetUser(InteractionDriver* user) { m_user = user ? user : &m_absentUser; }
+
+    // Delivers every queued message and due timer, as a message loop would.
+    void Pump();
+    // Lets time pass with the message loop running: timers fire as they fall due.
+    void RunFor(DWORD milliseconds);
+
+    // The user's hardware and the system's events.
+    void ClickTray(UINT mouseMessage);
+    bool PressShortcut(DWORD vk, DWORD flags); // true when the library took the key
+    void Suspend();
+    void Resume();
+    void ChangeDisplay(int width, int height);
+    void EndSession(bool cancelledByAnotherProgram);
+    void SwitchPowerSaving(UINT setAction, BOOL on); // another program turns one on or off
+    void FailDeviceNotifications(DWORD error) { m_notificationError = error; }
+    DWORD NotificationError() const { return m_notificationError; }
+    void BroadcastDeviceChange(Converter& converter, UINT event);
+
     // HKEY_CURRENT_USER, and every message box shown, in order.
     Registry registry;
     std::vector<MessageBoxShown> messageBoxes;
+    WindowManager windows{*this};
+    TrayIcon tray;
+    PowerSaving powerSaving;
+    std::vector<std::string> powerSavingCalls; // "17 0" for each set action and uiParam
+    std::map<HDEVNOTIFY, DeviceNotificationRegistration> deviceNotifications;
+    HookLibrary hook;
+    POINT cursor{512, 384};
+    bool cursorFails = false;
+    std::map<HWND, HIMC> imeContexts;
+    HWND imeWindow = nullptr;
+    bool imeStatusWindowOpen = true;
+    int threadInputAttachments = 0; // attached pairs now
+    int threadInputAttachCalls = 0;
+    std::map<HMENU, Menu> menus;
+    int popupMenusShown = 0;
+    std::map<HGDIOBJ, LOGFONTA> fonts;
+    std::map<HDC, HGDIOBJ> selectedFonts;
 
     // The state behind the simulated API.
     DWORD lastError = 0;
@@ -101,6 +183,9 @@ class World {
     std::map<DWORD, DWORD> m_detailSizes;
     std::set<void*> m_localAllocations;
     std::uintptr_t m_nextHandle = 0x100;
+    AbsentUser m_absentUser;
+    InteractionDriver* m_user = &m_absentUser;
+    DWORD m_notificationError = 0;
 };
 
 } // namespace sim
