@@ -1,8 +1,11 @@
 #include "Document.h"
 
+#include "FrameWnd.h"
 #include "View.h"
 
 #include <algorithm>
+
+IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 CDocument::~CDocument() {
     for (CView* view : m_viewList) {
@@ -41,5 +44,27 @@ void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, CObject* pHint) {
         if (view != pSender) {
             view->OnUpdate(pSender, lHint, pHint);
         }
+    }
+}
+
+void CDocument::OnCloseDocument() {
+    // Not deleted while its frames go; that happens once they are gone.
+    const BOOL autoDelete = m_bAutoDelete;
+    m_bAutoDelete = FALSE;
+    while (!m_viewList.empty()) {
+        CFrameWnd* frame = m_viewList.front()->GetParentFrame();
+        if (frame == nullptr || !frame->DestroyWindow()) {
+            RemoveView(m_viewList.front());
+        }
+    }
+    DeleteContents();
+    if (autoDelete) {
+        delete this;
+    }
+}
+
+void CDocument::DisconnectViews() {
+    while (!m_viewList.empty()) {
+        RemoveView(m_viewList.front());
     }
 }

@@ -2,13 +2,15 @@
 #pragma once
 
 #include "../platform/win32.h"
-#include "Object.h"
+#include "CmdTarget.h"
 
 #include <vector>
 
 class CView;
+class CSingleDocTemplate;
 
-class CDocument : public CObject {
+class CDocument : public CCmdTarget {
+    DECLARE_DYNAMIC(CDocument)
   public:
     ~CDocument() override;
 
@@ -26,6 +28,15 @@ class CDocument : public CObject {
     const std::vector<CView*>& GetViews() const { return m_viewList; }
     // Every view but the sender gets OnUpdate.
     void UpdateAllViews(CView* pSender, LPARAM lHint = 0, CObject* pHint = nullptr);
+
+    // Destroys the frames of its views, empties the document, and deletes it when it was
+    // created by its template.
+    virtual void OnCloseDocument();
+    // Lets the views go without destroying their windows (the session is ending).
+    void DisconnectViews();
+
+    BOOL m_bAutoDelete = TRUE;
+    CSingleDocTemplate* m_pDocTemplate = nullptr;
 
   private:
     BOOL m_bModified = FALSE;

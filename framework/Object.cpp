@@ -1,6 +1,6 @@
 #include "Object.h"
 
-const CRuntimeClass CObject::classCObject = {"CObject", nullptr};
+const CRuntimeClass CObject::classCObject = {"CObject", nullptr, nullptr};
 
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* base) const {
     for (const CRuntimeClass* each = this; each != nullptr; each = each->m_pBaseClass) {

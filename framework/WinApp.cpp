@@ -1,7 +1,9 @@
 #include "WinApp.h"
 
 #include "../res/resource.h"
+#include "DocTemplate.h"
 #include "ResourceString.h"
+#include "Wnd.h"
 
 namespace {
 
@@ -11,10 +13,12 @@ CWinApp* g_app = nullptr;
 
 CWinApp::CWinApp(LPCSTR lpszAppName)
     : m_strAppName(lpszAppName ? lpszAppName : ""), m_bTitleLoaded(lpszAppName != nullptr) {
+    m_hInstance = GetModuleHandleA(nullptr);
     g_app = this;
 }
 
 CWinApp::~CWinApp() {
+    m_pDocTemplate.reset();
     if (g_app == this) {
         g_app = nullptr;
     }
@@ -69,11 +73,59 @@ BOOL CWinApp::WriteProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nValue) 
     return status == ERROR_SUCCESS;
 }
 
+int CWinApp::Run() {
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return ExitInstance();
+}
+
+void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate) {
+    m_pDocTemplate = std::move(pTemplate);
+}
+
+BOOL CWinApp::SaveAllModified() {
+    return m_pDocTemplate == nullptr || m_pDocTemplate->SaveAllModified();
+}
+
+void CWinApp::CloseAllDocuments(BOOL bEndSession) {
+    if (m_pDocTemplate != nullptr) {
+        m_pDocTemplate->CloseAllDocuments(bEndSession);
+    }
+}
+
+BOOL CWinApp::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
+    static const CommandEntry<CWinApp> kCommands[] = {
+        {ID_FILE_NEW, &CWinApp::OnFileNew, nullptr},
+        {ID_APP_EXIT, &CWinApp::OnAppExit, nullptr},
+    };
+    return DispatchCommand(this, kCommands, nID, kind, pCmdUI) ||
+           CCmdTarget::OnCmdMsg(nID, kind, pCmdUI);
+}
+
+void CWinApp::OnFileNew() {
+    m_bNewDocumentCreated = m_pDocTemplate != nullptr && m_pDocTemplate->OpenDocumentFile();
+}
+
+void CWinApp::OnAppExit() {
+    if (m_pMainWnd != nullptr) {
+        m_pMainWnd->SendMessage(WM_CLOSE);
+    }
+}
+
+BOOL CWinApp::ProcessShellCommand() {
+    OnFileNew();
+    return m_bNewDocumentCreated;
+}
+
 CWinApp* AfxGetApp() {
     return g_app;
 }
 
 int AfxMessageBox(LPCSTR lpszText, UINT nType, UINT) {
     CWinApp* app = AfxGetApp();
-    return MessageBoxA(nullptr, lpszText, app ? app->GetAppTitle().c_str() : nullptr, nType);
+    const HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
+    return MessageBoxA(owner, lpszText, app ? app->GetAppTitle().c_str() : nullptr, nType);
 }

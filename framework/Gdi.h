@@ -1,0 +1,35 @@
+// Fonts and device contexts, owned and released by their objects.
+#pragma once
+
+#include "../platform/win32.h"
+
+class CWnd;
+
+class CFont {
+  public:
+    CFont() = default;
+    ~CFont();
+    CFont(const CFont&) = delete;
+    CFont& operator=(const CFont&) = delete;
+
+    // A font of nPointSize tenths of a point on the screen.
+    BOOL CreatePointFont(int nPointSize, LPCSTR lpszFaceName);
+    HFONT m_hObject = nullptr;
+};
+
+// A device context for a window's client area, released when it goes.
+class CClientDC {
+  public:
+    explicit CClientDC(CWnd* pWnd);
+    ~CClientDC();
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+
+    HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
+    BOOL GetTextMetrics(TEXTMETRIC* lpMetrics) { return GetTextMetricsA(m_hDC, lpMetrics); }
+
+    HDC m_hDC;
+
+  private:
+    HWND m_hWnd;
+};
