@@ -112,6 +112,9 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam));
         break;
+    case WM_SIZE:
+        RecalcLayout(LOWORD(lParam), HIWORD(lParam));
+        return 0;
     default:
         break;
     }
@@ -168,6 +171,13 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopupMenu, UINT, BOOL bSysMenu) {
         state.m_nIndex = static_cast<UINT>(index);
         state.m_hMenu = hPopupMenu;
         state.DoUpdate(this, TRUE);
+    }
+}
+
+// The view fills the client area.
+void CFrameWnd::RecalcLayout(int cx, int cy) {
+    if (m_pViewActive != nullptr) {
+        m_pViewActive->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -40,6 +40,7 @@ class CFrameWnd : public CWnd {
     virtual void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
     void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu);
     void OnActivate(UINT nState);
+    void RecalcLayout(int cx, int cy);
 
     UINT m_nIDHelp = 0;
     std::string m_strTitle;

@@ -26,7 +26,7 @@ class CClientDC {
     CClientDC& operator=(const CClientDC&) = delete;
 
     HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
-    BOOL GetTextMetrics(TEXTMETRIC* lpMetrics) { return GetTextMetricsA(m_hDC, lpMetrics); }
+    BOOL GetTextMetrics(TEXTMETRIC* lpMetrics) { return ::GetTextMetricsA(m_hDC, lpMetrics); }
 
     HDC m_hDC;
 

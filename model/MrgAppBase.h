@@ -12,6 +12,8 @@ class CMrgAppBase : public CWinApp {
     virtual void ShowMessage(const std::string& text, BOOL bError) = 0;
     // Turns a device error code into its sentence and shows it as an error.
     void ReportDeviceError(DWORD dwError);
+    // The tray icon shows whether a usable device is open.
+    virtual void SetTrayIcon(BOOL bDeviceAvailable) = 0;
 
     BOOL m_bFirstRun = FALSE;
 };

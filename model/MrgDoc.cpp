@@ -3,6 +3,8 @@
 #include "../device/DeviceException.h"
 #include "MrgAppBase.h"
 
+IMPLEMENT_DYNCREATE(CMrgDoc, CDocument)
+
 namespace {
 
 BYTE ShadowAddress(int index) {

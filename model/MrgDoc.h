@@ -3,6 +3,7 @@
 #pragma once
 
 #include "../device/Device.h"
+#include "../device/DeviceNotification.h"
 #include "../framework/Document.h"
 #include "ShadowRegisters.h"
 
@@ -14,9 +15,29 @@ enum DeviceOpenReason { OPEN_STARTUP = 0, OPEN_ARRIVAL = 2, OPEN_RESUME = 5 };
 enum DeviceCloseReason { CLOSE_NORMAL = 1, CLOSE_REMOVAL = 3, CLOSE_SUSPEND = 4 };
 
 class CMrgDoc : public CDocument {
+    DECLARE_DYNCREATE(CMrgDoc)
   public:
     CMrgDoc();
     ~CMrgDoc() override;
+
+    // Start-up, shut-down and saving.
+    BOOL OnNewDocument() override;
+    void DeleteContents() override;
+    BOOL SaveModified() override;
+    // The device came, went, or the system suspends or resumes.
+    int OnDeviceChange(CDeviceNotification* pNotification, UINT nEventType, DWORD_PTR dwData);
+    void OnPowerSuspend();
+    void OnPowerResume();
+
+    BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
+    void OnFullScreen();
+    void OnExternalSVideoInput();
+    void OnExternalCompositeInput();
+    void OnOption();
+    void OnUpdateFullScreen(CCmdUI* pCmdUI);
+    void OnUpdateClearArea(CCmdUI* pCmdUI);
+    void OnUpdateExternalSVideoInput(CCmdUI* pCmdUI);
+    void OnUpdateExternalCompositeInput(CCmdUI* pCmdUI);
 
     // Settings (registry sections "Selection" and "Device").
     void LoadSettings();
@@ -93,4 +114,7 @@ class CMrgDoc : public CDocument {
     bool ScalerActive() const;
     void ApplyFirstRunModel();
     bool ApplyModel();
+    void ToggleExternalInput(BYTE bit);
+    void UpdateExternalInput(CCmdUI* pCmdUI, BYTE bit) const;
+    void ReportConnected();
 };

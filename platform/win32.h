@@ -15,6 +15,11 @@
 
 #include <setupapi.h>
 #include <winioctl.h>
+
+#include <dbt.h>
+#include <imm.h>
+#include <mbstring.h>
+#include <shellapi.h>
 #else
 #include "sim/win32_api.h"
 #endif

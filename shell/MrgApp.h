@@ -1,9 +1,38 @@
-// The application object.
+// The application object: start-up hidden in the tray, power saving kept off while running,
+// the two shortcut entries, its own settings, and where messages are shown.
 #pragma once
 
 #include "../model/MrgAppBase.h"
+#include "../platform/hook_library.h"
+
+#include <memory>
+#include <vector>
 
 class CMrgApp : public CMrgAppBase {
   public:
+    BOOL InitInstance() override;
+    int ExitInstance() override;
+
+    BOOL IsProfilePresent();
+    // Switches off the screen saver and monitor power saving; bRemember keeps what was on.
+    void SuppressPowerSaving(BOOL bRemember);
+    void RestorePowerSaving();
+    void SaveAppSettings();
+    void SessionEnded(BOOL bEnding);
+    void SettingChanged(UINT uFlags, LPCSTR lpszSection);
+    void OnAppAbout();
+
     void ShowMessage(const std::string& text, BOOL bError) override;
+    void SetTrayIcon(BOOL bDeviceAvailable) override;
+    BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
+
+    std::vector<std::unique_ptr<SHORTCUT_ENTRY>> m_shortcutList;
+    BOOL m_bSaverWasActive = FALSE;
+    BOOL m_bLowPowerWasActive = FALSE;
+    BOOL m_bPowerOffWasActive = FALSE;
+
+  private:
+    void LoadShortcuts();
+    void WriteAppSettings();
+    void WriteShortcut(std::size_t position, const SHORTCUT_ENTRY& entry);
 };

@@ -97,6 +97,15 @@ void Registry::WriteDword(const std::string& keyPath, const std::string& name, D
     std::memcpy(entry.data.data(), &value, sizeof(DWORD));
 }
 
+int Registry::WriteCount(const std::string& keyPath, const std::string& name) const {
+    const auto found = m_writes.find(LowerCase(keyPath + "\\" + name));
+    return found == m_writes.end() ? 0 : found->second;
+}
+
+void Registry::CountWrite(const std::string& keyPath, const std::string& name) {
+    ++m_writes[LowerCase(keyPath + "\\" + name)];
+}
+
 std::vector<std::pair<std::string, const RegistryValue*>>
 Registry::ListValues(const std::string& keyPath) {
     std::vector<std::pair<std::string, const RegistryValue*>> values;
@@ -231,6 +240,7 @@ LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE
     value.name = name;
     value.type = type;
     value.data.assign(data, data + size);
+    World::Current().registry.CountWrite(path, name);
     return ERROR_SUCCESS;
 }
 

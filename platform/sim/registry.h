@@ -37,8 +37,13 @@ class Registry {
     std::vector<std::pair<std::string, const RegistryValue*>>
     ListValues(const std::string& keyPath);
 
+    // How often each value was written, by "key\\name" in lower case.
+    int WriteCount(const std::string& keyPath, const std::string& name) const;
+    void CountWrite(const std::string& keyPath, const std::string& name);
+
   private:
     RegistryKey m_root;
+    std::map<std::string, int> m_writes;
 };
 
 std::string LowerCase(std::string text);

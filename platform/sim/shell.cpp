@@ -69,7 +69,7 @@ BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
     if ((data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAA_V2_SIZE) {
         tray.balloons.push_back(sim::Balloon{Bounded(data->szInfoTitle, sizeof data->szInfoTitle),
                                              Bounded(data->szInfo, sizeof data->szInfo),
-                                             data->dwInfoFlags, data->DUMMYUNIONNAME.uTimeout});
+                                             data->dwInfoFlags, data->uTimeout});
     }
     return TRUE;
 }

@@ -153,5 +153,8 @@ BOOL DeleteObject(HGDIOBJ object);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 int MulDiv(int number, int numerator, int denominator);
 
-// Strings
+// Strings in the ANSI code page, which the simulated system holds as UTF-8
 int _mbsicmp(const unsigned char* a, const unsigned char* b);
+LPSTR CharNextA(LPCSTR text);
+int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideCount, LPSTR multi,
+                        int multiCount, LPCSTR defaultChar, BOOL* usedDefault);

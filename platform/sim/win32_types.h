@@ -36,6 +36,9 @@ using va_list_ptr = void*;
 using LONG_PTR = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using INT_PTR = std::intptr_t;
+using DWORD_PTR = std::uintptr_t;
+using WCHAR = char16_t;
+using LPCWSTR = const WCHAR*;
 using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;
@@ -132,6 +135,11 @@ struct POINT {
     LONG y;
 };
 using LPPOINT = POINT*;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
 
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
@@ -480,7 +488,7 @@ struct NOTIFYICONDATAA {
     union {
         UINT uTimeout;
         UINT uVersion;
-    } DUMMYUNIONNAME;
+    };
     CHAR szInfoTitle[64];
     DWORD dwInfoFlags;
 };
@@ -532,3 +540,5 @@ struct TEXTMETRICA {
     BYTE tmCharSet;
 };
 using TEXTMETRIC = TEXTMETRICA;
+
+#define CP_ACP 0

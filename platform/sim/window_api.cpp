@@ -35,6 +35,15 @@ Window* FindOrFail(HWND handle) {
     return window;
 }
 
+void MoveDescendants(HWND parent, int dx, int dy) {
+    for (const HWND child : Windows().Children(parent)) {
+        Window* w = Windows().Find(child);
+        w->rect =
+            RECT{w->rect.left + dx, w->rect.top + dy, w->rect.right + dx, w->rect.bottom + dy};
+        MoveDescendants(child, dx, dy);
+    }
+}
+
 void Deactivate(HWND handle) {
     sim::WindowManager& windows = Windows();
     if (windows.Active() == handle || windows.Foreground() == handle) {
@@ -167,6 +176,7 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
     if (w == nullptr) {
         return FALSE;
     }
+    const RECT before = w->rect;
     if (!(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)) {
         POINT origin{0, 0};
         if ((w->style & WS_CHILD) && w->parent != nullptr) {
@@ -177,6 +187,17 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         const int width = (flags & SWP_NOSIZE) ? w->rect.right - w->rect.left : cx;
         const int height = (flags & SWP_NOSIZE) ? w->rect.bottom - w->rect.top : cy;
         w->rect = RECT{left, top, left + width, top + height};
+        // Children keep their place in the parent's client area.
+        MoveDescendants(window, w->rect.left - before.left, w->rect.top - before.top);
+        if (width != before.right - before.left || height != before.bottom - before.top) {
+            RECT client{};
+            GetClientRect(window, &client);
+            Windows().Send(window, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+        }
+        w = Windows().Find(window);
+        if (w == nullptr) {
+            return TRUE;
+        }
     }
     if (!(flags & SWP_NOZORDER) && !(w->style & WS_CHILD)) {
         if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
@@ -434,9 +455,4 @@ BOOL SetCursorPos(int x, int y) {
     world.cursor = POINT{std::clamp(x, 0, world.ScreenWidth() - 1),
                          std::clamp(y, 0, world.ScreenHeight() - 1)};
     return TRUE;
-}
-
-int _mbsicmp(const unsigned char* a, const unsigned char* b) {
-    return sim::LowerCase(reinterpret_cast<const char*>(a))
-        .compare(sim::LowerCase(reinterpret_cast<const char*>(b)));
 }

@@ -60,15 +60,22 @@ void World::SetScreenSize(int width, int height) {
 Converter& World::Plug(const ChipConfig& config) {
     m_converters.push_back(
         std::make_unique<Converter>(InterfacePathFor(m_converters.size()), config, m_now));
+    BroadcastDeviceChange(*m_converters.back(), DBT_DEVICEARRIVAL);
     return *m_converters.back();
 }
 
 void World::Plug(Converter& converter) {
-    converter.Attach(m_now);
+    if (!converter.IsAttached()) {
+        converter.Attach(m_now);
+        BroadcastDeviceChange(converter, DBT_DEVICEARRIVAL);
+    }
 }
 
 void World::Unplug(Converter& converter) {
-    converter.Detach();
+    if (converter.IsAttached()) {
+        converter.Detach();
+        BroadcastDeviceChange(converter, DBT_DEVICEREMOVECOMPLETE);
+    }
 }
 
 void World::LosePower() {

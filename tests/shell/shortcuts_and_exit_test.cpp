@@ -1,0 +1,126 @@
+// The two global shortcuts, power saving while running, exit and the end of a session.
+#include "tests/shell/app_harness.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing_support::AppTest;
+using testing_support::RegisterWrite;
+using testing_support::Wire;
+
+TEST_F(AppTest, CtrlAltFSwitchesToFullScreen) {
+    Store("Selection", "HorizontalResolution", 1024);
+    Store("Selection", "VerticalResolution", 768);
+    Store("Selection", "Right", 511);
+    Store("Selection", "Bottom", 383);
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    converter.ClearTraffic();
+    EXPECT_TRUE(world.PressShortcut('F', SHORTCUT_CTRL | SHORTCUT_ALT));
+    EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
+                                             RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
+    EXPECT_TRUE(IsRectEmpty(&Doc()->m_rcDisplayArea));
+}
+
+TEST_F(AppTest, CtrlAltFWithoutAConverterDoesNothing) {
+    Store("Selection", "HorizontalResolution", 1024);
+    Store("Selection", "VerticalResolution", 768);
+    Store("Selection", "Right", 511);
+    Store("Selection", "Bottom", 383);
+    ASSERT_TRUE(Start());
+    world.tray.balloons.clear();
+    EXPECT_TRUE(world.PressShortcut('F', SHORTCUT_CTRL | SHORTCUT_ALT));
+    EXPECT_THAT(Balloons(), IsEmpty()) << "dropped by its update handler, so nothing reports";
+    EXPECT_FALSE(IsRectEmpty(&Doc()->m_rcDisplayArea)) << "the stored area stays";
+}
+
+TEST_F(AppTest, CtrlAltLOpensTheLeftButtonMenu) {
+    world.Plug();
+    ASSERT_TRUE(Start());
+    EXPECT_TRUE(world.PressShortcut('L', SHORTCUT_CTRL | SHORTCUT_ALT));
+    EXPECT_EQ(1, world.popupMenusShown);
+    EXPECT_EQ("popup \"&Change Display Area...\" enabled", LastMenu().at(0));
+    EXPECT_FALSE(world.PressShortcut('L', SHORTCUT_CTRL)) << "only with exactly its modifiers";
+}
+
+TEST_F(AppTest, LeftMenuFromAnotherProgramsForegroundSharesItsInputBriefly) {
+    ASSERT_TRUE(Start());
+    const HWND other = world.windows.AddForeignWindow("Editor", RECT{0, 0, 400, 300});
+    SetForegroundWindow(other);
+    world.ClickTray(WM_LBUTTONUP);
+    EXPECT_EQ(Frame()->m_hWnd, GetForegroundWindow());
+    EXPECT_EQ(2, world.threadInputAttachCalls);
+    EXPECT_EQ(0, world.threadInputAttachments) << "attached and detached again";
+}
+
+TEST_F(AppTest, ExitResetsTheConverterAndWritesEverySetting) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    converter.ClearTraffic();
+    EXPECT_EQ(0, Exit());
+    EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
+                                             RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
+    EXPECT_FALSE(world.tray.present);
+    EXPECT_TRUE(world.hook.entries.empty());
+    EXPECT_FALSE(world.hook.running);
+    EXPECT_TRUE(world.files.empty()) << "the converter was closed";
+    EXPECT_EQ(65546u, Stored("General", "Version"));
+    EXPECT_EQ(76u, Stored("ShortcutKeys", "Key_1"));
+    EXPECT_EQ(6u, Stored("ShortcutKeys", "Flags_1"));
+    EXPECT_EQ(70u, Stored("ShortcutKeys", "Key_2"));
+    EXPECT_EQ(6u, Stored("ShortcutKeys", "Flags_2"));
+    EXPECT_EQ(1024u, Stored("Selection", "HorizontalResolution"));
+    EXPECT_EQ(412u, Stored("Device", "TvVerticalSize"));
+    EXPECT_EQ(3, world.registry.WriteCount(std::string(testing_support::kProfile) + "\\Device",
+                                           "Contrast"))
+        << "at start-up, then as the frame closes and as the document empties";
+}
+
+TEST_F(AppTest, PowerSavingIsOffWhileRunningAndBackAfterExit) {
+    ASSERT_TRUE(Start());
+    EXPECT_FALSE(world.powerSaving.screenSaver);
+    EXPECT_FALSE(world.powerSaving.lowPower);
+    EXPECT_FALSE(world.powerSaving.powerOff);
+    world.SwitchPowerSaving(SPI_SETSCREENSAVEACTIVE, TRUE);
+    EXPECT_FALSE(world.powerSaving.screenSaver) << "switched off again at once";
+    Exit();
+    EXPECT_TRUE(world.powerSaving.screenSaver);
+    EXPECT_TRUE(world.powerSaving.lowPower);
+    EXPECT_TRUE(world.powerSaving.powerOff);
+}
+
+TEST_F(AppTest, PowerSavingThatWasOffIsNeverTouched) {
+    world.powerSaving = sim::PowerSaving{FALSE, FALSE, FALSE};
+    ASSERT_TRUE(Start());
+    Exit();
+    EXPECT_THAT(world.powerSavingCalls, IsEmpty());
+}
+
+TEST_F(AppTest, CancelledSessionEndSavesAndSuppressesPowerSavingAgain) {
+    world.Plug();
+    ASSERT_TRUE(Start());
+    world.EndSession(true);
+    EXPECT_EQ(65546u, Stored("General", "Version"));
+    EXPECT_FALSE(world.powerSaving.screenSaver);
+    EXPECT_EQ(2u, world.hook.entries.size()) << "the shortcuts stay registered";
+    EXPECT_NE(nullptr, Doc()->m_pDevice);
+    EXPECT_TRUE(IsWindow(Frame()->m_hWnd));
+}
+
+TEST_F(AppTest, SessionEndClosesTheDocumentButLeavesTheFrame) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    converter.ClearTraffic();
+    world.EndSession(false);
+    EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
+                                             RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
+    EXPECT_TRUE(world.files.empty());
+    EXPECT_TRUE(IsWindow(Frame()->m_hWnd));
+    EXPECT_TRUE(world.hook.entries.empty()) << "taken back before they were freed";
+    EXPECT_EQ(65546u, Stored("General", "Version"));
+}
+
+} // namespace

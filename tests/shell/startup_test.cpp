@@ -1,0 +1,154 @@
+// Start-up: hidden in the tray, the converter opened and the model applied, or not.
+#include "tests/shell/app_harness.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using testing_support::AppTest;
+using testing_support::kProfile;
+using testing_support::RegisterWrite;
+using testing_support::Wire;
+
+TEST_F(AppTest, StartsHiddenInTheTrayWithTheModelApplied) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    ASSERT_NE(nullptr, Frame());
+    EXPECT_FALSE(IsWindowVisible(Frame()->m_hWnd));
+    EXPECT_TRUE(world.tray.present);
+    EXPECT_EQ(IDI_TRAY_READY, world.tray.iconResource);
+    EXPECT_EQ("Corvane", world.tray.tip);
+    EXPECT_EQ(static_cast<UINT>(WM_APP), world.tray.callbackMessage);
+    EXPECT_THAT(Balloons(), IsEmpty());
+    EXPECT_THAT(MessageBoxes(), IsEmpty());
+    const auto wire = Wire(converter);
+    ASSERT_FALSE(wire.empty());
+    EXPECT_EQ(0u, wire.front().find("descriptor"));
+    EXPECT_EQ(RegisterWrite(0x6A, 0), wire.back()) << "ends with the whole desktop programmed";
+    EXPECT_NE(nullptr, Doc()->m_pDevice);
+    EXPECT_TRUE(app.m_bFirstRun) << "nothing was stored";
+    for (const char* name : {"Contrast", "TvVerticalSize", "SuppressVerticalStripePattern"}) {
+        EXPECT_EQ(1, world.registry.WriteCount(std::string(kProfile) + "\\Device", name)) << name;
+    }
+    EXPECT_EQ(1, world.registry.WriteCount(std::string(kProfile) + "\\Selection", "Left"));
+}
+
+TEST_F(AppTest, StartsWithoutAConverterAndSaysSoOnce) {
+    ASSERT_TRUE(Start());
+    EXPECT_THAT(Balloons(), ElementsAre("error: No devices are connected or working properly."));
+    EXPECT_EQ("Corvane", world.tray.balloons.at(0).title);
+    EXPECT_EQ(10000u, world.tray.balloons.at(0).timeout);
+    EXPECT_EQ(IDI_TRAY_NODEVICE, world.tray.iconResource);
+    EXPECT_EQ(nullptr, Doc()->m_pDevice);
+    EXPECT_THAT(MessageBoxes(), IsEmpty()) << "the hidden frame carries it as a balloon";
+}
+
+TEST_F(AppTest, ConverterHeldByAnotherProgramIsReportedAsBusy) {
+    world.Plug().HoldElsewhere(true);
+    ASSERT_TRUE(Start());
+    EXPECT_THAT(Balloons(),
+                ElementsAre("error: There are no available devices, because other processes or "
+                            "threads have already obtained exclusive access to devices."));
+    EXPECT_EQ(IDI_TRAY_NODEVICE, world.tray.iconResource);
+}
+
+TEST_F(AppTest, JapaneseUsersSeeJapaneseTexts) {
+    world.SetLanguage(sim::Language::Japanese);
+    world.SetUserLocale(0x0411);
+    ASSERT_TRUE(Start());
+    EXPECT_THAT(
+        Balloons(),
+        ElementsAre("error: デバイスが接続されていないか、または、正常に動作していません。"));
+    EXPECT_EQ(FALSE, Doc()->m_bPedestal);
+    world.ClickTray(WM_RBUTTONUP);
+    EXPECT_THAT(LastMenu(), ElementsAre("32776 \"ｵﾌﾟｼｮﾝ(&O)...\" enabled",
+                                        "57664 \"Corvane のﾊﾞｰｼﾞｮﾝ情報(&A)...\" enabled",
+                                        "57665 \"ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)\" enabled"));
+}
+
+TEST_F(AppTest, FailingNotificationRegistrationEndsStartUpWithAMessageBox) {
+    world.Plug();
+    world.FailDeviceNotifications(ERROR_INVALID_PARAMETER);
+    EXPECT_FALSE(Start());
+    EXPECT_THAT(MessageBoxes(), ElementsAre("The parameter is incorrect.\r\n"));
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), world.messageBoxes.at(0).type);
+    EXPECT_THAT(Balloons(), IsEmpty());
+    EXPECT_FALSE(world.tray.present);
+    EXPECT_EQ(65546u, Stored("General", "Version")) << "the exit still ran";
+    EXPECT_EQ(nullptr, app.m_pMainWnd);
+}
+
+TEST_F(AppTest, FrameFailingAtItsTimerStillCleansUpEverything) {
+    world.Plug();
+    world.windows.FailTimers(true);
+    EXPECT_FALSE(Start());
+    EXPECT_FALSE(world.tray.present);
+    EXPECT_TRUE(world.deviceNotifications.empty());
+    EXPECT_THAT(world.hook.calls,
+                ElementsAre("RemoveShortcut 76/6", "RemoveShortcut 70/6", "StopHook"));
+    EXPECT_THAT(MessageBoxes(), IsEmpty()) << "no message of the program's own";
+    EXPECT_EQ(65546u, Stored("General", "Version"));
+}
+
+struct HookFailure {
+    const char* name;
+    int failAddAt;
+    bool failStart;
+    std::vector<std::string> calls;
+};
+
+class HookFailureTest : public AppTest, public ::testing::WithParamInterface<HookFailure> {};
+
+TEST_P(HookFailureTest, RefusalEndsStartUpAndEveryEntryIsRemoved) {
+    world.hook.failAddAt = GetParam().failAddAt;
+    world.hook.failStart = GetParam().failStart;
+    EXPECT_FALSE(Start());
+    EXPECT_EQ(GetParam().calls, world.hook.calls);
+    EXPECT_FALSE(world.tray.present);
+}
+
+INSTANTIATE_TEST_SUITE_P(Failures, HookFailureTest,
+                         ::testing::Values(HookFailure{"FirstAdd",
+                                                       1,
+                                                       false,
+                                                       {"AddShortcut 76/6", "RemoveShortcut 76/6",
+                                                        "RemoveShortcut 70/6", "StopHook"}},
+                                           HookFailure{"Start",
+                                                       0,
+                                                       true,
+                                                       {"AddShortcut 76/6", "AddShortcut 70/6",
+                                                        "StartHook", "RemoveShortcut 76/6",
+                                                        "RemoveShortcut 70/6", "StopHook"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AppTest, StoredShortcutsAreRegisteredAsTheyAre) {
+    Store("ShortcutKeys", "Key_2", 0x7C); // F13: not a key the Shortcut Key page offers
+    Store("ShortcutKeys", "Flags_2", 1);
+    ASSERT_TRUE(Start());
+    EXPECT_THAT(world.hook.calls,
+                ElementsAre("AddShortcut 76/6", "AddShortcut 124/1", "StartHook"));
+    EXPECT_FALSE(app.m_bFirstRun);
+}
+
+TEST_F(AppTest, FrameCoversTheScreenAndHasNoInputMethod) {
+    ASSERT_TRUE(Start());
+    RECT client{};
+    GetClientRect(Frame()->m_hWnd, &client);
+    POINT origin{0, 0};
+    ClientToScreen(Frame()->m_hWnd, &origin);
+    EXPECT_EQ(-2, origin.x);
+    EXPECT_EQ(-2, origin.y);
+    EXPECT_EQ(1024 + 4, client.right);
+    EXPECT_EQ(768 + 4, client.bottom);
+    const HWND view = Frame()->GetActiveView()->m_hWnd;
+    POINT viewOrigin{0, 0};
+    ClientToScreen(view, &viewOrigin);
+    EXPECT_EQ(0, viewOrigin.x) << "the view's client area is the screen, origin included";
+    EXPECT_EQ(0, viewOrigin.y);
+    EXPECT_FALSE(world.imeStatusWindowOpen);
+    EXPECT_EQ(nullptr, ImmGetContext(Frame()->m_hWnd));
+}
+
+} // namespace
