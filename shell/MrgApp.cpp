@@ -4,6 +4,7 @@
 #include "../framework/DocTemplate.h"
 #include "../model/MrgDoc.h"
 #include "../res/resource.h"
+#include "../res/version.h"
 #include "../view/MrgView.h"
 #include "MainFrame.h"
 #include "ShortcutKeys.h"
@@ -16,7 +17,7 @@ const char kRegistryKey[] = "Velmora";
 const char kGeneral[] = "General";
 const char kShortcutKeys[] = "ShortcutKeys";
 // 1.10: major in the high word, minor in the low word, as in the version resource.
-constexpr int kSettingsVersion = 0x1000A;
+constexpr int kSettingsVersion = (CORVANE_VERSION_MAJOR << 16) | CORVANE_VERSION_MINOR;
 
 // The screen saver and the two monitor power phases, each with its get and set actions.
 struct PowerSetting {

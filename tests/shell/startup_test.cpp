@@ -1,4 +1,5 @@
 // Start-up: hidden in the tray, the converter opened and the model applied, or not.
+#include "device/DeviceException.h"
 #include "tests/shell/app_harness.h"
 
 #include <gmock/gmock.h>
@@ -149,6 +150,40 @@ TEST_F(AppTest, FrameCoversTheScreenAndHasNoInputMethod) {
     EXPECT_EQ(0, viewOrigin.y);
     EXPECT_FALSE(world.imeStatusWindowOpen);
     EXPECT_EQ(nullptr, ImmGetContext(Frame()->m_hWnd));
+}
+
+} // namespace
+
+namespace {
+
+using testing_support::AppTest;
+
+TEST_F(AppTest, LongBalloonTextIsCutBetweenCharacters) {
+    ASSERT_TRUE(Start());
+    world.tray.balloons.clear();
+    app.ShowMessage(std::string(300, 'x'), FALSE);
+    // 85 three-byte characters fill 255 bytes exactly; one byte more must not split the 86th.
+    std::string japanese = "a";
+    for (int i = 0; i < 100; ++i) {
+        japanese += "デ";
+    }
+    app.ShowMessage(japanese, TRUE);
+    ASSERT_EQ(2u, world.tray.balloons.size());
+    EXPECT_EQ(std::string(255, 'x'), world.tray.balloons[0].text);
+    const std::string& cut = world.tray.balloons[1].text;
+    EXPECT_EQ(1u + 84 * 3, cut.size());
+    EXPECT_EQ(japanese.substr(0, cut.size()), cut);
+}
+
+TEST_F(AppTest, MessagesBecomeMessageBoxesWhileTheFrameIsShown) {
+    ASSERT_TRUE(Start());
+    world.tray.balloons.clear();
+    Frame()->ShowWindow(SW_SHOW);
+    app.ReportDeviceError(DEVICE_ERROR_NO_DEVICE);
+    EXPECT_THAT(MessageBoxes(),
+                ::testing::ElementsAre("No devices are connected or working properly."));
+    EXPECT_EQ(Frame()->m_hWnd, world.messageBoxes.at(0).owner);
+    EXPECT_TRUE(world.tray.balloons.empty());
 }
 
 } // namespace
