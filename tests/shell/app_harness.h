@@ -99,6 +99,13 @@ class AppTest : public ::testing::Test {
     void Store(const std::string& section, const std::string& name, DWORD value) {
         world.registry.WriteDword(std::string(kProfile) + "\\" + section, name, value);
     }
+    // A display area stored at 1024 x 768: the screen's top-left quarter.
+    void StoreTopLeftQuarter() {
+        Store("Selection", "HorizontalResolution", 1024);
+        Store("Selection", "VerticalResolution", 768);
+        Store("Selection", "Right", 511);
+        Store("Selection", "Bottom", 383);
+    }
     std::vector<std::string> LastMenu() const {
         return user.menusSeen.empty() ? std::vector<std::string>{} : user.menusSeen.back();
     }

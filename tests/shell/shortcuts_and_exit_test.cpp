@@ -12,10 +12,7 @@ using testing_support::RegisterWrite;
 using testing_support::Wire;
 
 TEST_F(AppTest, CtrlAltFSwitchesToFullScreen) {
-    Store("Selection", "HorizontalResolution", 1024);
-    Store("Selection", "VerticalResolution", 768);
-    Store("Selection", "Right", 511);
-    Store("Selection", "Bottom", 383);
+    StoreTopLeftQuarter();
     sim::Converter& converter = world.Plug();
     ASSERT_TRUE(Start());
     converter.ClearTraffic();
@@ -26,10 +23,7 @@ TEST_F(AppTest, CtrlAltFSwitchesToFullScreen) {
 }
 
 TEST_F(AppTest, CtrlAltFWithoutAConverterDoesNothing) {
-    Store("Selection", "HorizontalResolution", 1024);
-    Store("Selection", "VerticalResolution", 768);
-    Store("Selection", "Right", 511);
-    Store("Selection", "Bottom", 383);
+    StoreTopLeftQuarter();
     ASSERT_TRUE(Start());
     world.tray.balloons.clear();
     EXPECT_TRUE(world.PressShortcut('F', SHORTCUT_CTRL | SHORTCUT_ALT));

@@ -37,10 +37,7 @@ TEST_F(AppTest, LeftMenuWithAConverterAndTheWholeDesktop) {
 }
 
 TEST_F(AppTest, LeftMenuWithAStoredAreaAndExternalInputsOn) {
-    Store("Selection", "HorizontalResolution", 1024);
-    Store("Selection", "VerticalResolution", 768);
-    Store("Selection", "Right", 511);
-    Store("Selection", "Bottom", 383);
+    StoreTopLeftQuarter();
     Store("Device", "ExternalOutput", 0x30);
     world.Plug();
     ASSERT_TRUE(Start());
@@ -89,10 +86,7 @@ TEST_F(AppTest, RightMenuIsTheSameWithOrWithoutAConverter) {
 }
 
 TEST_F(AppTest, FullScreenFromTheMenuResetsTheScalerAndForgetsTheArea) {
-    Store("Selection", "HorizontalResolution", 1024);
-    Store("Selection", "VerticalResolution", 768);
-    Store("Selection", "Right", 511);
-    Store("Selection", "Bottom", 383);
+    StoreTopLeftQuarter();
     sim::Converter& converter = world.Plug();
     ASSERT_TRUE(Start());
     converter.ClearTraffic();
