@@ -1,8 +1,13 @@
 # The everyday commands. Each one installs what is missing first.
-.PHONY: test test-asan windows deps clean
+.PHONY: run test test-asan windows deps clean
 
 deps:
 	@scripts/deps.sh
+
+run: deps
+	cmake --preset sim >/dev/null
+	cmake --build --preset sim --target corvane-sim
+	build/sim/app/corvane-sim
 
 test: deps
 	cmake --preset sim >/dev/null

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need; silent when all are present.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev g++-mingw-w64-i686)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libedit-dev g++-mingw-w64-i686)
 
 missing=()
 for p in "${packages[@]}"; do

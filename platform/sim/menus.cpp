@@ -36,7 +36,10 @@ void Describe(HMENU menu, const std::string& indent, std::vector<std::string>& l
         if (item.submenu != nullptr) {
             lines.push_back(indent + "popup \"" + item.text + "\" " +
                             (enabled ? "enabled" : "grayed"));
-            Describe(item.submenu, indent + "  ", lines);
+            // A grayed popup cannot be opened: what it holds is not for the user to see.
+            if (enabled) {
+                Describe(item.submenu, indent + "  ", lines);
+            }
             continue;
         }
         std::string line = indent + std::to_string(item.id) + " \"" + item.text + "\" " +

@@ -52,8 +52,12 @@ BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
     } else if (!tray.present || tray.window != data->hWnd || tray.id != data->uID) {
         return FALSE;
     }
+    sim::Observer* observer = world.GetObserver();
     if (message == NIM_DELETE) {
         tray.present = false;
+        if (observer != nullptr) {
+            observer->TrayRemoved();
+        }
         return TRUE;
     }
     if (data->uFlags & NIF_MESSAGE) {
@@ -70,6 +74,16 @@ BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
         tray.balloons.push_back(sim::Balloon{Bounded(data->szInfoTitle, sizeof data->szInfoTitle),
                                              Bounded(data->szInfo, sizeof data->szInfo),
                                              data->dwInfoFlags, data->uTimeout});
+    }
+    if (observer != nullptr) {
+        if (message == NIM_ADD) {
+            observer->TrayAdded(tray.iconResource, tray.tip);
+        } else if (data->uFlags & NIF_ICON) {
+            observer->TrayIconChanged(tray.iconResource);
+        }
+        if ((data->uFlags & NIF_INFO) && data->cbSize >= NOTIFYICONDATAA_V2_SIZE) {
+            observer->BalloonShown(tray.balloons.back());
+        }
     }
     return TRUE;
 }

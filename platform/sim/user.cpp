@@ -49,5 +49,8 @@ BOOL EqualRect(const RECT* a, const RECT* b) {
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     World& world = World::Current();
     world.messageBoxes.push_back({owner, text ? text : "", caption ? caption : "Error", type});
+    if (sim::Observer* observer = world.GetObserver()) {
+        observer->MessageBoxOpened(world.messageBoxes.back());
+    }
     return world.User().AnswerMessageBox(world.messageBoxes.back());
 }

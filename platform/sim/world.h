@@ -45,6 +45,17 @@ struct TrayIcon {
     std::vector<Balloon> balloons;
 };
 
+// Told of what the user would see happen, as it happens; corvane-sim prints it.
+class Observer {
+  public:
+    virtual ~Observer() = default;
+    virtual void TrayAdded(int iconResource, const std::string& tip) = 0;
+    virtual void TrayIconChanged(int iconResource) = 0;
+    virtual void TrayRemoved() = 0;
+    virtual void BalloonShown(const Balloon& balloon) = 0;
+    virtual void MessageBoxOpened(const MessageBoxShown& box) = 0;
+};
+
 // The screen saver and the two monitor power phases.
 struct PowerSaving {
     BOOL screenSaver = TRUE;
@@ -112,6 +123,9 @@ class World {
     // The user at modal moments; AbsentUser unless a test or the simulator sets one.
     InteractionDriver& User() { return *m_user; }
     void SetUser(InteractionDriver* user) { m_user = user ? user : &m_absentUser; }
+
+    Observer* GetObserver() const { return m_observer; }
+    void SetObserver(Observer* observer) { m_observer = observer; }
 
     // Delivers every queued message and due timer, as a message loop would.
     void Pump();
@@ -186,6 +200,7 @@ class World {
     AbsentUser m_absentUser;
     InteractionDriver* m_user = &m_absentUser;
     DWORD m_notificationError = 0;
+    Observer* m_observer = nullptr;
 };
 
 } // namespace sim

@@ -53,7 +53,7 @@ TEST_F(AppTest, LeftMenuWithoutAConverter) {
     world.ClickTray(WM_LBUTTONUP);
     const auto menu = LastMenu();
     EXPECT_EQ("popup \"&Change Display Area...\" grayed", menu.at(0));
-    EXPECT_THAT(std::vector<std::string>(menu.begin() + 4, menu.end()),
+    EXPECT_THAT(std::vector<std::string>(menu.begin() + 1, menu.end()),
                 ElementsAreArray({
                     "32771 \"&Select Area...\" disabled",
                     "32772 \"Select &Window...\" disabled",

@@ -1,0 +1,42 @@
+#include "LineSource.h"
+
+#include <editline/readline.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+LineSource::LineSource(std::FILE* input)
+    : m_input(input), m_interactive(isatty(fileno(input)) && isatty(fileno(stdout))) {}
+
+LineSource::~LineSource() {
+    if (m_input != stdin) {
+        std::fclose(m_input);
+    }
+}
+
+std::optional<std::string> LineSource::Next(const char* prompt) {
+    if (m_interactive) {
+        char* line = readline(prompt);
+        if (line == nullptr) {
+            return std::nullopt;
+        }
+        std::string text(line);
+        std::free(line);
+        if (!text.empty()) {
+            add_history(text.c_str());
+        }
+        return text;
+    }
+    std::string text;
+    int c = 0;
+    while ((c = std::fgetc(m_input)) != EOF && c != '\n') {
+        text += static_cast<char>(c);
+    }
+    if (c == EOF && text.empty()) {
+        return std::nullopt;
+    }
+    if (!text.empty() && text.back() == '\r') {
+        text.pop_back();
+    }
+    return text;
+}

@@ -1,0 +1,55 @@
+// corvane-sim's user: reads commands, acts them out on the simulated machine, answers the
+// program's menus and dialogs, and prints what a person would see.
+#pragma once
+
+#include "LineSource.h"
+#include "platform/sim/world.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+class CMrgApp;
+
+// The session ended with a log-off; the process ends as Windows would end it.
+struct SessionOver {};
+
+class Simulator : public sim::InteractionDriver, public sim::Observer {
+  public:
+    Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output);
+
+    void SetWire(bool on) { m_wire = on; }
+    // Prints the converter's traffic while the wire trace is on.
+    void Watch(sim::Converter& converter);
+
+    UINT ChooseFromMenu(HMENU menu, HWND owner) override;
+    int AnswerMessageBox(const sim::MessageBoxShown& box) override;
+    void RunDialog(HWND dialog) override;
+    bool Idle() override;
+
+    void TrayAdded(int iconResource, const std::string& tip) override;
+    void TrayIconChanged(int iconResource) override;
+    void TrayRemoved() override;
+    void BalloonShown(const sim::Balloon& balloon) override;
+    void MessageBoxOpened(const sim::MessageBoxShown& box) override;
+
+  private:
+    using Words = std::vector<std::string>;
+    // Carries out one command of the main loop; the text of an error, or empty.
+    std::string Run(const Words& words);
+    std::string RunShow(const Words& words);
+    std::string RunPlug(const Words& words);
+    std::string Choose(HMENU menu, const std::string& item, UINT& id) const;
+    void Print(const std::string& line);
+    void Help();
+    std::optional<std::string> NextCommand(const char* prompt);
+    sim::Converter* LastAttached() const;
+
+    sim::World& m_world;
+    CMrgApp& m_app;
+    LineSource& m_input;
+    std::FILE* m_output;
+    bool m_wire = false;
+    bool m_endOfInput = false;
+    UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
+};

@@ -1,0 +1,105 @@
+// corvane-sim's own parsing: key combinations, the command line and the registry file.
+#include "app/sim/KeyNames.h"
+#include "app/sim/Options.h"
+#include "app/sim/RegistryFile.h"
+#include "platform/hook_library.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+TEST(KeyNames, ParsesWhatPeopleType) {
+    struct Case {
+        const char* text;
+        DWORD vk;
+        DWORD flags;
+    };
+    const Case cases[] = {
+        {"ctrl+alt+f", 'F', SHORTCUT_CTRL | SHORTCUT_ALT},
+        {"Shift+F12", 0x7B, SHORTCUT_SHIFT},
+        {"alt+control+L", 'L', SHORTCUT_CTRL | SHORTCUT_ALT},
+        {"space", 0x20, 0},
+        {"ctrl+pagedown", 0x22, SHORTCUT_CTRL},
+        {"7", '7', 0},
+    };
+    for (const Case& c : cases) {
+        const std::optional<KeyCombination> keys = ParseKeys(c.text);
+        ASSERT_TRUE(keys) << c.text;
+        EXPECT_EQ(c.vk, keys->vk) << c.text;
+        EXPECT_EQ(c.flags, keys->flags) << c.text;
+    }
+    for (const char* bad : {"", "ctrl", "ctrl+ctrl+f", "f13", "f01", "a+b", "f+ctrl", "ctrl++f"}) {
+        EXPECT_FALSE(ParseKeys(bad)) << '"' << bad << '"';
+    }
+}
+
+std::optional<Options> Parse(std::vector<const char*> args, std::string& error) {
+    args.insert(args.begin(), "corvane-sim");
+    return ParseOptions(static_cast<int>(args.size()), const_cast<char**>(args.data()), false,
+                        error);
+}
+
+TEST(Options, ReadsEveryOption) {
+    std::string error;
+    const auto options = Parse({"--lang", "ja", "--screen", "800x600", "--no-converter", "--wire",
+                                "--fresh", "script.txt"},
+                               error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_TRUE(options->japanese);
+    EXPECT_EQ(800, options->screenWidth);
+    EXPECT_EQ(600, options->screenHeight);
+    EXPECT_FALSE(options->converter);
+    EXPECT_TRUE(options->wire);
+    EXPECT_TRUE(options->fresh);
+    EXPECT_EQ("script.txt", options->script);
+}
+
+TEST(Options, RefusesWhatItCannotUse) {
+    const std::vector<std::vector<const char*>> bad = {
+        {"--lang", "de"},
+        {"--screen", "800"},
+        {"--screen", "0x600"},
+        {"--screen", "800x600x"},
+        {"--registry", "r", "--fresh"},
+        {"--verbose"},
+        {"a", "b"},
+        {"--lang"},
+    };
+    for (const auto& args : bad) {
+        std::string error;
+        EXPECT_FALSE(Parse(args, error)) << args[0];
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(RegistryFile, RoundTripsAndRefusesAMalformedFile) {
+    const std::string path = ::testing::TempDir() + "corvane-registry-test/registry";
+    std::remove(path.c_str());
+    sim::Registry saved;
+    saved.WriteDword("Software\\Velmora\\Corvane\\Device", "Brightness", 0xFFFFFF80u);
+    saved.WriteDword("Software\\Velmora\\Corvane\\General", "Version", 65546);
+    std::string error;
+    ASSERT_TRUE(SaveRegistry(saved, path, error)) << error;
+
+    sim::Registry loaded;
+    ASSERT_TRUE(LoadRegistry(loaded, path, error)) << error;
+    DWORD value = 0;
+    ASSERT_TRUE(loaded.ReadDword("Software\\Velmora\\Corvane\\Device", "Brightness", &value));
+    EXPECT_EQ(0xFFFFFF80u, value);
+    ASSERT_TRUE(loaded.ReadDword("software\\velmora\\corvane\\general", "version", &value));
+    EXPECT_EQ(65546u, value);
+
+    std::ofstream(path) << "Software\\Velmora\\Corvane\\Device\\Contrast=lots\n";
+    sim::Registry broken;
+    EXPECT_FALSE(LoadRegistry(broken, path, error));
+    EXPECT_NE(std::string::npos, error.find(":1:"));
+
+    sim::Registry missing;
+    EXPECT_TRUE(LoadRegistry(missing, path + ".none", error)) << "a first run has no file";
+}
+
+} // namespace
