@@ -1,0 +1,99 @@
+// wintool COMMAND ...: looks at and pokes the running Corvane from outside, for the tests
+// under Wine. Texts are printed in UTF-8 whatever the ANSI code page.
+//   wait-frame SECONDS   until the frame window exists (exit 1 if it never does)
+//   menu-open            exit 0 when a popup menu is on screen
+//   post-exit            post the Exit command to the frame
+//   strings EXE ID...    the string resources, one a line
+//   menu EXE ID          the menu's item texts, one a line, nested by two spaces
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const char kFrameClass[] = "CorvaneFrame";
+
+std::string ToUtf8(const char* text) {
+    const int wide = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring buffer(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, &buffer[0], wide);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, buffer.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, buffer.c_str(), -1, &out[0], bytes, nullptr, nullptr);
+    out.resize(out.size() - 1);
+    return out;
+}
+
+HWND Frame() {
+    return FindWindowA(kFrameClass, "Corvane");
+}
+
+void PrintMenu(HMENU menu, const std::string& indent) {
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        char text[256] = {};
+        GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            std::printf("%s%s\n", indent.c_str(), ToUtf8(text).c_str());
+            PrintMenu(sub, indent + "  ");
+        } else if (text[0] != '\0') {
+            std::printf("%s%s\n", indent.c_str(), ToUtf8(text).c_str());
+        }
+    }
+}
+
+HMODULE LoadProgram(const char* path) {
+    HMODULE module = LoadLibraryExA(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) {
+        std::fprintf(stderr, "wintool: cannot load %s (%lu)\n", path, GetLastError());
+        std::exit(2);
+    }
+    return module;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "wait-frame" && argc == 3) {
+        for (int tenths = 0; tenths < std::atoi(argv[2]) * 10; ++tenths) {
+            if (Frame() != nullptr) {
+                return 0;
+            }
+            Sleep(100);
+        }
+        return 1;
+    }
+    if (command == "menu-open" && argc == 2) {
+        const HWND menu = FindWindowA("#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
+    }
+    if (command == "post-exit" && argc == 2) {
+        const HWND frame = Frame();
+        return frame != nullptr && PostMessageA(frame, WM_COMMAND, 57665, 0) ? 0 : 1;
+    }
+    if (command == "strings" && argc >= 4) {
+        const HMODULE module = LoadProgram(argv[2]);
+        for (int i = 3; i < argc; ++i) {
+            char text[1024] = {};
+            LoadStringA(module, static_cast<UINT>(std::atoi(argv[i])), text, sizeof text);
+            std::printf("%s\n", ToUtf8(text).c_str());
+        }
+        return 0;
+    }
+    if (command == "menu" && argc == 4) {
+        const HMODULE module = LoadProgram(argv[2]);
+        const HMENU menu = LoadMenuA(module, MAKEINTRESOURCEA(std::atoi(argv[3])));
+        if (menu == nullptr) {
+            return 1;
+        }
+        PrintMenu(menu, "");
+        return 0;
+    }
+    std::fprintf(
+        stderr,
+        "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID\n");
+    return 2;
+}

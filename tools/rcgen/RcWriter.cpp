@@ -1,0 +1,142 @@
+#include "RcWriter.h"
+
+#include "res/dialogs.h"
+#include "res/menus.h"
+#include "res/resource.h"
+#include "res/string_table.h"
+#include "res/version.h"
+
+#include <string>
+
+namespace {
+
+struct Language {
+    const char* name;
+    int primary;
+    int sub;
+    bool japanese;
+};
+
+const Language kLanguages[] = {
+    {"English (United States)", 0x09, 0x01, false},
+    {"Japanese", 0x11, 0x01, true},
+};
+
+const unsigned kDialogIds[] = {IDD_ABOUTBOX};
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"') {
+            out += "\"\"";
+        } else if (c == '\\') {
+            out += "\\\\";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+void WriteStrings(std::ostream& out, bool japanese) {
+    out << "STRINGTABLE\nBEGIN\n";
+    for (std::size_t i = 0; i < kStringTableSize; ++i) {
+        const ResourceString& entry = kStringTable[i];
+        out << "    " << entry.id << ", " << Quoted(japanese ? entry.japanese : entry.english)
+            << "\n";
+    }
+    out << "END\n\n";
+}
+
+void WriteMenuItems(std::ostream& out, const MenuResource& menu, std::size_t& next, int level,
+                    bool japanese) {
+    const std::string indent(static_cast<std::size_t>(level + 1) * 4, ' ');
+    out << std::string(static_cast<std::size_t>(level) * 4, ' ') << "BEGIN\n";
+    while (next < menu.count && menu.items[next].level == level) {
+        const MenuResourceItem& item = menu.items[next++];
+        if (item.english == nullptr) {
+            out << indent << "MENUITEM SEPARATOR\n";
+        } else if (item.id == kMenuPopup) {
+            out << indent << "POPUP " << Quoted(japanese ? item.japanese : item.english) << "\n";
+            WriteMenuItems(out, menu, next, level + 1, japanese);
+        } else {
+            out << indent << "MENUITEM " << Quoted(japanese ? item.japanese : item.english) << ", "
+                << item.id << "\n";
+        }
+    }
+    out << std::string(static_cast<std::size_t>(level) * 4, ' ') << "END\n";
+}
+
+void WriteMenu(std::ostream& out, unsigned id, bool japanese) {
+    const MenuResource* menu = FindMenuResource(id);
+    out << id << " MENU\n";
+    std::size_t next = 0;
+    WriteMenuItems(out, *menu, next, 0, japanese);
+    out << "\n";
+}
+
+void WriteDialog(std::ostream& out, unsigned id, bool japanese) {
+    const DialogResource* dialog = FindDialogResource(id);
+    out << id << " DIALOG " << dialog->x << ", " << dialog->y << ", " << dialog->cx << ", "
+        << dialog->cy << "\n";
+    out << "STYLE 0x" << std::hex << dialog->style << std::dec << "\n";
+    out << "CAPTION " << Quoted(japanese ? dialog->japaneseCaption : dialog->englishCaption)
+        << "\n";
+    out << "FONT " << (japanese ? dialog->japaneseFontSize : dialog->englishFontSize) << ", "
+        << Quoted(japanese ? dialog->japaneseFont : dialog->englishFont) << "\n";
+    out << "BEGIN\n";
+    for (std::size_t i = 0; i < dialog->controlCount; ++i) {
+        const DialogControlResource& control = dialog->controls[i];
+        const std::string text = japanese ? control.japanese : control.english;
+        // "#128" names a resource (an icon) by number rather than a text.
+        const std::string written = !text.empty() && text[0] == '#' ? text.substr(1) : Quoted(text);
+        out << "    CONTROL " << written << ", " << control.id << ", " << Quoted(control.className)
+            << ", 0x" << std::hex << control.style << std::dec << ", " << control.x << ", "
+            << control.y << ", " << control.cx << ", " << control.cy << "\n";
+    }
+    out << "END\n\n";
+}
+
+void WriteVersion(std::ostream& out) {
+    out << "1 VERSIONINFO\n"
+        << "FILEVERSION " << CORVANE_FILE_VERSION_TEXT << "\n"
+        << "PRODUCTVERSION " << CORVANE_PRODUCT_VERSION_TEXT << "\n"
+        << "FILEOS 0x40004\nFILETYPE 0x1\nBEGIN\n    BLOCK \"StringFileInfo\"\n    BEGIN\n";
+    for (const char* block : {"040904b0", "041104b0"}) {
+        out << "        BLOCK \"" << block << "\"\n        BEGIN\n"
+            << "            VALUE \"CompanyName\", \"Velmora\"\n"
+            << "            VALUE \"FileDescription\", \"Corvane\"\n"
+            << "            VALUE \"FileVersion\", \"" << CORVANE_FILE_VERSION_TEXT << "\"\n"
+            << "            VALUE \"InternalName\", \"Corvane\"\n"
+            << "            VALUE \"OriginalFilename\", \"corvane.exe\"\n"
+            << "            VALUE \"ProductName\", \"Corvane\"\n"
+            << "            VALUE \"ProductVersion\", \"" << CORVANE_PRODUCT_VERSION_TEXT
+            << "\"\n        END\n";
+    }
+    out << "    END\n    BLOCK \"VarFileInfo\"\n    BEGIN\n"
+        << "        VALUE \"Translation\", 0x409, 1200, 0x411, 1200\n    END\nEND\n\n";
+}
+
+} // namespace
+
+void WriteResourceScript(std::ostream& out) {
+    out << "// Generated by rcgen from the tables in res/; edit those, not this.\n"
+        << "#pragma code_page(65001)\n\n";
+    for (const Language& language : kLanguages) {
+        out << "// " << language.name << "\nLANGUAGE " << language.primary << ", " << language.sub
+            << "\n\n";
+        WriteStrings(out, language.japanese);
+        WriteMenu(out, IDR_TRAYMENU, language.japanese);
+        for (unsigned id : kDialogIds) {
+            WriteDialog(out, id, language.japanese);
+        }
+    }
+    out << "// Neutral\nLANGUAGE 0, 0\n\n"
+        << IDR_MAINFRAME << " ICON \"icon" << IDR_MAINFRAME << ".ico\"\n"
+        << IDI_TRAY_READY << " ICON \"icon" << IDI_TRAY_READY << ".ico\"\n"
+        << IDI_TRAY_NODEVICE << " ICON \"icon" << IDI_TRAY_NODEVICE << ".ico\"\n"
+        << "1 24 \"corvane.manifest\"\n\n";
+    WriteVersion(out);
+}
