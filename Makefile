@@ -1,5 +1,5 @@
 # The everyday commands. Each one installs what is missing first.
-.PHONY: run test test-asan windows deps clean
+.PHONY: run test test-asan windows wine-test deps clean
 
 deps:
 	@scripts/deps.sh
@@ -22,6 +22,10 @@ test-asan: deps
 windows: deps
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
+
+wine-test: windows
+	@scripts/wine-deps.sh
+	tests/windows/run_wine_tests.sh
 
 clean:
 	rm -rf build

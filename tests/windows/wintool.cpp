@@ -5,6 +5,8 @@
 //   post-exit            post the Exit command to the frame
 //   strings EXE ID...    the string resources, one a line
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
+//   windows              the visible top-level windows: class, then title
+//   windows              the visible top-level windows: class, then title
 #include <windows.h>
 
 #include <cstdio>
@@ -29,6 +31,17 @@ std::string ToUtf8(const char* text) {
 
 HWND Frame() {
     return FindWindowA(kFrameClass, "Corvane");
+}
+
+BOOL CALLBACK PrintWindow(HWND window, LPARAM) {
+    if (IsWindowVisible(window)) {
+        char className[128] = {};
+        char title[512] = {};
+        GetClassNameA(window, className, sizeof className);
+        GetWindowTextA(window, title, sizeof title);
+        std::printf("%s|%s\n", className, ToUtf8(title).c_str());
+    }
+    return TRUE;
 }
 
 void PrintMenu(HMENU menu, const std::string& indent) {
@@ -69,6 +82,10 @@ int main(int argc, char** argv) {
     if (command == "menu-open" && argc == 2) {
         const HWND menu = FindWindowA("#32768", nullptr);
         return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
+    }
+    if (command == "windows" && argc == 2) {
+        EnumWindows(PrintWindow, 0);
+        return 0;
     }
     if (command == "post-exit" && argc == 2) {
         const HWND frame = Frame();
