@@ -111,11 +111,12 @@ std::optional<Fault> Converter::TakeFault(const BYTE* block) {
 }
 
 DWORD Converter::Log(Transfer transfer) {
-    m_traffic.push_back(transfer);
+    m_traffic.push_back(std::move(transfer));
+    const Transfer& logged = m_traffic.back();
     if (m_observer != nullptr) {
-        m_observer(m_traffic.back(), m_observerContext);
+        m_observer(logged, m_observerContext);
     }
-    return transfer.succeeded ? 0 : transfer.error;
+    return logged.succeeded ? 0 : logged.error;
 }
 
 DWORD Converter::Control(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,

@@ -397,15 +397,14 @@ LRESULT DispatchMessageA(const MSG* message) {
 
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_NCCREATE:
-        return TRUE;
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
+    // Creation goes on, the background counts as erased, the session may end, and power
+    // events are granted.
+    case WM_NCCREATE:
     case WM_ERASEBKGND:
-        return 1;
     case WM_QUERYENDSESSION:
-        return TRUE;
     case WM_POWERBROADCAST:
         return TRUE;
     case WM_IME_CONTROL:

@@ -64,7 +64,7 @@ std::string Image(IconKind kind, int size) {
         }
     }
     const int maskRow = ((size + 31) / 32) * 4;
-    out.append(static_cast<std::size_t>(maskRow * size), '\0');
+    out.append(static_cast<std::size_t>(maskRow) * static_cast<std::size_t>(size), '\0');
     return out;
 }
 
