@@ -34,14 +34,12 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void MessageBoxOpened(const sim::MessageBoxShown& box) override;
 
   private:
+    friend struct SimulatorCommands;
     using Words = std::vector<std::string>;
     // Carries out one command of the main loop; the text of an error, or empty.
     std::string Run(const Words& words);
-    std::string RunShow(const Words& words);
-    std::string RunPlug(const Words& words);
     std::string Choose(HMENU menu, const std::string& item, UINT& id) const;
     void Print(const std::string& line);
-    void Help();
     std::optional<std::string> NextCommand(const char* prompt);
     sim::Converter* LastAttached() const;
 

@@ -1,0 +1,262 @@
+// The simulator's commands, one small function each, found through one table.
+#include "KeyNames.h"
+#include "Simulator.h"
+#include "Text.h"
+#include "model/MrgDoc.h"
+#include "res/resource.h"
+#include "shell/MainFrame.h"
+#include "shell/MrgApp.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+const char kProfile[] = "Software\\Velmora\\Corvane";
+
+// The registers the converter's model keeps: the picture controls, register 8 and the
+// control block.
+const BYTE kChipRegisters[] = {0x08, 0x26, 0x28, 0x2A, 0x2E, 0x60, 0x62, 0x64, 0x66, 0x68, 0x6A,
+                               0x6C, 0x6E, 0x70, 0x72, 0x74, 0x76, 0x78, 0x7A, 0x7C, 0x7E};
+
+using Words = std::vector<std::string>;
+
+} // namespace
+
+struct SimulatorCommands {
+    using Handler = std::string (*)(Simulator&, const Words&);
+    struct Command {
+        const char* keyword;
+        std::size_t minArguments;
+        std::size_t maxArguments;
+        Handler run;
+        const char* help;
+    };
+
+    static std::string Help(Simulator& s, const Words&);
+
+    static std::string Plug(Simulator& s, const Words& words) {
+        ChipConfig config = sim::MainModelConfig();
+        for (std::size_t i = 1; i < words.size(); ++i) {
+            const std::string option = Lower(words[i]);
+            if (option == "alt") {
+                config.product_id = 0xA003;
+            } else if (option == "pal") {
+                config.powers_up_in_pal = 1;
+            } else {
+                return "plug takes \"alt\" and \"pal\", not \"" + words[i] + "\"";
+            }
+        }
+        s.Watch(s.m_world.Plug(config));
+        return "";
+    }
+
+    // Unplug, hold and release act on the converter attached last.
+    static std::string OnConverter(Simulator& s, const Words& words) {
+        sim::Converter* converter = s.LastAttached();
+        if (converter == nullptr) {
+            return "no converter is attached";
+        }
+        const std::string keyword = Lower(words[0]);
+        if (keyword == "unplug") {
+            s.m_world.Unplug(*converter);
+        } else {
+            converter->HoldElsewhere(keyword == "hold");
+        }
+        return "";
+    }
+
+    static std::string Tray(Simulator& s, const Words& words) {
+        const std::string side = Lower(words[1]);
+        if (side != "left" && side != "right") {
+            return "tray takes left or right";
+        }
+        if (!s.m_world.tray.present) {
+            return "there is no tray icon to click";
+        }
+        s.m_world.ClickTray(side == "left" ? WM_LBUTTONUP : WM_RBUTTONUP);
+        return "";
+    }
+
+    static std::string Shortcut(Simulator& s, const Words& words) {
+        const std::optional<KeyCombination> keys = ParseKeys(words[1]);
+        if (!keys) {
+            return "not a key combination: \"" + words[1] + "\"";
+        }
+        if (!s.m_world.PressShortcut(keys->vk, keys->flags)) {
+            s.Print("shortcut: not a shortcut of the program");
+        }
+        return "";
+    }
+
+    static std::string Wait(Simulator& s, const Words& words) {
+        long ms = 0;
+        if (!ParseNumber(words[1], 0, 86400000, ms)) {
+            return "wait takes milliseconds, 0 to 86400000";
+        }
+        s.m_world.RunFor(static_cast<DWORD>(ms));
+        return "";
+    }
+
+    static std::string Power(Simulator& s, const Words& words) {
+        if (Lower(words[0]) == "suspend") {
+            s.m_world.Suspend();
+        } else {
+            s.m_world.Resume();
+        }
+        return "";
+    }
+
+    static std::string Display(Simulator& s, const Words& words) {
+        long width = 0;
+        long height = 0;
+        if (!ParseNumber(words[1], 1, 16384, width) || !ParseNumber(words[2], 1, 16384, height)) {
+            return "display takes a width and a height, 1 to 16384";
+        }
+        s.m_world.ChangeDisplay(static_cast<int>(width), static_cast<int>(height));
+        return "";
+    }
+
+    static std::string Logoff(Simulator& s, const Words& words) {
+        const bool cancelled = words.size() == 2;
+        if (cancelled && Lower(words[1]) != "cancel") {
+            return "logoff takes nothing, or cancel";
+        }
+        s.m_world.EndSession(cancelled);
+        if (!cancelled) {
+            throw SessionOver{};
+        }
+        return "";
+    }
+
+    static std::string Exit(Simulator& s, const Words&) {
+        if (!s.m_world.tray.present) {
+            return "there is no tray icon to exit from";
+        }
+        s.m_autoChoice = ID_APP_EXIT;
+        s.m_world.ClickTray(WM_RBUTTONUP);
+        return "";
+    }
+
+    static std::string Show(Simulator& s, const Words& words) {
+        const std::string what = Lower(words[1]);
+        if (what == "tray") {
+            const sim::TrayIcon& tray = s.m_world.tray;
+            s.Print(tray.present ? "tray: icon " + std::to_string(tray.iconResource) + " \"" +
+                                       tray.tip + "\""
+                                 : "tray: none");
+        } else if (what == "area") {
+            return ShowArea(s);
+        } else if (what == "registry") {
+            for (const auto& [name, value] : s.m_world.registry.ListValues(kProfile)) {
+                DWORD number = 0;
+                std::memcpy(&number, value->data.data(),
+                            std::min(value->data.size(), sizeof number));
+                s.Print("registry: " + name + " = " + std::to_string(number));
+            }
+        } else if (what == "registers") {
+            return ShowRegisters(s);
+        } else {
+            return "show takes tray, area, registry or registers";
+        }
+        return "";
+    }
+
+    static std::string ShowArea(Simulator& s) {
+        const auto* frame = static_cast<CMainFrame*>(s.m_app.m_pMainWnd);
+        const auto* doc = frame ? static_cast<CMrgDoc*>(frame->GetActiveDocument()) : nullptr;
+        if (doc == nullptr) {
+            return "the program has no document";
+        }
+        const RECT& area = doc->m_rcDisplayArea;
+        s.Print(IsRectEmpty(&area)
+                    ? "area: empty"
+                    : "area: " + std::to_string(area.left) + " " + std::to_string(area.top) + " " +
+                          std::to_string(area.right) + " " + std::to_string(area.bottom));
+        return "";
+    }
+
+    static std::string ShowRegisters(Simulator& s) {
+        sim::Converter* converter = s.LastAttached();
+        if (converter == nullptr) {
+            return "no converter is attached";
+        }
+        for (const BYTE reg : kChipRegisters) {
+            char line[40];
+            std::snprintf(line, sizeof line, "register 0x%02X = 0x%04X", reg,
+                          converter->Register(reg, s.m_world.Now()));
+            s.Print(line);
+        }
+        return "";
+    }
+
+    static std::string Wire(Simulator& s, const Words& words) {
+        const std::string state = Lower(words[1]);
+        if (state != "on" && state != "off") {
+            return "wire takes on or off";
+        }
+        s.m_wire = state == "on";
+        for (sim::Converter* converter : s.m_world.AttachedConverters()) {
+            s.Watch(*converter);
+        }
+        return "";
+    }
+
+    // Answers to a menu or a dialog, typed when none is open.
+    static std::string NothingOpen(Simulator&, const Words&) { return "nothing is open to answer"; }
+
+    static const Command kCommands[];
+};
+
+const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
+    {"plug", 0, 2, Plug,
+     "plug [alt] [pal]     attach a converter (the alternative model; one that starts in PAL)"},
+    {"unplug", 0, 0, OnConverter, "unplug               remove the converter attached last"},
+    {"hold", 0, 0, OnConverter,
+     "hold, release        another program takes or gives back the converter"},
+    {"release", 0, 0, OnConverter, ""},
+    {"tray", 1, 1, Tray, "tray left|right      click the tray icon"},
+    {"choose", 1, 99, NothingOpen,
+     "choose ITEM          answer an open menu: the item's text or its command id"},
+    {"dismiss", 0, 0, NothingOpen, "dismiss              close an open menu without choosing"},
+    {"ok", 0, 0, NothingOpen, "ok, cancel           answer an open dialog"},
+    {"cancel", 0, 0, NothingOpen, ""},
+    {"shortcut", 1, 1, Shortcut,
+     "shortcut KEYS        press a global key combination, e.g. ctrl+alt+f"},
+    {"wait", 1, 1, Wait, "wait MS              let time pass; timers fire"},
+    {"suspend", 0, 0, Power, "suspend, resume      the system sleeps and wakes"},
+    {"resume", 0, 0, Power, ""},
+    {"display", 2, 2, Display, "display W H          change the screen resolution"},
+    {"logoff", 0, 1, Logoff,
+     "logoff [cancel]      end the session, or have another program cancel it"},
+    {"exit", 0, 0, Exit,
+     "exit                 choose \"Exit Application\" from the right-button menu"},
+    {"show", 1, 1, Show, "show tray|area|registry|registers"},
+    {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
+    {"help", 0, 0, Help, "help                 this list"},
+};
+
+std::string SimulatorCommands::Help(Simulator& s, const Words&) {
+    for (const Command& command : kCommands) {
+        if (*command.help != '\0') {
+            s.Print(command.help);
+        }
+    }
+    return "";
+}
+
+std::string Simulator::Run(const Words& words) {
+    const std::string keyword = Lower(words[0]);
+    for (const SimulatorCommands::Command& command : SimulatorCommands::kCommands) {
+        if (keyword != command.keyword) {
+            continue;
+        }
+        const std::size_t arguments = words.size() - 1;
+        if (arguments < command.minArguments || arguments > command.maxArguments) {
+            return "wrong arguments for " + keyword + " (\"help\" shows them)";
+        }
+        return command.run(*this, words);
+    }
+    return "not a command: \"" + words[0] + (words.size() > 1 ? " ..." : "") +
+           "\" (\"help\" lists them)";
+}
