@@ -47,11 +47,13 @@ check "corvane.exe imports PelbrinEx.dll by ordinals 1 to 4 only" imports_by_ord
 check "corvane.exe needs no MinGW DLLs" needs_no_mingw_dlls
 check "corvane.exe has ASLR and DEP" aslr_and_dep
 
-export DISPLAY=:97 WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-Xvfb "$DISPLAY" -screen 0 1024x768x24 >/dev/null 2>&1 &
+export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Xvfb picks a free display and says which.
+Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$results/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'wineserver -k >/dev/null 2>&1; kill $xvfb 2>/dev/null' EXIT
-sleep 1
+within 10 test -s "$results/display" || { echo "FAILED: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(cat "$results/display")"
 
 wintool() { (cd "$work" && wine wintool.exe "$@" | tr -d '\r'); }
 balloon_shown() { wintool windows | grep -q '^tooltips_class32|'; }
@@ -91,6 +93,7 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     wine regedit /S "$(winepath -w "$work/setup.reg")" >/dev/null 2>&1
     wineserver -w
 
+    check "$lang: the hook library keeps its contract" wintool hook-selftest PelbrinEx.dll
     (cd "$work" && wine corvane.exe >"$results/corvane-$lang.log" 2>&1 &)
     check "$lang: the program is resident" within 30 wintool wait-frame 1
     check "$lang: the no-device balloon shows" within 10 balloon_shown

@@ -6,7 +6,10 @@
 //   strings EXE ID...    the string resources, one a line
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
 //   windows              the visible top-level windows: class, then title
+//   hook-selftest DLL    the hook library's contract, called by ordinal as the program does
 //   windows              the visible top-level windows: class, then title
+#include "platform/hook_library.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -27,6 +30,58 @@ std::string ToUtf8(const char* text) {
     WideCharToMultiByte(CP_UTF8, 0, buffer.c_str(), -1, &out[0], bytes, nullptr, nullptr);
     out.resize(out.size() - 1);
     return out;
+}
+
+template <class Function> Function Ordinal(HMODULE library, WORD ordinal) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(library, MAKEINTRESOURCEA(ordinal))));
+}
+
+// Exit code 0 when the library keeps its contract: ordinals only, harmless calls out of
+// order, each entry registered once, and a refusal when it is full.
+int HookSelfTest(const char* path) {
+    const HMODULE library = LoadLibraryA(path);
+    if (library == nullptr) {
+        return 2;
+    }
+    using Start = int(WINAPI*)();
+    using Stop = void(WINAPI*)();
+    using Add = int(WINAPI*)(SHORTCUT_ENTRY*);
+    using Remove = void(WINAPI*)(SHORTCUT_ENTRY*);
+    const auto start = Ordinal<Start>(library, 1);
+    const auto stop = Ordinal<Stop>(library, 2);
+    const auto add = Ordinal<Add>(library, 3);
+    const auto remove = Ordinal<Remove>(library, 4);
+    int failures = 0;
+    const auto expect = [&failures](bool ok, const char* what) {
+        if (!ok) {
+            std::printf("hook: %s\n", what);
+            ++failures;
+        }
+    };
+    expect(start && stop && add && remove, "ordinals 1 to 4 are exported");
+    expect(GetProcAddress(library, "StartHook") == nullptr &&
+               GetProcAddress(library, "StartHook@0") == nullptr,
+           "no function is exported by name");
+    if (failures != 0) {
+        return 1;
+    }
+    SHORTCUT_ENTRY entries[17] = {};
+    stop();
+    remove(&entries[0]);
+    expect(add(&entries[0]) == 0 && add(&entries[0]) == 0, "an entry added twice is kept once");
+    int added = 1;
+    for (int i = 1; i < 17 && add(&entries[i]) == 0; ++i) {
+        ++added;
+    }
+    expect(added == 16, "sixteen entries fit, the seventeenth is refused");
+    remove(&entries[3]);
+    expect(add(&entries[16]) == 0, "a removed entry's place is free again");
+    expect(start() == 0 && start() == 0, "the hook starts, and a second start is harmless");
+    stop();
+    stop();
+    FreeLibrary(library);
+    return failures == 0 ? 0 : 1;
 }
 
 HWND Frame() {
@@ -82,6 +137,9 @@ int main(int argc, char** argv) {
     if (command == "menu-open" && argc == 2) {
         const HWND menu = FindWindowA("#32768", nullptr);
         return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
+    }
+    if (command == "hook-selftest" && argc == 3) {
+        return HookSelfTest(argv[2]);
     }
     if (command == "windows" && argc == 2) {
         EnumWindows(PrintWindow, 0);
