@@ -1,7 +1,7 @@
 // Menus loaded from the resources, as the simulated user sees and chooses from them.
 #pragma once
 
-#include "win32_types.h"
+#include "win32_window_types.h"
 
 #include <string>
 #include <vector>

@@ -2,7 +2,9 @@
 // served by the current sim::World.
 #pragma once
 
+#include "win32_system_types.h"
 #include "win32_types.h"
+#include "win32_window_types.h"
 
 // Kernel: time, errors, memory, modules
 void Sleep(DWORD milliseconds);

@@ -2,7 +2,7 @@
 // timers on the virtual clock.
 #pragma once
 
-#include "win32_types.h"
+#include "win32_window_types.h"
 
 #include <deque>
 #include <map>

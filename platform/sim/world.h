@@ -7,7 +7,7 @@
 #include "interaction.h"
 #include "menus.h"
 #include "registry.h"
-#include "win32_types.h"
+#include "win32_system_types.h"
 #include "window_manager.h"
 
 #include <map>
