@@ -38,6 +38,16 @@ const ScalerCase kScalerCases[] = {
      {-109, 0, 0, 0}},
     // An inverted rectangle divides by zero width: the infinite value becomes 0.
     {"ZeroWidthGivesZero", {800, 600, {100, 0, 99, 599}, 1000, 300, 500, 412, false}, {0, 0, 6, 0}},
+    // Results that 80-bit intermediates get wrong by one: every step is rounded to double.
+    {"DoublePrecisionHorizontal800",
+     {800, 600, {0, 0, 544, 599}, 1000, 300, 500, 412, false},
+     {102, 0, 0, 0}},
+    {"DoublePrecisionHorizontal1024",
+     {1024, 768, {0, 0, 511, 767}, 1000, 383, 500, 412, false},
+     {129, 0, 0, 0}},
+    {"DoublePrecisionVertical",
+     {800, 600, {0, 0, 799, 569}, 1000, 300, 500, 480, false},
+     {0, 99, 0, 0}},
     {"ZeroDivisorGivesZeroStart",
      {800, 600, {0, 0, 799, 599}, 0, 300, 500, 412, false},
      {0, 0, 0, 0}},
