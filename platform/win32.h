@@ -21,7 +21,7 @@
 #include <mbstring.h>
 #include <shellapi.h>
 #else
-#include "sim/win32_api.h"
+#include "sim/include/win32_api.h"
 #endif
 
 #include "converter_interface.h"

@@ -2,7 +2,7 @@
 // "Software\Velmora\Corvane\Device\Contrast=32".
 #pragma once
 
-#include "platform/sim/registry.h"
+#include "platform/sim/advapi32/registry.h"
 
 #include <string>
 

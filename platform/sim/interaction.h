@@ -2,7 +2,7 @@
 // input. While it acts, queued messages and timers may still be delivered.
 #pragma once
 
-#include "win32_window_types.h"
+#include "platform/sim/include/win32_window_types.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "world.h"
+#include "platform/sim/world.h"
 
 #include <cstdio>
 #include <cstdlib>

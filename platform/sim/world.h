@@ -2,13 +2,13 @@
 // serve the current one. Tests create a World, arrange it, and observe it.
 #pragma once
 
-#include "../hook_library.h"
-#include "converter.h"
-#include "interaction.h"
-#include "menus.h"
-#include "registry.h"
-#include "win32_system_types.h"
-#include "window_manager.h"
+#include "platform/sim/../hook_library.h"
+#include "platform/sim/converter/converter.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/user32/menu.h"
+#include "platform/sim/advapi32/registry.h"
+#include "platform/sim/include/win32_system_types.h"
+#include "platform/sim/user32/window_manager.h"
 
 #include <map>
 #include <memory>

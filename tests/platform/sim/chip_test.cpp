@@ -1,6 +1,6 @@
 // The simulated converter's chip, through its C entry points as a driver would call them.
 #include "platform/converter_interface.h"
-#include "platform/sim/chip/converter_chip.h"
+#include "platform/sim/converter/chip/converter_chip.h"
 
 #include <gtest/gtest.h>
 

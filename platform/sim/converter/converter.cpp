@@ -1,0 +1,178 @@
+#include "platform/sim/converter/converter.h"
+
+#include "platform/converter_interface.h"
+
+#include <algorithm>
+
+namespace sim {
+
+namespace {
+
+bool Matches(const RequestMatch& match, const BYTE* block) {
+    const WORD value = static_cast<WORD>(block[2] | (block[3] << 8));
+    const WORD index = static_cast<WORD>(block[4] | (block[5] << 8));
+    return block[1] == match.request && (!match.value || *match.value == value) &&
+           (!match.index || *match.index == index);
+}
+
+DWORD SystemErrorFor(ChipResult result) {
+    switch (result) {
+    case CHIP_OK:
+        return 0;
+    case CHIP_BAD_LENGTH:
+        return ERROR_INVALID_PARAMETER;
+    case CHIP_BAD_REQUEST:
+        break;
+    }
+    return ERROR_INVALID_FUNCTION;
+}
+
+} // namespace
+
+Converter::Converter(std::string interfacePath, const ChipConfig& config, DWORD now)
+    : m_interfacePath(std::move(interfacePath)) {
+    chip_init(&m_chip, &config, now);
+}
+
+void Converter::FailNthTransfer(unsigned n, Fault fault) {
+    m_nthFaults.emplace_back(m_transfersSeen + n, fault);
+}
+
+void Converter::FailMatching(const RequestMatch& match, Fault fault) {
+    m_standingFaults.emplace_back(match, fault);
+}
+
+void Converter::ClearFaults() {
+    m_nthFaults.clear();
+    m_standingFaults.clear();
+}
+
+void Converter::SetObserver(void (*observer)(const Transfer&, void*), void* context) {
+    m_observer = observer;
+    m_observerContext = context;
+}
+
+void Converter::Attach(DWORD now) {
+    if (m_attached) {
+        return;
+    }
+    m_attached = true;
+    ++m_generation; // handles opened before the unplug stay dead
+    m_openHandles = 0;
+    chip_power_up(&m_chip, now);
+}
+
+void Converter::Detach() {
+    m_attached = false;
+}
+
+void Converter::LosePower(DWORD now) {
+    chip_power_up(&m_chip, now);
+}
+
+DWORD Converter::Open(DWORD flags, DWORD shareMode) {
+    m_lastOpenFlags = flags;
+    m_lastOpenShareMode = shareMode;
+    if (!m_attached) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    if (m_openError != 0) {
+        return m_openError;
+    }
+    // The driver admits one handle at a time, whoever asks.
+    if (m_heldElsewhere || m_openHandles > 0) {
+        return ERROR_ACCESS_DENIED;
+    }
+    ++m_openHandles;
+    return 0;
+}
+
+void Converter::CloseOne() {
+    m_openHandles = std::max(0, m_openHandles - 1);
+}
+
+std::optional<Fault> Converter::TakeFault(const BYTE* block) {
+    ++m_transfersSeen;
+    auto nth = std::find_if(m_nthFaults.begin(), m_nthFaults.end(),
+                            [this](const auto& entry) { return entry.first == m_transfersSeen; });
+    if (nth != m_nthFaults.end()) {
+        const Fault fault = nth->second;
+        m_nthFaults.erase(nth);
+        return fault;
+    }
+    if (block != nullptr) {
+        for (const auto& [match, fault] : m_standingFaults) {
+            if (Matches(match, block)) {
+                return fault;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+DWORD Converter::Log(Transfer transfer) {
+    m_traffic.push_back(std::move(transfer));
+    const Transfer& logged = m_traffic.back();
+    if (m_observer != nullptr) {
+        m_observer(logged, m_observerContext);
+    }
+    return logged.succeeded ? 0 : logged.error;
+}
+
+DWORD Converter::Control(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,
+                         DWORD* returned, DWORD now) {
+    *returned = 0;
+    Transfer transfer;
+    transfer.ioControlCode = code;
+    transfer.time = now;
+
+    if (code == IOCTL_CONVERTER_GET_DESCRIPTOR) {
+        const std::optional<Fault> fault = TakeFault(nullptr);
+        if (fault && fault->error != 0) {
+            transfer.error = fault->error;
+            return Log(transfer);
+        }
+        DWORD count = chip_get_descriptor(&m_chip, out, outSize);
+        if (fault) {
+            count = std::min(count, fault->shortCount);
+        }
+        transfer.data.assign(out, out + count);
+        transfer.succeeded = true;
+        transfer.returned = *returned = count;
+        return Log(transfer);
+    }
+    if (code != IOCTL_CONVERTER_VENDOR_REQUEST) {
+        return ERROR_INVALID_FUNCTION;
+    }
+    if (in == nullptr || inSize != VENDOR_REQUEST_SIZE || (out == nullptr && outSize != 0)) {
+        return ERROR_INVALID_PARAMETER;
+    }
+
+    std::copy(in, in + VENDOR_REQUEST_SIZE, transfer.block.begin());
+    const bool hostToDevice = in[0] == VENDOR_REQUEST_TYPE_WRITE;
+    if (hostToDevice) {
+        transfer.data.assign(out, out + outSize);
+    }
+    const std::optional<Fault> fault = TakeFault(in);
+    if (fault && fault->error != 0) {
+        chip_note_bus_error(&m_chip);
+        transfer.error = fault->error;
+        return Log(transfer);
+    }
+    DWORD count = 0;
+    const DWORD error = SystemErrorFor(chip_vendor_request(&m_chip, in, out, outSize, &count, now));
+    if (fault) {
+        // The request was carried out, but fewer bytes made it across.
+        chip_note_bus_error(&m_chip);
+        count = std::min(count, fault->shortCount);
+    }
+    if (!hostToDevice && error == 0) {
+        transfer.data.assign(out, out + count);
+    }
+    transfer.succeeded = error == 0;
+    transfer.error = error;
+    transfer.returned = *returned = count;
+    return Log(transfer);
+}
+
+} // namespace sim

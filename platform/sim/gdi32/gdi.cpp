@@ -1,0 +1,100 @@
+// Device contexts, fonts and their metrics.
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+using sim::World;
+
+namespace {
+
+// What a device context holds before anything is selected into it.
+HGDIOBJ SystemFont() {
+    return reinterpret_cast<HGDIOBJ>(static_cast<std::uintptr_t>(0x018A));
+}
+
+} // namespace
+
+HDC GetDC(HWND window) {
+    World& world = World::Current();
+    if (window != nullptr && world.windows.Find(window) == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    const HDC dc = static_cast<HDC>(world.NewHandle());
+    world.selectedFonts[dc] = SystemFont();
+    return dc;
+}
+
+int ReleaseDC(HWND, HDC dc) {
+    return World::Current().selectedFonts.erase(dc) == 1 ? 1 : 0;
+}
+
+int GetDeviceCaps(HDC, int index) {
+    return index == LOGPIXELSY ? 96 : 0;
+}
+
+HFONT CreateFontIndirectA(const LOGFONTA* font) {
+    if (font == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    World& world = World::Current();
+    const HFONT handle = static_cast<HFONT>(world.NewHandle());
+    world.fonts[handle] = *font;
+    return handle;
+}
+
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
+    World& world = World::Current();
+    const auto found = world.selectedFonts.find(dc);
+    if (found == world.selectedFonts.end() ||
+        (object != SystemFont() && world.fonts.count(object) == 0)) {
+        return nullptr;
+    }
+    const HGDIOBJ previous = found->second;
+    found->second = object;
+    return previous;
+}
+
+BOOL DeleteObject(HGDIOBJ object) {
+    return World::Current().fonts.erase(object) == 1;
+}
+
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
+    World& world = World::Current();
+    const auto found = world.selectedFonts.find(dc);
+    if (found == world.selectedFonts.end() || metrics == nullptr) {
+        return FALSE;
+    }
+    // A sans-serif face: cell 1.2 times the em height, average width 0.45 of it.
+    const auto font = world.fonts.find(found->second);
+    const LONG em = font == world.fonts.end() || font->second.lfHeight == 0
+                        ? 13
+                        : std::abs(font->second.lfHeight);
+    *metrics = TEXTMETRICA{};
+    metrics->tmHeight = (em * 12 + 5) / 10;
+    metrics->tmAscent = metrics->tmHeight * 4 / 5;
+    metrics->tmDescent = metrics->tmHeight - metrics->tmAscent;
+    metrics->tmInternalLeading = metrics->tmHeight - em;
+    metrics->tmExternalLeading = 0;
+    metrics->tmAveCharWidth = (em * 45 + 50) / 100;
+    metrics->tmMaxCharWidth = em;
+    metrics->tmWeight = 400;
+    return TRUE;
+}
+
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0) {
+        return -1;
+    }
+    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
+    // Rounded half away from zero, as Windows does.
+    const std::int64_t half = std::llabs(denominator) / 2;
+    const std::int64_t rounded =
+        ((product < 0) != (denominator < 0) ? product - (denominator < 0 ? -half : half)
+                                            : product + (denominator < 0 ? -half : half)) /
+        denominator;
+    return static_cast<int>(rounded);
+}

@@ -1,0 +1,263 @@
+#include "platform/sim/user32/menu.h"
+
+#include "res/menus.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <cstring>
+
+using sim::Menu;
+using sim::MenuItem;
+using sim::World;
+
+namespace sim {
+
+namespace {
+
+constexpr UINT kNotEnabled = MF_GRAYED | MF_DISABLED;
+
+Menu* FindMenu(HMENU menu) {
+    auto& menus = World::Current().menus;
+    const auto found = menus.find(menu);
+    return found == menus.end() ? nullptr : &found->second;
+}
+
+void Describe(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
+    const Menu* m = FindMenu(menu);
+    if (m == nullptr) {
+        return;
+    }
+    for (const MenuItem& item : m->items) {
+        if (item.separator) {
+            lines.push_back(indent + "separator");
+            continue;
+        }
+        const bool enabled = (item.state & kNotEnabled) == 0;
+        if (item.submenu != nullptr) {
+            lines.push_back(indent + "popup \"" + item.text + "\" " +
+                            (enabled ? "enabled" : "grayed"));
+            // A grayed popup cannot be opened: what it holds is not for the user to see.
+            if (enabled) {
+                Describe(item.submenu, indent + "  ", lines);
+            }
+            continue;
+        }
+        std::string line = indent + std::to_string(item.id) + " \"" + item.text + "\" " +
+                           (enabled ? "enabled" : "disabled");
+        if (item.state & MF_CHECKED) {
+            line += " checked";
+        }
+        lines.push_back(line);
+    }
+}
+
+// The item an id or position names, searching submenus for a command id.
+MenuItem* Locate(HMENU menu, UINT item, UINT flags) {
+    Menu* m = FindMenu(menu);
+    if (m == nullptr) {
+        return nullptr;
+    }
+    if (flags & MF_BYPOSITION) {
+        return item < m->items.size() ? &m->items[item] : nullptr;
+    }
+    for (MenuItem& each : m->items) {
+        if (each.submenu == nullptr && !each.separator && each.id == item) {
+            return &each;
+        }
+        if (each.submenu != nullptr) {
+            if (MenuItem* inner = Locate(each.submenu, item, flags)) {
+                return inner;
+            }
+        }
+    }
+    return nullptr;
+}
+
+HMENU Build(const MenuResourceItem* items, std::size_t count, std::size_t& next, int level,
+            bool japanese) {
+    World& world = World::Current();
+    const HMENU handle = static_cast<HMENU>(world.NewHandle());
+    Menu menu;
+    while (next < count && items[next].level == level) {
+        const MenuResourceItem& source = items[next++];
+        MenuItem item;
+        item.separator = source.english == nullptr;
+        if (!item.separator) {
+            item.text = japanese ? source.japanese : source.english;
+        }
+        if (source.id == kMenuPopup) {
+            item.submenu = Build(items, count, next, level + 1, japanese);
+        } else {
+            item.id = source.id;
+        }
+        menu.items.push_back(item);
+    }
+    world.menus[handle] = menu;
+    return handle;
+}
+
+// Opening a popup lets its owner set up its items, then those of each submenu the user can
+// reach, as hovering over them would.
+void Initialise(HMENU menu, HWND owner, UINT position) {
+    SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu),
+                 MAKELPARAM(position, FALSE));
+    const Menu* m = FindMenu(menu);
+    for (std::size_t i = 0; m != nullptr && i < m->items.size(); ++i) {
+        const MenuItem item = m->items[i];
+        if (item.submenu != nullptr && (item.state & kNotEnabled) == 0) {
+            Initialise(item.submenu, owner, static_cast<UINT>(i));
+        }
+        m = FindMenu(menu);
+    }
+}
+
+// A command the user can actually click: enabled, and inside enabled popups.
+bool Reachable(HMENU menu, UINT id) {
+    const Menu* m = FindMenu(menu);
+    if (m == nullptr || id == 0) {
+        return false;
+    }
+    for (const MenuItem& item : m->items) {
+        if ((item.state & kNotEnabled) != 0 || item.separator) {
+            continue;
+        }
+        if (item.submenu != nullptr ? Reachable(item.submenu, id) : item.id == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+std::vector<std::string> DescribeMenu(HMENU menu) {
+    std::vector<std::string> lines;
+    Describe(menu, "", lines);
+    return lines;
+}
+
+const MenuItem* FindMenuCommand(HMENU menu, UINT id) {
+    return Locate(menu, id, MF_BYCOMMAND);
+}
+
+} // namespace sim
+
+HMENU LoadMenuA(HINSTANCE, LPCSTR name) {
+    const MenuResource* resource = IS_INTRESOURCE(name)
+                                       ? FindMenuResource(LOWORD(reinterpret_cast<ULONG_PTR>(name)))
+                                       : nullptr;
+    if (resource == nullptr) {
+        SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
+        return nullptr;
+    }
+    std::size_t next = 0;
+    return sim::Build(resource->items, resource->count, next, 0,
+                      World::Current().GetLanguage() == sim::Language::Japanese);
+}
+
+HMENU GetSubMenu(HMENU menu, int position) {
+    const MenuItem* item = sim::Locate(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    return item ? item->submenu : nullptr;
+}
+
+int GetMenuItemCount(HMENU menu) {
+    const Menu* m = sim::FindMenu(menu);
+    if (m == nullptr) {
+        SetLastError(ERROR_INVALID_MENU_HANDLE);
+        return -1;
+    }
+    return static_cast<int>(m->items.size());
+}
+
+UINT GetMenuItemID(HMENU menu, int position) {
+    const MenuItem* item = sim::Locate(menu, static_cast<UINT>(position), MF_BYPOSITION);
+    if (item == nullptr || item->submenu != nullptr) {
+        return static_cast<UINT>(-1);
+    }
+    return item->separator ? 0 : item->id;
+}
+
+UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
+    const MenuItem* found = sim::Locate(menu, item, flags);
+    if (found == nullptr) {
+        return static_cast<UINT>(-1);
+    }
+    UINT state = found->state | (found->separator ? MF_SEPARATOR : 0);
+    if (found->submenu != nullptr) {
+        state |= MF_POPUP | (static_cast<UINT>(GetMenuItemCount(found->submenu)) << 8);
+    }
+    return state;
+}
+
+int GetMenuStringA(HMENU menu, UINT item, LPSTR text, int maxCount, UINT flags) {
+    const MenuItem* found = sim::Locate(menu, item, flags);
+    if (found == nullptr) {
+        return 0;
+    }
+    const int length = static_cast<int>(found->text.size());
+    if (text == nullptr || maxCount <= 0) {
+        return length;
+    }
+    const int copied = length < maxCount - 1 ? length : maxCount - 1;
+    std::memcpy(text, found->text.data(), static_cast<std::size_t>(copied));
+    text[copied] = '\0';
+    return copied;
+}
+
+BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable) {
+    MenuItem* found = sim::Locate(menu, item, enable);
+    if (found == nullptr) {
+        return -1;
+    }
+    const UINT previous = found->state & sim::kNotEnabled;
+    found->state = (found->state & ~sim::kNotEnabled) | (enable & sim::kNotEnabled);
+    return static_cast<BOOL>(previous);
+}
+
+DWORD CheckMenuItem(HMENU menu, UINT item, UINT check) {
+    MenuItem* found = sim::Locate(menu, item, check);
+    if (found == nullptr) {
+        return static_cast<DWORD>(-1);
+    }
+    const DWORD previous = found->state & MF_CHECKED;
+    found->state = (found->state & ~static_cast<UINT>(MF_CHECKED)) | (check & MF_CHECKED);
+    return previous;
+}
+
+BOOL DestroyMenu(HMENU menu) {
+    auto& menus = World::Current().menus;
+    const auto found = menus.find(menu);
+    if (found == menus.end()) {
+        SetLastError(ERROR_INVALID_MENU_HANDLE);
+        return FALSE;
+    }
+    const Menu m = found->second;
+    menus.erase(found);
+    for (const MenuItem& item : m.items) {
+        if (item.submenu != nullptr) {
+            DestroyMenu(item.submenu);
+        }
+    }
+    return TRUE;
+}
+
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const RECT*) {
+    World& world = World::Current();
+    if (sim::FindMenu(menu) == nullptr || world.windows.Find(owner) == nullptr) {
+        SetLastError(sim::FindMenu(menu) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_INVALID_MENU_HANDLE);
+        return FALSE;
+    }
+    sim::Initialise(menu, owner, 0);
+    ++world.popupMenusShown;
+    UINT chosen = world.User().ChooseFromMenu(menu, owner);
+    if (!sim::Reachable(menu, chosen)) {
+        chosen = 0;
+    }
+    if (flags & TPM_RETURNCMD) {
+        return static_cast<BOOL>(chosen);
+    }
+    if (chosen != 0) {
+        PostMessageA(owner, WM_COMMAND, chosen, 0);
+    }
+    return TRUE;
+}

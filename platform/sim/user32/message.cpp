@@ -1,0 +1,88 @@
+// Sending, posting and getting messages, timers and the cursor.
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <algorithm>
+
+using sim::World;
+
+namespace {
+
+sim::WindowManager& Windows() {
+    return World::Current().windows;
+}
+
+} // namespace
+
+LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Windows().Send(window, message, wParam, lParam);
+}
+
+BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Windows().Post(window, message, wParam, lParam);
+}
+
+void PostQuitMessage(int exitCode) {
+    Windows().PostQuit(exitCode);
+}
+
+BOOL GetMessageA(LPMSG message, HWND, UINT, UINT) {
+    World& world = World::Current();
+    for (;;) {
+        if (world.windows.NextMessage(*message)) {
+            return TRUE;
+        }
+        if (world.windows.QuitPosted() || !world.User().Idle()) {
+            *message = MSG{nullptr, WM_QUIT,     static_cast<WPARAM>(world.windows.ExitCode()),
+                           0,       world.Now(), POINT{0, 0}};
+            return FALSE;
+        }
+    }
+}
+
+BOOL TranslateMessage(const MSG*) {
+    return FALSE;
+}
+
+LRESULT DispatchMessageA(const MSG* message) {
+    return Windows().Dispatch(*message);
+}
+
+LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
+                        LPARAM lParam) {
+    return procedure ? procedure(window, message, wParam, lParam)
+                     : DefWindowProcA(window, message, wParam, lParam);
+}
+
+UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC) {
+    return Windows().SetTimer(window, id, elapse);
+}
+
+BOOL KillTimer(HWND window, UINT_PTR id) {
+    if (!Windows().KillTimer(window, id)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL GetCursorPos(LPPOINT point) {
+    World& world = World::Current();
+    if (point == nullptr || world.cursorFails) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    *point = world.cursor;
+    return TRUE;
+}
+
+BOOL SetCursorPos(int x, int y) {
+    World& world = World::Current();
+    if (world.cursorFails) {
+        SetLastError(ERROR_ACCESS_DENIED);
+        return FALSE;
+    }
+    world.cursor = POINT{std::clamp(x, 0, world.ScreenWidth() - 1),
+                         std::clamp(y, 0, world.ScreenHeight() - 1)};
+    return TRUE;
+}

@@ -1,0 +1,56 @@
+// Screen metrics, the user's locale, rectangle helpers and message boxes.
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+using sim::World;
+
+int GetSystemMetrics(int index) {
+    const World& world = World::Current();
+    switch (index) {
+    case SM_CXSCREEN:
+        return world.ScreenWidth();
+    case SM_CYSCREEN:
+        return world.ScreenHeight();
+    case SM_CXEDGE:
+    case SM_CYEDGE:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+LCID GetUserDefaultLCID() {
+    return World::Current().UserLocale();
+}
+
+BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
+    if (rect == nullptr) {
+        return FALSE;
+    }
+    *rect = RECT{left, top, right, bottom};
+    return TRUE;
+}
+
+BOOL SetRectEmpty(LPRECT rect) {
+    return SetRect(rect, 0, 0, 0, 0);
+}
+
+BOOL IsRectEmpty(const RECT* rect) {
+    return rect == nullptr || rect->right <= rect->left || rect->bottom <= rect->top;
+}
+
+BOOL EqualRect(const RECT* a, const RECT* b) {
+    if (a == nullptr || b == nullptr) {
+        return FALSE;
+    }
+    return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
+}
+
+int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
+    World& world = World::Current();
+    world.messageBoxes.push_back({owner, text ? text : "", caption ? caption : "Error", type});
+    if (sim::Observer* observer = world.GetObserver()) {
+        observer->MessageBoxOpened(world.messageBoxes.back());
+    }
+    return world.User().AnswerMessageBox(world.messageBoxes.back());
+}

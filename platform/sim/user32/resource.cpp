@@ -1,0 +1,26 @@
+// LoadStringA from the string table in the world's language.
+#include "res/string_table.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <algorithm>
+#include <cstring>
+
+int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
+    const ResourceString* entry = FindResourceString(id);
+    if (entry == nullptr) {
+        SetLastError(1814); // ERROR_RESOURCE_NAME_NOT_FOUND
+        return 0;
+    }
+    if (buffer == nullptr || bufferMax <= 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    const char* text = sim::World::Current().GetLanguage() == sim::Language::Japanese
+                           ? entry->japanese
+                           : entry->english;
+    const std::size_t length = std::min(std::strlen(text), static_cast<std::size_t>(bufferMax - 1));
+    std::memcpy(buffer, text, length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
+}

@@ -1,0 +1,384 @@
+// The Win32 window and message functions over the world's window manager.
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <algorithm>
+#include <cstring>
+
+using sim::Window;
+using sim::World;
+
+namespace {
+
+sim::WindowManager& Windows() {
+    return World::Current().windows;
+}
+
+// The client area in screen coordinates: inside the borders, the caption and a client edge.
+RECT ClientOnScreen(const Window& window) {
+    const DWORD style = window.style;
+    const int border = (style & WS_THICKFRAME) ? 4 : (style & WS_BORDER) ? 1 : 0;
+    const int caption = (style & WS_CAPTION) == WS_CAPTION ? 19 : 0;
+    const int edge = (window.exStyle & WS_EX_CLIENTEDGE) ? 2 : 0;
+    RECT client{window.rect.left + border + edge, window.rect.top + border + caption + edge,
+                window.rect.right - border - edge, window.rect.bottom - border - edge};
+    client.right = std::max(client.right, client.left);
+    client.bottom = std::max(client.bottom, client.top);
+    return client;
+}
+
+Window* FindOrFail(HWND handle) {
+    Window* window = Windows().Find(handle);
+    if (window == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    }
+    return window;
+}
+
+void MoveDescendants(HWND parent, int dx, int dy) {
+    for (const HWND child : Windows().Children(parent)) {
+        Window* w = Windows().Find(child);
+        w->rect =
+            RECT{w->rect.left + dx, w->rect.top + dy, w->rect.right + dx, w->rect.bottom + dy};
+        MoveDescendants(child, dx, dy);
+    }
+}
+
+void Deactivate(HWND handle) {
+    sim::WindowManager& windows = Windows();
+    if (windows.Active() == handle || windows.Foreground() == handle) {
+        for (const HWND next : windows.ZOrder()) {
+            const Window* candidate = windows.Find(next);
+            if (next != handle && candidate && candidate->visible) {
+                windows.SetForeground(next);
+                return;
+            }
+        }
+        windows.Send(handle, WM_ACTIVATE, WA_INACTIVE, 0);
+    }
+}
+
+} // namespace
+
+ATOM RegisterClassA(const WNDCLASSA* windowClass) {
+    if (windowClass == nullptr || windowClass->lpszClassName == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    if (!Windows().RegisterClass(*windowClass)) {
+        SetLastError(ERROR_CLASS_ALREADY_EXISTS);
+        return 0;
+    }
+    return 0xC000;
+}
+
+BOOL GetClassInfoA(HINSTANCE, LPCSTR className, WNDCLASSA* windowClass) {
+    const WNDCLASSA* found = className ? Windows().FindClass(className) : nullptr;
+    if (found == nullptr) {
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+        return FALSE;
+    }
+    *windowClass = *found;
+    return TRUE;
+}
+
+HWND CreateWindowExA(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE, LPVOID param) {
+    if (className == nullptr || Windows().FindClass(className) == nullptr) {
+        SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
+        return nullptr;
+    }
+    if (x == CW_USEDEFAULT) {
+        x = 100;
+        y = 100;
+    }
+    if (width == CW_USEDEFAULT) {
+        width = 640;
+        height = 480;
+    }
+    const int id = (style & WS_CHILD) ? static_cast<int>(reinterpret_cast<UINT_PTR>(menu)) : 0;
+    return Windows().Create(exStyle, className, windowName ? windowName : "", style,
+                            RECT{x, y, x + width, y + height}, parent, id, param,
+                            sim::kProgramThread);
+}
+
+BOOL DestroyWindow(HWND window) {
+    if (FindOrFail(window) == nullptr) {
+        return FALSE;
+    }
+    Windows().Destroy(window);
+    return TRUE;
+}
+
+BOOL IsWindow(HWND window) {
+    return Windows().Find(window) != nullptr;
+}
+
+BOOL IsWindowVisible(HWND window) {
+    // Visible means this window and every parent are shown.
+    for (const Window* w = Windows().Find(window); w != nullptr;
+         w = (w->style & WS_CHILD) ? Windows().Find(w->parent) : nullptr) {
+        if (!w->visible) {
+            return FALSE;
+        }
+    }
+    return Windows().Find(window) != nullptr;
+}
+
+BOOL IsWindowEnabled(HWND window) {
+    const Window* w = Windows().Find(window);
+    return w != nullptr && w->enabled;
+}
+
+BOOL IsWindowUnicode(HWND) {
+    return FALSE;
+}
+
+BOOL EnableWindow(HWND window, BOOL enable) {
+    Window* w = FindOrFail(window);
+    if (w == nullptr) {
+        return FALSE;
+    }
+    const BOOL wasDisabled = !w->enabled;
+    if (w->enabled != (enable != FALSE)) {
+        w->enabled = enable != FALSE;
+        Windows().Send(window, WM_ENABLE, enable, 0);
+    }
+    return wasDisabled;
+}
+
+BOOL ShowWindow(HWND window, int command) {
+    Window* w = FindOrFail(window);
+    if (w == nullptr) {
+        return FALSE;
+    }
+    const BOOL wasVisible = w->visible;
+    if (command == SW_HIDE) {
+        w->visible = false;
+        if (!(w->style & WS_CHILD)) {
+            Deactivate(window);
+        }
+    } else {
+        w->visible = true;
+        if (!(w->style & WS_CHILD)) {
+            Windows().Activate(window);
+        }
+    }
+    return wasVisible;
+}
+
+BOOL UpdateWindow(HWND window) {
+    return IsWindow(window);
+}
+
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
+    Window* w = FindOrFail(window);
+    if (w == nullptr) {
+        return FALSE;
+    }
+    const RECT before = w->rect;
+    if (!(flags & SWP_NOMOVE) || !(flags & SWP_NOSIZE)) {
+        POINT origin{0, 0};
+        if ((w->style & WS_CHILD) && w->parent != nullptr) {
+            ClientToScreen(w->parent, &origin);
+        }
+        const int left = (flags & SWP_NOMOVE) ? w->rect.left : x + origin.x;
+        const int top = (flags & SWP_NOMOVE) ? w->rect.top : y + origin.y;
+        const int width = (flags & SWP_NOSIZE) ? w->rect.right - w->rect.left : cx;
+        const int height = (flags & SWP_NOSIZE) ? w->rect.bottom - w->rect.top : cy;
+        w->rect = RECT{left, top, left + width, top + height};
+        // Children keep their place in the parent's client area.
+        MoveDescendants(window, w->rect.left - before.left, w->rect.top - before.top);
+        if (width != before.right - before.left || height != before.bottom - before.top) {
+            RECT client{};
+            GetClientRect(window, &client);
+            Windows().Send(window, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+        }
+        w = Windows().Find(window);
+        if (w == nullptr) {
+            return TRUE;
+        }
+    }
+    if (!(flags & SWP_NOZORDER) && !(w->style & WS_CHILD)) {
+        if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
+            Windows().SetTopmost(window, insertAfter == HWND_TOPMOST);
+        } else if (insertAfter == HWND_TOP) {
+            Windows().BringToTop(window);
+        }
+    }
+    if (flags & SWP_SHOWWINDOW) {
+        w->visible = true;
+    }
+    if (flags & SWP_HIDEWINDOW) {
+        w->visible = false;
+        Deactivate(window);
+    }
+    w = Windows().Find(window);
+    if (w && w->visible && !(flags & SWP_NOACTIVATE) && !(w->style & WS_CHILD)) {
+        Windows().Activate(window);
+    }
+    return TRUE;
+}
+
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL) {
+    return SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+BOOL GetWindowRect(HWND window, LPRECT rect) {
+    const Window* w = FindOrFail(window);
+    if (w == nullptr || rect == nullptr) {
+        return FALSE;
+    }
+    *rect = w->rect;
+    return TRUE;
+}
+
+BOOL GetClientRect(HWND window, LPRECT rect) {
+    const Window* w = FindOrFail(window);
+    if (w == nullptr || rect == nullptr) {
+        return FALSE;
+    }
+    const RECT client = ClientOnScreen(*w);
+    *rect = RECT{0, 0, client.right - client.left, client.bottom - client.top};
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND window, LPPOINT point) {
+    const Window* w = FindOrFail(window);
+    if (w == nullptr || point == nullptr) {
+        return FALSE;
+    }
+    const RECT client = ClientOnScreen(*w);
+    point->x += client.left;
+    point->y += client.top;
+    return TRUE;
+}
+
+HWND GetParent(HWND window) {
+    const Window* w = Windows().Find(window);
+    return w ? w->parent : nullptr;
+}
+
+HWND GetWindow(HWND window, UINT command) {
+    sim::WindowManager& windows = Windows();
+    const Window* w = windows.Find(window);
+    if (w == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    switch (command) {
+    case GW_HWNDPREV:
+        return (w->style & WS_CHILD) ? nullptr : windows.Above(window);
+    case GW_OWNER:
+        return (w->style & WS_CHILD) ? nullptr : w->parent;
+    case GW_CHILD: {
+        const auto children = windows.Children(window);
+        return children.empty() ? nullptr : children.front();
+    }
+    default:
+        return nullptr;
+    }
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+    for (const HWND child : Windows().Children(dialog)) {
+        if (Windows().Find(child)->id == id) {
+            return child;
+        }
+    }
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return nullptr;
+}
+
+int GetDlgCtrlID(HWND window) {
+    const Window* w = Windows().Find(window);
+    return w ? w->id : 0;
+}
+
+BOOL SetWindowTextA(HWND window, LPCSTR text) {
+    Window* w = FindOrFail(window);
+    if (w == nullptr) {
+        return FALSE;
+    }
+    w->text = text ? text : "";
+    return TRUE;
+}
+
+int GetWindowTextA(HWND window, LPSTR text, int maxCount) {
+    const Window* w = Windows().Find(window);
+    if (w == nullptr || text == nullptr || maxCount <= 0) {
+        return 0;
+    }
+    const int length = std::min(static_cast<int>(w->text.size()), maxCount - 1);
+    std::memcpy(text, w->text.data(), static_cast<std::size_t>(length));
+    text[length] = '\0';
+    return length;
+}
+
+HWND SetFocus(HWND window) {
+    return Windows().SetFocus(window);
+}
+HWND GetFocus() {
+    return Windows().Focus();
+}
+HWND GetActiveWindow() {
+    return Windows().Active();
+}
+
+HWND SetActiveWindow(HWND window) {
+    const HWND previous = Windows().Active();
+    Windows().Activate(window);
+    return previous;
+}
+
+BOOL SetForegroundWindow(HWND window) {
+    return Windows().SetForeground(window);
+}
+HWND GetForegroundWindow() {
+    return Windows().Foreground();
+}
+
+DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId) {
+    const Window* w = Windows().Find(window);
+    if (processId != nullptr) {
+        *processId = w ? w->threadId : 0;
+    }
+    return w ? w->threadId : 0;
+}
+
+DWORD GetCurrentThreadId() {
+    return sim::kProgramThread;
+}
+
+BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach) {
+    World& world = World::Current();
+    if (attach == attachTo || attach == 0 || attachTo == 0) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    ++world.threadInputAttachCalls;
+    world.threadInputAttachments += doAttach ? 1 : -1;
+    return TRUE;
+}
+
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    // Creation goes on, the background counts as erased, the session may end, and power
+    // events are granted.
+    case WM_NCCREATE:
+    case WM_ERASEBKGND:
+    case WM_QUERYENDSESSION:
+    case WM_POWERBROADCAST:
+        return TRUE;
+    case WM_IME_CONTROL:
+        if (wParam == IMC_CLOSESTATUSWINDOW && window == World::Current().imeWindow) {
+            World::Current().imeStatusWindowOpen = false;
+        }
+        return 0;
+    default:
+        return 0;
+    }
+}

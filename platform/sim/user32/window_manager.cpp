@@ -1,0 +1,343 @@
+#include "platform/sim/user32/window_manager.h"
+
+#include "platform/sim/advapi32/registry.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <algorithm>
+
+namespace sim {
+
+bool WindowManager::RegisterClass(const WNDCLASSA& windowClass) {
+    const std::string key = LowerCase(windowClass.lpszClassName);
+    if (m_classes.count(key) != 0) {
+        return false;
+    }
+    m_classNames[key] = windowClass.lpszClassName;
+    WNDCLASSA& stored = m_classes[key];
+    stored = windowClass;
+    stored.lpszClassName = m_classNames[key].c_str();
+    return true;
+}
+
+const WNDCLASSA* WindowManager::FindClass(const std::string& name) const {
+    const auto found = m_classes.find(LowerCase(name));
+    return found == m_classes.end() ? nullptr : &found->second;
+}
+
+Window* WindowManager::Find(HWND handle) {
+    const auto found = m_windows.find(handle);
+    return found == m_windows.end() ? nullptr : &found->second;
+}
+
+const Window* WindowManager::Find(HWND handle) const {
+    const auto found = m_windows.find(handle);
+    return found == m_windows.end() ? nullptr : &found->second;
+}
+
+HWND WindowManager::Create(DWORD exStyle, const std::string& className, const std::string& text,
+                           DWORD style, RECT rect, HWND parent, int id, LPVOID param,
+                           DWORD threadId) {
+    const WNDCLASSA* windowClass = FindClass(className);
+    Window window;
+    window.handle = static_cast<HWND>(m_world.NewHandle());
+    window.className = windowClass ? windowClass->lpszClassName : className;
+    window.procedure = windowClass ? windowClass->lpfnWndProc : nullptr;
+    window.text = text;
+    window.style = style & ~static_cast<DWORD>(WS_VISIBLE);
+    window.exStyle = exStyle;
+    window.parent = parent;
+    window.id = id;
+    window.threadId = threadId;
+    if ((style & WS_CHILD) && parent != nullptr) {
+        POINT origin{0, 0};
+        ClientToScreen(parent, &origin);
+        rect = {rect.left + origin.x, rect.top + origin.y, rect.right + origin.x,
+                rect.bottom + origin.y};
+    }
+    window.rect = rect;
+    const HWND handle = window.handle;
+    m_windows.emplace(handle, window);
+    if (!(style & WS_CHILD)) {
+        m_zOrder.push_back(handle);
+        BringToTop(handle);
+    }
+
+    CREATESTRUCTA create{param,
+                         nullptr,
+                         nullptr,
+                         parent,
+                         rect.bottom - rect.top,
+                         rect.right - rect.left,
+                         rect.top,
+                         rect.left,
+                         static_cast<LONG>(style),
+                         text.c_str(),
+                         className.c_str(),
+                         exStyle};
+    if (!Send(handle, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)) && window.procedure) {
+        Destroy(handle);
+        return nullptr;
+    }
+    if (Send(handle, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+        Destroy(handle);
+        return nullptr;
+    }
+    if (Find(handle) != nullptr && (style & WS_VISIBLE)) {
+        ShowWindow(handle, SW_SHOW);
+    }
+    return Find(handle) ? handle : nullptr;
+}
+
+HWND WindowManager::AddForeignWindow(const std::string& title, RECT rect) {
+    static DWORD nextThread = kProgramThread + 1;
+    const HWND handle = Create(0, "ForeignWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect,
+                               nullptr, 0, nullptr, nextThread++);
+    return handle;
+}
+
+std::vector<HWND> WindowManager::Children(HWND parent) const {
+    std::vector<HWND> children;
+    for (const auto& [handle, window] : m_windows) {
+        if (window.parent == parent && (window.style & WS_CHILD)) {
+            children.push_back(handle);
+        }
+    }
+    return children;
+}
+
+std::vector<HWND> WindowManager::TopLevelWindows() const {
+    return m_zOrder;
+}
+
+void WindowManager::Destroy(HWND handle) {
+    Window* window = Find(handle);
+    if (window == nullptr) {
+        return;
+    }
+    // Owned windows go first, then the window hears WM_DESTROY before its children do.
+    for (const HWND owned : std::vector<HWND>(m_zOrder)) {
+        const Window* candidate = Find(owned);
+        if (candidate && candidate->parent == handle && owned != handle) {
+            Destroy(owned);
+        }
+    }
+    Send(handle, WM_DESTROY, 0, 0);
+    for (const HWND child : Children(handle)) {
+        Destroy(child);
+    }
+    m_timers.erase(std::remove_if(m_timers.begin(), m_timers.end(),
+                                  [handle](const Timer& t) { return t.window == handle; }),
+                   m_timers.end());
+    Send(handle, WM_NCDESTROY, 0, 0);
+    Unlink(handle);
+    m_windows.erase(handle);
+}
+
+void WindowManager::Unlink(HWND handle) {
+    m_zOrder.erase(std::remove(m_zOrder.begin(), m_zOrder.end(), handle), m_zOrder.end());
+    if (m_focus == handle) {
+        m_focus = nullptr;
+    }
+    if (m_active == handle || m_foreground == handle) {
+        m_active = m_foreground == handle ? nullptr : m_active;
+        m_foreground = nullptr;
+        for (const HWND next : m_zOrder) {
+            const Window* candidate = Find(next);
+            if (candidate && candidate->visible && candidate->enabled) {
+                m_foreground = next;
+                break;
+            }
+        }
+        if (m_active == handle) {
+            m_active = nullptr;
+        }
+    }
+    m_queue.erase(std::remove_if(m_queue.begin(), m_queue.end(),
+                                 [handle](const MSG& m) { return m.hwnd == handle; }),
+                  m_queue.end());
+}
+
+void WindowManager::BringToTop(HWND handle) {
+    const Window* window = Find(handle);
+    if (window == nullptr || (window->style & WS_CHILD)) {
+        return;
+    }
+    m_zOrder.erase(std::remove(m_zOrder.begin(), m_zOrder.end(), handle), m_zOrder.end());
+    auto position = m_zOrder.begin();
+    if (!(window->exStyle & WS_EX_TOPMOST)) {
+        position = std::find_if(m_zOrder.begin(), m_zOrder.end(), [this](HWND h) {
+            const Window* w = Find(h);
+            return w && !(w->exStyle & WS_EX_TOPMOST);
+        });
+    }
+    m_zOrder.insert(position, handle);
+    // Windows it owns stay above it.
+    for (const HWND owned : std::vector<HWND>(m_zOrder)) {
+        const Window* candidate = Find(owned);
+        if (candidate && candidate->parent == handle && !(candidate->style & WS_CHILD)) {
+            BringToTop(owned);
+        }
+    }
+}
+
+void WindowManager::SetTopmost(HWND handle, bool topmost) {
+    if (Window* window = Find(handle)) {
+        window->exStyle = topmost ? (window->exStyle | WS_EX_TOPMOST)
+                                  : (window->exStyle & ~static_cast<DWORD>(WS_EX_TOPMOST));
+        BringToTop(handle);
+    }
+}
+
+HWND WindowManager::Above(HWND handle) const {
+    const auto found = std::find(m_zOrder.begin(), m_zOrder.end(), handle);
+    if (found == m_zOrder.end() || found == m_zOrder.begin()) {
+        return nullptr;
+    }
+    return *(found - 1);
+}
+
+void WindowManager::Activate(HWND handle) {
+    if (m_active == handle) {
+        m_foreground = handle;
+        return;
+    }
+    const HWND previous = m_active;
+    if (previous != nullptr) {
+        Send(previous, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(handle));
+    }
+    m_active = handle;
+    m_foreground = handle;
+    BringToTop(handle);
+    SetFocus(handle);
+    Send(handle, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
+}
+
+bool WindowManager::SetForeground(HWND handle) {
+    Window* window = Find(handle);
+    while (window != nullptr && (window->style & WS_CHILD)) {
+        handle = window->parent;
+        window = Find(handle);
+    }
+    if (window == nullptr) {
+        return false;
+    }
+    if (window->threadId == kProgramThread) {
+        Activate(handle);
+    } else {
+        if (m_active != nullptr) {
+            Send(m_active, WM_ACTIVATE, WA_INACTIVE, reinterpret_cast<LPARAM>(handle));
+        }
+        m_active = nullptr;
+        m_foreground = handle;
+        BringToTop(handle);
+    }
+    return true;
+}
+
+HWND WindowManager::SetFocus(HWND handle) {
+    const HWND previous = m_focus;
+    if (previous == handle) {
+        return previous;
+    }
+    if (previous != nullptr) {
+        Send(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(handle), 0);
+    }
+    m_focus = handle;
+    if (handle != nullptr) {
+        Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    }
+    return previous;
+}
+
+LRESULT WindowManager::Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    const Window* window = Find(handle);
+    if (window == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    if (window->procedure == nullptr) {
+        return DefWindowProcA(handle, message, wParam, lParam);
+    }
+    return window->procedure(handle, message, wParam, lParam);
+}
+
+bool WindowManager::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (handle != nullptr && Find(handle) == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return false;
+    }
+    m_queue.push_back(MSG{handle, message, wParam, lParam, m_world.Now(), POINT{0, 0}});
+    return true;
+}
+
+void WindowManager::PostQuit(int exitCode) {
+    m_quitPosted = true;
+    m_exitCode = exitCode;
+}
+
+bool WindowManager::NextMessage(MSG& message) {
+    if (!m_queue.empty()) {
+        message = m_queue.front();
+        m_queue.pop_front();
+        return true;
+    }
+    // Like Windows, a timer that fell behind produces one WM_TIMER, not one per period.
+    auto due = m_timers.end();
+    for (auto timer = m_timers.begin(); timer != m_timers.end(); ++timer) {
+        if (timer->due <= m_world.Now() && (due == m_timers.end() || timer->due < due->due)) {
+            due = timer;
+        }
+    }
+    if (due == m_timers.end()) {
+        return false;
+    }
+    due->due = m_world.Now() + due->period;
+    message = MSG{due->window, WM_TIMER, due->id, 0, m_world.Now(), POINT{0, 0}};
+    return true;
+}
+
+LRESULT WindowManager::Dispatch(const MSG& message) {
+    return message.hwnd ? Send(message.hwnd, message.message, message.wParam, message.lParam) : 0;
+}
+
+UINT_PTR WindowManager::SetTimer(HWND window, UINT_PTR id, UINT period) {
+    if (m_failTimers) {
+        SetLastError(ERROR_NO_SYSTEM_RESOURCES);
+        return 0;
+    }
+    if (window != nullptr && Find(window) == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    const UINT clamped = std::max<UINT>(period, 10); // USER_TIMER_MINIMUM
+    if (window == nullptr || id == 0) {
+        id = m_nextTimerId++;
+    }
+    KillTimer(window, id);
+    m_timers.push_back(Timer{window, id, clamped, m_world.Now() + clamped});
+    return id;
+}
+
+bool WindowManager::KillTimer(HWND window, UINT_PTR id) {
+    const auto found = std::find_if(m_timers.begin(), m_timers.end(), [&](const Timer& t) {
+        return t.window == window && t.id == id;
+    });
+    if (found == m_timers.end()) {
+        return false;
+    }
+    m_timers.erase(found);
+    return true;
+}
+
+bool WindowManager::NextTimerDue(DWORD& due) const {
+    if (m_timers.empty()) {
+        return false;
+    }
+    due = std::min_element(m_timers.begin(), m_timers.end(), [](const Timer& a, const Timer& b) {
+              return a.due < b.due;
+          })->due;
+    return true;
+}
+
+} // namespace sim

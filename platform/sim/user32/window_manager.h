@@ -1,0 +1,113 @@
+// The simulated window system: classes, windows, z-order, activation, the message queue and
+// timers on the virtual clock.
+#pragma once
+
+#include "platform/sim/include/win32_window_types.h"
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+class World;
+
+struct Window {
+    HWND handle = nullptr;
+    std::string className;
+    WNDPROC procedure = nullptr;
+    std::string text;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    HWND parent = nullptr; // the parent of a child, the owner of a top-level window
+    int id = 0;            // a child's control id
+    RECT rect{};           // window rectangle in screen coordinates
+    bool visible = false;
+    bool enabled = true;
+    DWORD threadId = 0;
+    bool dialog = false;
+    INT_PTR dialogResult = 0;
+    bool dialogEnded = false;
+    DLGPROC dialogProcedure = nullptr;
+    HGDIOBJ font = nullptr;
+};
+
+struct Timer {
+    HWND window;
+    UINT_PTR id;
+    UINT period;
+    DWORD due;
+};
+
+// The thread the program runs on; other programs' windows belong to other threads.
+constexpr DWORD kProgramThread = 1;
+
+class WindowManager {
+  public:
+    explicit WindowManager(World& world) : m_world(world) {}
+
+    bool RegisterClass(const WNDCLASSA& windowClass);
+    const WNDCLASSA* FindClass(const std::string& name) const;
+
+    HWND Create(DWORD exStyle, const std::string& className, const std::string& text, DWORD style,
+                RECT rect, HWND parent, int id, LPVOID param, DWORD threadId);
+    void Destroy(HWND handle);
+    Window* Find(HWND handle);
+    const Window* Find(HWND handle) const;
+
+    // Another program's top-level window (for the desktop the user sees).
+    HWND AddForeignWindow(const std::string& title, RECT rect);
+
+    // Top-level windows, topmost first.
+    const std::vector<HWND>& ZOrder() const { return m_zOrder; }
+    void BringToTop(HWND handle);
+    void SetTopmost(HWND handle, bool topmost);
+    HWND Above(HWND handle) const;
+    std::vector<HWND> Children(HWND parent) const;
+    std::vector<HWND> TopLevelWindows() const;
+
+    HWND Foreground() const { return m_foreground; }
+    bool SetForeground(HWND handle);
+    HWND Active() const { return m_active; }
+    void Activate(HWND handle);
+    HWND Focus() const { return m_focus; }
+    HWND SetFocus(HWND handle);
+
+    LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    void PostQuit(int exitCode);
+    bool QuitPosted() const { return m_quitPosted; }
+    int ExitCode() const { return m_exitCode; }
+    // Takes the next queued message, or a due timer's WM_TIMER; false when neither.
+    bool NextMessage(MSG& message);
+    LRESULT Dispatch(const MSG& message);
+    std::size_t QueuedMessages() const { return m_queue.size(); }
+
+    UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT period);
+    bool KillTimer(HWND window, UINT_PTR id);
+    const std::vector<Timer>& Timers() const { return m_timers; }
+    // The earliest time a timer is due, or false when none runs.
+    bool NextTimerDue(DWORD& due) const;
+    void FailTimers(bool fail) { m_failTimers = fail; }
+
+  private:
+    void Unlink(HWND handle);
+
+    World& m_world;
+    std::map<std::string, WNDCLASSA> m_classes; // by lower-case name
+    std::map<std::string, std::string> m_classNames;
+    std::map<HWND, Window> m_windows;
+    std::vector<HWND> m_zOrder;
+    HWND m_foreground = nullptr;
+    HWND m_active = nullptr;
+    HWND m_focus = nullptr;
+    std::deque<MSG> m_queue;
+    bool m_quitPosted = false;
+    int m_exitCode = 0;
+    std::vector<Timer> m_timers;
+    bool m_failTimers = false;
+    UINT_PTR m_nextTimerId = 1;
+};
+
+} // namespace sim
