@@ -44,11 +44,14 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     }
     CDialog* dialog = found->second;
-    if (message == WM_COMMAND && lParam == 0 && LOWORD(wParam) == IDOK) {
+    // OK and Cancel arrive as clicks of their buttons, from Enter and Esc, or from the
+    // close box.
+    const bool clicked = message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED;
+    if (clicked && LOWORD(wParam) == IDOK) {
         dialog->OnOK();
         return TRUE;
     }
-    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    if (clicked && LOWORD(wParam) == IDCANCEL) {
         dialog->OnCancel();
         return TRUE;
     }

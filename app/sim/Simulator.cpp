@@ -132,30 +132,35 @@ std::string Simulator::Choose(HMENU menu, const std::string& item, UINT& id) con
     return "the menu has no item \"" + item + "\"";
 }
 
-void Simulator::RunDialog(HWND dialog) {
+void Simulator::DialogOpened(HWND dialog) {
     char caption[256] = {};
     GetWindowTextA(dialog, caption, sizeof caption);
     Print(std::string("dialog: ") + caption);
-    const auto open = [&] {
-        const sim::Window* window = m_world.windows.Find(dialog);
-        return window != nullptr && !window->dialogEnded;
-    };
-    while (open()) {
-        const std::optional<std::string> line = NextCommand("dialog> ");
-        const Words words = line ? Split(*line) : Words{"cancel"};
-        if (words.empty() || words[0][0] == '#') {
-            continue;
-        }
-        const std::string keyword = Lower(words[0]);
-        if (keyword == "ok" || keyword == "cancel") {
-            SendMessageA(dialog, WM_COMMAND, keyword == "ok" ? IDOK : IDCANCEL, 0);
-        } else if (keyword == "logoff") {
-            Print("error: close the dialog first");
-        } else if (const std::string error = Run(words); !error.empty()) {
-            Print("error: " + error);
-        }
-    }
+}
+
+void Simulator::DialogClosed() {
     Print("dialog: closed");
+}
+
+// One command typed while a dialog is open; "ok" clicks its OK button and "cancel" presses
+// Esc, as a user would. The end of the input cancels it.
+bool Simulator::ActInDialog(HWND dialog) {
+    const std::optional<std::string> line = NextCommand("dialog> ");
+    const Words words = line ? Split(*line) : Words{"cancel"};
+    if (words.empty() || words[0][0] == '#') {
+        return true;
+    }
+    const std::string keyword = Lower(words[0]);
+    if (keyword == "ok") {
+        m_world.input.ClickWindow(GetDlgItem(dialog, IDOK));
+    } else if (keyword == "cancel") {
+        m_world.input.TypeKey(VK_ESCAPE);
+    } else if (keyword == "logoff") {
+        Print("error: close the dialog first");
+    } else if (const std::string error = Run(words); !error.empty()) {
+        Print("error: " + error);
+    }
+    return true;
 }
 
 bool Simulator::Idle() {

@@ -24,7 +24,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
 
     UINT ChooseFromMenu(HMENU menu, HWND owner) override;
     int AnswerMessageBox(const sim::MessageBoxShown& box) override;
-    void RunDialog(HWND dialog) override;
+    bool ActInDialog(HWND dialog) override;
     bool Idle() override;
 
     void TrayAdded(int iconResource, const std::string& tip) override;
@@ -32,6 +32,8 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void TrayRemoved() override;
     void BalloonShown(const sim::Balloon& balloon) override;
     void MessageBoxOpened(const sim::MessageBoxShown& box) override;
+    void DialogOpened(HWND dialog) override;
+    void DialogClosed() override;
 
   private:
     friend struct SimulatorCommands;

@@ -74,7 +74,7 @@ struct SimulatorCommands {
         if (!s.m_world.tray.present) {
             return "there is no tray icon to click";
         }
-        s.m_world.ClickTray(side == "left" ? WM_LBUTTONUP : WM_RBUTTONUP);
+        s.m_world.input.ClickTrayIcon(side == "left" ? sim::MouseButton::Left : sim::MouseButton::Right);
         return "";
     }
 
@@ -83,7 +83,7 @@ struct SimulatorCommands {
         if (!keys) {
             return "not a key combination: \"" + words[1] + "\"";
         }
-        if (!s.m_world.PressShortcut(keys->vk, keys->flags)) {
+        if (!s.m_world.input.TypeKey(static_cast<BYTE>(keys->vk), keys->flags)) {
             s.Print("shortcut: not a shortcut of the program");
         }
         return "";
@@ -134,7 +134,7 @@ struct SimulatorCommands {
             return "there is no tray icon to exit from";
         }
         s.m_autoChoice = ID_APP_EXIT;
-        s.m_world.ClickTray(WM_RBUTTONUP);
+        s.m_world.input.ClickTrayIcon(sim::MouseButton::Right);
         return "";
     }
 

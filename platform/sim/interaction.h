@@ -17,19 +17,20 @@ class InteractionDriver {
     virtual UINT ChooseFromMenu(HMENU menu, HWND owner) = 0;
     // A message box is shown; the button pressed.
     virtual int AnswerMessageBox(const MessageBoxShown& box) = 0;
-    // A modal dialog is up; the driver works its controls until the dialog ends.
-    virtual void RunDialog(HWND dialog) = 0;
+    // A modal dialog is up and nothing is queued: the user does one thing there, through the
+    // input layer. False when the user walks away, which cancels the dialog.
+    virtual bool ActInDialog(HWND dialog) = 0;
     // The message loop has nothing to do; false when the user has gone.
     virtual bool Idle() = 0;
 };
 
-// What happens with no one there: menus are dismissed, message boxes and dialogs answered
-// with OK, and the loop ends.
+// What happens with no one there: menus are dismissed, message boxes answered with OK,
+// dialogs left (so cancelled), and the loop ends.
 class AbsentUser : public InteractionDriver {
   public:
     UINT ChooseFromMenu(HMENU, HWND) override { return 0; }
     int AnswerMessageBox(const MessageBoxShown&) override;
-    void RunDialog(HWND dialog) override;
+    bool ActInDialog(HWND) override { return false; }
     bool Idle() override { return false; }
 };
 

@@ -1,5 +1,7 @@
 #include "platform/sim/world.h"
 
+#include "platform/sim/user32/controls/controls.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <strings.h>
@@ -31,6 +33,7 @@ World::World() {
         std::abort();
     }
     g_current = this;
+    RegisterControlClasses(windows);
 }
 
 World::~World() {

@@ -4,6 +4,7 @@
 
 #include "platform/sim/../hook_library.h"
 #include "platform/sim/converter/converter.h"
+#include "platform/sim/control/input.h"
 #include "platform/sim/interaction.h"
 #include "platform/sim/user32/menu.h"
 #include "platform/sim/advapi32/registry.h"
@@ -54,6 +55,8 @@ class Observer {
     virtual void TrayRemoved() = 0;
     virtual void BalloonShown(const Balloon& balloon) = 0;
     virtual void MessageBoxOpened(const MessageBoxShown& box) = 0;
+    virtual void DialogOpened(HWND dialog) = 0;
+    virtual void DialogClosed() = 0;
 };
 
 // The screen saver and the two monitor power phases.
@@ -132,9 +135,7 @@ class World {
     // Lets time pass with the message loop running: timers fire as they fall due.
     void RunFor(DWORD milliseconds);
 
-    // The user's hardware and the system's events.
-    void ClickTray(UINT mouseMessage);
-    bool PressShortcut(DWORD vk, DWORD flags); // true when the library took the key
+    // The system's events; the user's mouse and keyboard are `input`.
     void Suspend();
     void Resume();
     void ChangeDisplay(int width, int height);
@@ -148,6 +149,7 @@ class World {
     Registry registry;
     std::vector<MessageBoxShown> messageBoxes;
     WindowManager windows{*this};
+    Input input{*this};
     TrayIcon tray;
     PowerSaving powerSaving;
     std::vector<std::string> powerSavingCalls; // "17 0" for each set action and uiParam

@@ -18,7 +18,8 @@
 
 namespace testing_support {
 
-// Answers menus and dialogs from queues; with nothing queued it dismisses and presses OK.
+// Answers menus and dialogs from queues; with nothing queued it dismisses menus and presses
+// Enter in dialogs.
 class ScriptedUser : public sim::InteractionDriver {
   public:
     void Choose(UINT id) {
@@ -36,20 +37,27 @@ class ScriptedUser : public sim::InteractionDriver {
         return answer(menu);
     }
     int AnswerMessageBox(const sim::MessageBoxShown&) override { return IDOK; }
-    void RunDialog(HWND dialog) override {
+    // With nothing queued the user presses Enter once, then walks away.
+    bool ActInDialog(HWND dialog) override {
         if (dialogActions.empty()) {
-            SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-            return;
+            if (dialog == lastDialogEntered) {
+                return false;
+            }
+            lastDialogEntered = dialog;
+            sim::World::Current().input.TypeKey(VK_RETURN);
+            return true;
         }
         const auto action = dialogActions.front();
         dialogActions.pop_front();
         action(dialog);
+        return true;
     }
     bool Idle() override { return false; }
 
     std::deque<std::function<UINT(HMENU)>> menuAnswers;
     std::deque<std::function<void(HWND)>> dialogActions;
     std::vector<std::vector<std::string>> menusSeen;
+    HWND lastDialogEntered = nullptr;
 };
 
 inline const char kProfile[] = "Software\\Velmora\\Corvane";
@@ -69,7 +77,7 @@ class AppTest : public ::testing::Test {
     // Exit from the right-button menu, then the message loop to its end.
     int Exit() {
         user.Choose(ID_APP_EXIT);
-        world.ClickTray(WM_RBUTTONUP);
+        world.input.ClickTrayIcon(sim::MouseButton::Right);
         return app.Run();
     }
     CMainFrame* Frame() const { return static_cast<CMainFrame*>(app.m_pMainWnd); }

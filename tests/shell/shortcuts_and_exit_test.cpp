@@ -16,7 +16,7 @@ TEST_F(AppTest, CtrlAltFSwitchesToFullScreen) {
     sim::Converter& converter = world.Plug();
     ASSERT_TRUE(Start());
     converter.ClearTraffic();
-    EXPECT_TRUE(world.PressShortcut('F', SHORTCUT_CTRL | SHORTCUT_ALT));
+    EXPECT_TRUE(world.input.TypeKey('F', SHORTCUT_CTRL | SHORTCUT_ALT));
     EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
                                              RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
     EXPECT_TRUE(IsRectEmpty(&Doc()->m_rcDisplayArea));
@@ -26,7 +26,7 @@ TEST_F(AppTest, CtrlAltFWithoutAConverterDoesNothing) {
     StoreTopLeftQuarter();
     ASSERT_TRUE(Start());
     world.tray.balloons.clear();
-    EXPECT_TRUE(world.PressShortcut('F', SHORTCUT_CTRL | SHORTCUT_ALT));
+    EXPECT_TRUE(world.input.TypeKey('F', SHORTCUT_CTRL | SHORTCUT_ALT));
     EXPECT_THAT(Balloons(), IsEmpty()) << "dropped by its update handler, so nothing reports";
     EXPECT_FALSE(IsRectEmpty(&Doc()->m_rcDisplayArea)) << "the stored area stays";
 }
@@ -34,17 +34,17 @@ TEST_F(AppTest, CtrlAltFWithoutAConverterDoesNothing) {
 TEST_F(AppTest, CtrlAltLOpensTheLeftButtonMenu) {
     world.Plug();
     ASSERT_TRUE(Start());
-    EXPECT_TRUE(world.PressShortcut('L', SHORTCUT_CTRL | SHORTCUT_ALT));
+    EXPECT_TRUE(world.input.TypeKey('L', SHORTCUT_CTRL | SHORTCUT_ALT));
     EXPECT_EQ(1, world.popupMenusShown);
     EXPECT_EQ("popup \"&Change Display Area...\" enabled", LastMenu().at(0));
-    EXPECT_FALSE(world.PressShortcut('L', SHORTCUT_CTRL)) << "only with exactly its modifiers";
+    EXPECT_FALSE(world.input.TypeKey('L', SHORTCUT_CTRL)) << "only with exactly its modifiers";
 }
 
 TEST_F(AppTest, LeftMenuFromAnotherProgramsForegroundSharesItsInputBriefly) {
     ASSERT_TRUE(Start());
     const HWND other = world.windows.AddForeignWindow("Editor", RECT{0, 0, 400, 300});
     SetForegroundWindow(other);
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_EQ(Frame()->m_hWnd, GetForegroundWindow());
     EXPECT_EQ(2, world.threadInputAttachCalls);
     EXPECT_EQ(0, world.threadInputAttachments) << "attached and detached again";

@@ -63,7 +63,7 @@ TEST_F(AppTest, JapaneseUsersSeeJapaneseTexts) {
         Balloons(),
         ElementsAre("error: デバイスが接続されていないか、または、正常に動作していません。"));
     EXPECT_EQ(FALSE, Doc()->m_bPedestal);
-    world.ClickTray(WM_RBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Right);
     EXPECT_THAT(LastMenu(), ElementsAre("32776 \"ｵﾌﾟｼｮﾝ(&O)...\" enabled",
                                         "57664 \"Corvane のﾊﾞｰｼﾞｮﾝ情報(&A)...\" enabled",
                                         "57665 \"ｱﾌﾟﾘｹｰｼｮﾝの終了(&X)\" enabled"));

@@ -20,7 +20,7 @@ const std::vector<std::string> kRightMenu = {"32776 \"&Option...\" enabled",
 TEST_F(AppTest, LeftMenuWithAConverterAndTheWholeDesktop) {
     world.Plug();
     ASSERT_TRUE(Start());
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_THAT(LastMenu(), ElementsAreArray({
                                 "popup \"&Change Display Area...\" enabled",
                                 "  32777 \"Mouse Trace Mode &1\" disabled",
@@ -41,7 +41,7 @@ TEST_F(AppTest, LeftMenuWithAStoredAreaAndExternalInputsOn) {
     Store("Device", "ExternalOutput", 0x30);
     world.Plug();
     ASSERT_TRUE(Start());
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     const auto menu = LastMenu();
     EXPECT_EQ("  32777 \"Mouse Trace Mode &1\" enabled", menu.at(1));
     EXPECT_EQ("32774 \"&External S-Video Input\" enabled checked", menu.at(9));
@@ -50,7 +50,7 @@ TEST_F(AppTest, LeftMenuWithAStoredAreaAndExternalInputsOn) {
 
 TEST_F(AppTest, LeftMenuWithoutAConverter) {
     ASSERT_TRUE(Start());
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     const auto menu = LastMenu();
     EXPECT_EQ("popup \"&Change Display Area...\" grayed", menu.at(0));
     EXPECT_THAT(std::vector<std::string>(menu.begin() + 1, menu.end()),
@@ -71,17 +71,17 @@ TEST_F(AppTest, AlternativeModelHasNoExternalInputsButKeepsTheirMarks) {
     config.product_id = 0xA003;
     world.Plug(config);
     ASSERT_TRUE(Start());
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_EQ("32774 \"&External S-Video Input\" disabled checked", LastMenu().at(9));
     EXPECT_EQ("32775 \"External Comp&osite Input\" disabled", LastMenu().at(10));
 }
 
 TEST_F(AppTest, RightMenuIsTheSameWithOrWithoutAConverter) {
     ASSERT_TRUE(Start());
-    world.ClickTray(WM_RBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Right);
     EXPECT_EQ(kRightMenu, LastMenu());
     world.Plug();
-    world.ClickTray(WM_CONTEXTMENU);
+    world.input.PressTrayIconMenuKey();
     EXPECT_EQ(kRightMenu, LastMenu()) << "a context-menu notification opens it too";
 }
 
@@ -91,7 +91,7 @@ TEST_F(AppTest, FullScreenFromTheMenuResetsTheScalerAndForgetsTheArea) {
     ASSERT_TRUE(Start());
     converter.ClearTraffic();
     user.Choose(ID_FULL_SCREEN);
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
                                              RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
     EXPECT_TRUE(IsRectEmpty(&Doc()->m_rcDisplayArea));
@@ -104,9 +104,9 @@ TEST_F(AppTest, ExternalSVideoTwiceTogglesOnlyItsBit) {
     ASSERT_TRUE(Start());
     converter.ClearTraffic();
     user.Choose(ID_EXTERNAL_SVIDEO);
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     user.Choose(ID_EXTERNAL_SVIDEO);
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_THAT(Wire(converter),
                 ElementsAre("40 60 0C 00 00 00 | 38 38 30", "40 60 0C 00 00 00 | 38 38 10"));
     EXPECT_EQ(0x10, Doc()->m_byExternalOutput);
@@ -116,8 +116,8 @@ TEST_F(AppTest, DismissedMenuSendsNothingAndTheNextClickOpensAgain) {
     sim::Converter& converter = world.Plug();
     ASSERT_TRUE(Start());
     converter.ClearTraffic();
-    world.ClickTray(WM_LBUTTONUP);
-    world.ClickTray(WM_LBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_EQ(2, world.popupMenusShown);
     EXPECT_THAT(Wire(converter), IsEmpty());
     EXPECT_EQ(0u, Frame()->m_nTrayCommand);
@@ -130,22 +130,22 @@ TEST_F(AppTest, ClickWhileTheAboutBoxIsOpenOnlyBringsItForward) {
     user.OnDialog([&](HWND dialog) {
         about = dialog;
         SetForegroundWindow(Frame()->m_hWnd);
-        world.ClickTray(WM_RBUTTONUP);
-        world.ClickTray(WM_LBUTTONUP);
+        world.input.ClickTrayIcon(sim::MouseButton::Right);
+        world.input.ClickTrayIcon(sim::MouseButton::Left);
         EXPECT_EQ(dialog, GetForegroundWindow());
         EXPECT_FALSE(IsWindowEnabled(Frame()->m_hWnd)) << "the box is modal to the frame";
         char caption[64] = {};
         GetWindowTextA(dialog, caption, sizeof caption);
         EXPECT_STREQ("Corvane Version Information", caption);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        world.input.ClickWindow(GetDlgItem(dialog, IDOK));
     });
-    world.ClickTray(WM_RBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Right);
     ASSERT_NE(nullptr, about);
     EXPECT_EQ(1, world.popupMenusShown) << "no second menu while the box was up";
     EXPECT_FALSE(IsWindow(about));
     EXPECT_TRUE(IsWindowEnabled(Frame()->m_hWnd));
     EXPECT_EQ(0u, Frame()->m_nTrayCommand);
-    world.ClickTray(WM_RBUTTONUP);
+    world.input.ClickTrayIcon(sim::MouseButton::Right);
     EXPECT_EQ(2, world.popupMenusShown) << "and menus open again once it closed";
 }
 

@@ -25,14 +25,14 @@ int AbsentUser::AnswerMessageBox(const MessageBoxShown&) {
     return IDOK;
 }
 
-void AbsentUser::RunDialog(HWND dialog) {
-    SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-}
-
 void World::Pump() {
     MSG message;
     while (windows.NextMessage(message)) {
-        windows.Dispatch(message);
+        // While a dialog is modal, its own loop is the one running: keys go through it.
+        const HWND dialog = windows.ModalDialog();
+        if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {
+            windows.Dispatch(message);
+        }
     }
 }
 
@@ -48,27 +48,6 @@ void World::RunFor(DWORD milliseconds) {
     }
     m_now = end;
     Pump();
-}
-
-void World::ClickTray(UINT mouseMessage) {
-    if (tray.present) {
-        windows.Post(tray.window, tray.callbackMessage, tray.id, mouseMessage);
-        Pump();
-    }
-}
-
-bool World::PressShortcut(DWORD vk, DWORD flags) {
-    if (!hook.running) {
-        return false;
-    }
-    for (const SHORTCUT_ENTRY* entry : hook.entries) {
-        if (entry->vk == vk && entry->flags == flags) {
-            windows.Post(entry->hwnd, entry->message, entry->wParam, entry->lParam);
-            Pump();
-            return true;
-        }
-    }
-    return false;
 }
 
 void World::Suspend() {

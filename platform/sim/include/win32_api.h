@@ -76,8 +76,14 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
 BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
 BOOL GetWindowRect(HWND window, LPRECT rect);
 BOOL GetClientRect(HWND window, LPRECT rect);
+BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
 BOOL ClientToScreen(HWND window, LPPOINT point);
 HWND GetParent(HWND window);
+BOOL IsChild(HWND parent, HWND window);
+BOOL ScreenToClient(HWND window, LPPOINT point);
+BOOL PtInRect(const RECT* rect, POINT point);
+HWND WindowFromPoint(POINT point);
+int GetClassNameA(HWND window, LPSTR name, int maxCount);
 HWND GetWindow(HWND window, UINT command);
 HWND GetDlgItem(HWND dialog, int id);
 int GetDlgCtrlID(HWND window);
@@ -105,9 +111,13 @@ LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wPa
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC procedure);
 BOOL KillTimer(HWND window, UINT_PTR id);
 
-// Cursor
+// Cursor, keyboard and mouse capture
 BOOL GetCursorPos(LPPOINT point);
 BOOL SetCursorPos(int x, int y);
+SHORT GetKeyState(int virtualKey);
+HWND SetCapture(HWND window);
+BOOL ReleaseCapture();
+HWND GetCapture();
 
 // Resources: menus and icons
 HMENU LoadMenuA(HINSTANCE instance, LPCSTR name);
@@ -128,6 +138,8 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
                         LPARAM initParam);
 BOOL EndDialog(HWND dialog, INT_PTR result);
+LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+BOOL IsDialogMessageA(HWND dialog, LPMSG message);
 
 // Shell
 BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data);

@@ -15,7 +15,62 @@ LRESULT CALLBACK DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         window->dialogProcedure(dialog, message, wParam, lParam)) {
         return TRUE;
     }
-    return DefWindowProcA(dialog, message, wParam, lParam);
+    return DefDlgProcA(dialog, message, wParam, lParam);
+}
+
+// The control that says it is the default push button.
+HWND FindDefaultButton(HWND dialog) {
+    for (const HWND child : World::Current().windows.Children(dialog)) {
+        if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+HWND FirstTabStop(HWND dialog) {
+    for (const HWND child : World::Current().windows.Children(dialog)) {
+        const sim::Window* w = World::Current().windows.Find(child);
+        if ((w->style & WS_TABSTOP) && w->visible && w->enabled) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+void SaveFocus(HWND dialog) {
+    const HWND focus = GetFocus();
+    if (IsChild(dialog, focus)) {
+        World::Current().windows.Find(dialog)->savedFocus = focus;
+    }
+}
+
+void RestoreFocus(HWND dialog) {
+    const HWND saved = World::Current().windows.Find(dialog)->savedFocus;
+    const HWND control = IsChild(dialog, saved) ? saved : FirstTabStop(dialog);
+    if (control != nullptr) {
+        SetFocus(control);
+    }
+}
+
+// Enter: the focused default button, else the dialog's default button, else IDOK.
+void PressEnter(HWND dialog) {
+    const HWND focus = GetFocus();
+    if (IsChild(dialog, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)) {
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(focus));
+        return;
+    }
+    const LRESULT defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+    if (HIWORD(defaultId) == DC_HASDEFID) {
+        const HWND button = GetDlgItem(dialog, LOWORD(defaultId));
+        if (button == nullptr || IsWindowEnabled(button)) {
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(LOWORD(defaultId), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(button));
+        }
+        return;
+    }
+    SendMessageA(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
 void RegisterDialogClass() {
@@ -31,7 +86,84 @@ RECT ToPixels(int x, int y, int cx, int cy) {
     return RECT{x * 6 / 4, y * 13 / 8, (x + cx) * 6 / 4, (y + cy) * 13 / 8};
 }
 
+// The dialog's own message loop: keyboard input goes through the dialog manager, and when
+// nothing is queued the user acts.
+void RunModalLoop(World& world, HWND dialog) {
+    world.windows.EnterModal(dialog);
+    const auto open = [&] {
+        const sim::Window* window = world.windows.Find(dialog);
+        return window != nullptr && !window->dialogEnded;
+    };
+    while (open()) {
+        MSG message;
+        if (world.windows.NextMessage(message)) {
+            if (!IsDialogMessageA(dialog, &message)) {
+                world.windows.Dispatch(message);
+            }
+        } else if (!world.User().ActInDialog(dialog)) {
+            break;
+        }
+    }
+    world.windows.LeaveModal();
+}
+
 } // namespace
+
+LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    // Closing a dialog is cancelling it, unless its Cancel button is disabled.
+    case WM_CLOSE: {
+        const HWND cancel = GetDlgItem(dialog, IDCANCEL);
+        if (cancel == nullptr || IsWindowEnabled(cancel)) {
+            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(cancel));
+        }
+        return 0;
+    }
+    // A dialog keeps the focus on the control that had it when the dialog was last active.
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            SaveFocus(dialog);
+        } else {
+            RestoreFocus(dialog);
+        }
+        return 0;
+    case WM_SETFOCUS:
+        RestoreFocus(dialog);
+        return 0;
+    case DM_GETDEFID: {
+        const HWND button = FindDefaultButton(dialog);
+        return button ? MAKELONG(GetDlgCtrlID(button), DC_HASDEFID) : 0;
+    }
+    default:
+        return DefWindowProcA(dialog, message, wParam, lParam);
+    }
+}
+
+BOOL IsDialogMessageA(HWND dialog, LPMSG message) {
+    if (message == nullptr || (message->hwnd != dialog && !IsChild(dialog, message->hwnd))) {
+        return FALSE;
+    }
+    if (message->message == WM_KEYDOWN) {
+        const LRESULT code = SendMessageA(message->hwnd, WM_GETDLGCODE, message->wParam,
+                                          reinterpret_cast<LPARAM>(message));
+        if (!(code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))) {
+            switch (message->wParam) {
+            case VK_ESCAPE:
+                SendMessageA(dialog, WM_COMMAND, IDCANCEL,
+                             reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+                return TRUE;
+            case VK_RETURN:
+                PressEnter(dialog);
+                return TRUE;
+            default:
+                break;
+            }
+        }
+    }
+    DispatchMessageA(message);
+    return TRUE;
+}
 
 INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
                         LPARAM initParam) {
@@ -46,14 +178,17 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
     }
     const bool japanese = world.GetLanguage() == sim::Language::Japanese;
     RegisterDialogClass();
-    RECT size = ToPixels(0, 0, resource->cx, resource->cy);
-    const int left = (world.ScreenWidth() - size.right) / 2;
-    const int top = (world.ScreenHeight() - size.bottom) / 2;
+    // The template gives the client area; the frame goes around it, centred on the screen.
+    const DWORD style = static_cast<DWORD>(resource->style) & ~static_cast<DWORD>(WS_VISIBLE);
+    RECT frame = ToPixels(0, 0, resource->cx, resource->cy);
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    const int left = (world.ScreenWidth() - width) / 2;
+    const int top = (world.ScreenHeight() - height) / 2;
     const HWND dialog = world.windows.Create(
-        0, kDialogClass, japanese ? resource->japaneseCaption : resource->englishCaption,
-        static_cast<DWORD>(resource->style) & ~static_cast<DWORD>(WS_VISIBLE),
-        RECT{left, top, left + size.right, top + size.bottom}, owner, 0, nullptr,
-        sim::kProgramThread);
+        0, kDialogClass, japanese ? resource->japaneseCaption : resource->englishCaption, style,
+        RECT{left, top, left + width, top + height}, owner, 0, nullptr, sim::kProgramThread);
     sim::Window* window = world.windows.Find(dialog);
     window->dialog = true;
     window->dialogProcedure = dialogProc;
@@ -67,9 +202,14 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
     if (owner != nullptr) {
         EnableWindow(owner, FALSE);
     }
-    SendMessageA(dialog, WM_INITDIALOG, 0, initParam);
+    if (SendMessageA(dialog, WM_INITDIALOG, 0, initParam)) {
+        world.windows.Find(dialog)->savedFocus = FirstTabStop(dialog);
+    }
     ShowWindow(dialog, SW_SHOW);
-    world.User().RunDialog(dialog);
+    if (world.GetObserver() != nullptr) {
+        world.GetObserver()->DialogOpened(dialog);
+    }
+    RunModalLoop(world, dialog);
     window = world.windows.Find(dialog);
     // A user who walks away from a dialog has cancelled it.
     const INT_PTR result = window && window->dialogEnded ? window->dialogResult : IDCANCEL;
@@ -77,6 +217,9 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
         EnableWindow(owner, TRUE);
     }
     DestroyWindow(dialog);
+    if (world.GetObserver() != nullptr) {
+        world.GetObserver()->DialogClosed();
+    }
     return result;
 }
 

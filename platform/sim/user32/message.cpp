@@ -1,8 +1,6 @@
-// Sending, posting and getting messages, timers and the cursor.
+// Sending, posting and getting messages, and timers.
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
-
-#include <algorithm>
 
 using sim::World;
 
@@ -63,26 +61,5 @@ BOOL KillTimer(HWND window, UINT_PTR id) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    return TRUE;
-}
-
-BOOL GetCursorPos(LPPOINT point) {
-    World& world = World::Current();
-    if (point == nullptr || world.cursorFails) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    *point = world.cursor;
-    return TRUE;
-}
-
-BOOL SetCursorPos(int x, int y) {
-    World& world = World::Current();
-    if (world.cursorFails) {
-        SetLastError(ERROR_ACCESS_DENIED);
-        return FALSE;
-    }
-    world.cursor = POINT{std::clamp(x, 0, world.ScreenWidth() - 1),
-                         std::clamp(y, 0, world.ScreenHeight() - 1)};
     return TRUE;
 }

@@ -54,3 +54,8 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     }
     return world.User().AnswerMessageBox(world.messageBoxes.back());
 }
+
+BOOL PtInRect(const RECT* rect, POINT point) {
+    return rect != nullptr && point.x >= rect->left && point.x < rect->right &&
+           point.y >= rect->top && point.y < rect->bottom;
+}

@@ -14,14 +14,19 @@ sim::WindowManager& Windows() {
     return World::Current().windows;
 }
 
-// The client area in screen coordinates: inside the borders, the caption and a client edge.
-RECT ClientOnScreen(const Window& window) {
-    const DWORD style = window.style;
+// The frame around a client area: borders, the caption and a client edge.
+RECT NonClientMargins(DWORD style, DWORD exStyle) {
     const int border = (style & WS_THICKFRAME) ? 4 : (style & WS_BORDER) ? 1 : 0;
     const int caption = (style & WS_CAPTION) == WS_CAPTION ? 19 : 0;
-    const int edge = (window.exStyle & WS_EX_CLIENTEDGE) ? 2 : 0;
-    RECT client{window.rect.left + border + edge, window.rect.top + border + caption + edge,
-                window.rect.right - border - edge, window.rect.bottom - border - edge};
+    const int edge = (exStyle & WS_EX_CLIENTEDGE) ? 2 : 0;
+    return RECT{border + edge, border + caption + edge, border + edge, border + edge};
+}
+
+// The client area in screen coordinates.
+RECT ClientOnScreen(const Window& window) {
+    const RECT margins = NonClientMargins(window.style, window.exStyle);
+    RECT client{window.rect.left + margins.left, window.rect.top + margins.top,
+                window.rect.right - margins.right, window.rect.bottom - margins.bottom};
     client.right = std::max(client.right, client.left);
     client.bottom = std::max(client.bottom, client.top);
     return client;
@@ -233,6 +238,17 @@ BOOL GetWindowRect(HWND window, LPRECT rect) {
     return TRUE;
 }
 
+BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL, DWORD exStyle) {
+    if (rect == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const RECT margins = NonClientMargins(style, exStyle);
+    *rect = RECT{rect->left - margins.left, rect->top - margins.top, rect->right + margins.right,
+                 rect->bottom + margins.bottom};
+    return TRUE;
+}
+
 BOOL GetClientRect(HWND window, LPRECT rect) {
     const Window* w = FindOrFail(window);
     if (w == nullptr || rect == nullptr) {
@@ -295,24 +311,41 @@ int GetDlgCtrlID(HWND window) {
     return w ? w->id : 0;
 }
 
+// Both go through the window's procedure, as on Windows, so a control can react to its text.
 BOOL SetWindowTextA(HWND window, LPCSTR text) {
-    Window* w = FindOrFail(window);
-    if (w == nullptr) {
+    if (FindOrFail(window) == nullptr) {
         return FALSE;
     }
-    w->text = text ? text : "";
-    return TRUE;
+    return Windows().Send(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) != 0;
 }
 
 int GetWindowTextA(HWND window, LPSTR text, int maxCount) {
-    const Window* w = Windows().Find(window);
-    if (w == nullptr || text == nullptr || maxCount <= 0) {
+    if (Windows().Find(window) == nullptr || text == nullptr || maxCount <= 0) {
         return 0;
     }
-    const int length = std::min(static_cast<int>(w->text.size()), maxCount - 1);
-    std::memcpy(text, w->text.data(), static_cast<std::size_t>(length));
-    text[length] = '\0';
+    return static_cast<int>(Windows().Send(window, WM_GETTEXT, static_cast<WPARAM>(maxCount),
+                                           reinterpret_cast<LPARAM>(text)));
+}
+
+int GetClassNameA(HWND window, LPSTR name, int maxCount) {
+    const Window* w = FindOrFail(window);
+    if (w == nullptr || name == nullptr || maxCount <= 0) {
+        return 0;
+    }
+    const int length = std::min(static_cast<int>(w->className.size()), maxCount - 1);
+    std::memcpy(name, w->className.data(), static_cast<std::size_t>(length));
+    name[length] = '\0';
     return length;
+}
+
+BOOL IsChild(HWND parent, HWND window) {
+    for (const Window* w = Windows().Find(window); w != nullptr && (w->style & WS_CHILD);
+         w = Windows().Find(w->parent)) {
+        if (w->parent == parent) {
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 HWND SetFocus(HWND window) {
@@ -359,26 +392,4 @@ BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach) {
     ++world.threadInputAttachCalls;
     world.threadInputAttachments += doAttach ? 1 : -1;
     return TRUE;
-}
-
-LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_CLOSE:
-        DestroyWindow(window);
-        return 0;
-    // Creation goes on, the background counts as erased, the session may end, and power
-    // events are granted.
-    case WM_NCCREATE:
-    case WM_ERASEBKGND:
-    case WM_QUERYENDSESSION:
-    case WM_POWERBROADCAST:
-        return TRUE;
-    case WM_IME_CONTROL:
-        if (wParam == IMC_CLOSESTATUSWINDOW && window == World::Current().imeWindow) {
-            World::Current().imeStatusWindowOpen = false;
-        }
-        return 0;
-    default:
-        return 0;
-    }
 }

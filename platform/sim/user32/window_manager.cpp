@@ -139,6 +139,9 @@ void WindowManager::Unlink(HWND handle) {
     if (m_focus == handle) {
         m_focus = nullptr;
     }
+    if (m_capture == handle) {
+        m_capture = nullptr;
+    }
     if (m_active == handle || m_foreground == handle) {
         m_active = m_foreground == handle ? nullptr : m_active;
         m_foreground = nullptr;
@@ -209,7 +212,7 @@ void WindowManager::Activate(HWND handle) {
     m_active = handle;
     m_foreground = handle;
     BringToTop(handle);
-    SetFocus(handle);
+    // The default procedure's answer to WM_ACTIVATE gives the window the focus.
     Send(handle, WM_ACTIVATE, WA_ACTIVE, reinterpret_cast<LPARAM>(previous));
 }
 
@@ -246,6 +249,15 @@ HWND WindowManager::SetFocus(HWND handle) {
     m_focus = handle;
     if (handle != nullptr) {
         Send(handle, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    }
+    return previous;
+}
+
+HWND WindowManager::SetCapture(HWND handle) {
+    const HWND previous = m_capture;
+    m_capture = handle;
+    if (previous != nullptr && previous != handle) {
+        Send(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(handle));
     }
     return previous;
 }

@@ -31,6 +31,8 @@ struct Window {
     bool dialogEnded = false;
     DLGPROC dialogProcedure = nullptr;
     HGDIOBJ font = nullptr;
+    UINT buttonState = 0;       // BST_ flags of a button control
+    HWND savedFocus = nullptr;  // a dialog's focused control while it is inactive
 };
 
 struct Timer {
@@ -73,6 +75,13 @@ class WindowManager {
     void Activate(HWND handle);
     HWND Focus() const { return m_focus; }
     HWND SetFocus(HWND handle);
+    HWND Capture() const { return m_capture; }
+    HWND SetCapture(HWND handle);
+
+    // The modal dialogs running, innermost last: their loops translate keyboard input.
+    HWND ModalDialog() const { return m_modal.empty() ? nullptr : m_modal.back(); }
+    void EnterModal(HWND dialog) { m_modal.push_back(dialog); }
+    void LeaveModal() { m_modal.pop_back(); }
 
     LRESULT Send(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
     bool Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
@@ -102,6 +111,8 @@ class WindowManager {
     HWND m_foreground = nullptr;
     HWND m_active = nullptr;
     HWND m_focus = nullptr;
+    HWND m_capture = nullptr;
+    std::vector<HWND> m_modal;
     std::deque<MSG> m_queue;
     bool m_quitPosted = false;
     int m_exitCode = 0;

@@ -1,0 +1,207 @@
+#include "platform/sim/control/input.h"
+
+#include "platform/hook_library.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+namespace sim {
+
+namespace {
+
+constexpr BYTE VirtualKey(MouseButton button) {
+    return button == MouseButton::Left ? VK_LBUTTON : VK_RBUTTON;
+}
+
+bool IsModifier(BYTE vk) {
+    return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU;
+}
+
+HWND TopLevelOf(const WindowManager& windows, HWND window) {
+    for (const Window* w = windows.Find(window); w != nullptr && (w->style & WS_CHILD);
+         w = windows.Find(window)) {
+        window = w->parent;
+    }
+    return window;
+}
+
+} // namespace
+
+DWORD Input::HeldModifiers() const {
+    return (IsDown(VK_SHIFT) ? SHORTCUT_SHIFT : 0) | (IsDown(VK_CONTROL) ? SHORTCUT_CTRL : 0) |
+           (IsDown(VK_MENU) ? SHORTCUT_ALT : 0);
+}
+
+WPARAM Input::MouseKeys() const {
+    return (IsDown(VK_LBUTTON) ? MK_LBUTTON : 0) | (IsDown(VK_RBUTTON) ? MK_RBUTTON : 0) |
+           (IsDown(VK_SHIFT) ? MK_SHIFT : 0) | (IsDown(VK_CONTROL) ? MK_CONTROL : 0);
+}
+
+// To the window holding the capture, else to the window under the pointer if it is the
+// program's and enabled: client messages inside its client area, non-client ones elsewhere.
+void Input::SendMouse(UINT clientMessage, UINT nonClientMessage) {
+    const POINT screen = m_world.cursor;
+    HWND target = GetCapture();
+    LRESULT hit = HTCLIENT;
+    if (target == nullptr) {
+        target = WindowFromPoint(screen);
+        const Window* w = m_world.windows.Find(target);
+        if (w == nullptr || w->threadId != kProgramThread || !IsWindowEnabled(target)) {
+            return;
+        }
+        hit = SendMessageA(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    }
+    if (hit == HTCLIENT) {
+        POINT client = screen;
+        ScreenToClient(target, &client);
+        m_world.windows.Post(target, clientMessage, MouseKeys(), MAKELPARAM(client.x, client.y));
+    } else if (nonClientMessage != 0) {
+        m_world.windows.Post(target, nonClientMessage, static_cast<WPARAM>(hit),
+                             MAKELPARAM(screen.x, screen.y));
+    }
+    m_world.Pump();
+}
+
+void Input::MoveMouse(int x, int y) {
+    m_world.cursor = POINT{x, y};
+    SendMouse(WM_MOUSEMOVE, 0);
+}
+
+void Input::PressButton(MouseButton button) {
+    m_down.insert(VirtualKey(button));
+    // A press on an inactive window of the program activates it first.
+    const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(m_world.cursor);
+    const HWND top = TopLevelOf(m_world.windows, under);
+    const Window* w = m_world.windows.Find(top);
+    if (w != nullptr && w->threadId == kProgramThread && w->enabled &&
+        top != m_world.windows.Active()) {
+        m_world.windows.Activate(top);
+    }
+    const bool left = button == MouseButton::Left;
+    SendMouse(left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? WM_NCLBUTTONDOWN : 0);
+}
+
+void Input::ReleaseButton(MouseButton button) {
+    m_down.erase(VirtualKey(button));
+    SendMouse(button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP, 0);
+}
+
+void Input::Click(MouseButton button) {
+    PressButton(button);
+    ReleaseButton(button);
+}
+
+void Input::ClickAt(int x, int y, MouseButton button) {
+    MoveMouse(x, y);
+    Click(button);
+}
+
+void Input::HoldButton(MouseButton button, DWORD milliseconds) {
+    PressButton(button);
+    m_world.RunFor(milliseconds);
+    ReleaseButton(button);
+}
+
+void Input::ClickWindow(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    ClickAt((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+}
+
+void Input::ClickCloseBox(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    ClickAt(rect.right - 10, rect.top + 10);
+}
+
+// A low-level keyboard hook sees a key before any window does, and may swallow it.
+bool Input::OfferToHook(BYTE vk) {
+    if (!m_world.hook.running || IsModifier(vk)) {
+        return false;
+    }
+    for (const SHORTCUT_ENTRY* entry : m_world.hook.entries) {
+        if (entry->vk == vk && entry->flags == HeldModifiers()) {
+            m_world.windows.Post(entry->hwnd, entry->message, entry->wParam, entry->lParam);
+            m_world.Pump();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Input::PressKey(BYTE vk, int repeat) {
+    bool taken = false;
+    for (int i = 0; i < repeat; ++i) {
+        const bool wasDown = IsDown(vk);
+        m_down.insert(vk);
+        taken = OfferToHook(vk);
+        if (taken) {
+            continue;
+        }
+        const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+        if (target == nullptr) {
+            continue;
+        }
+        // With Alt held (and no Ctrl), keys are system keys.
+        const bool system = IsDown(VK_MENU) && !IsDown(VK_CONTROL);
+        const LPARAM flags = (system ? KF_ALTDOWN : 0) | (wasDown ? KF_REPEAT : 0);
+        m_world.windows.Post(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk,
+                             static_cast<LPARAM>(1 | (flags << 16)));
+        m_world.Pump();
+    }
+    return taken;
+}
+
+void Input::ReleaseKey(BYTE vk) {
+    m_down.erase(vk);
+    const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    if (target == nullptr) {
+        return;
+    }
+    const bool system = (IsDown(VK_MENU) || vk == VK_MENU) && !IsDown(VK_CONTROL);
+    const LPARAM flags = (system ? KF_ALTDOWN : 0) | KF_REPEAT | KF_UP;
+    m_world.windows.Post(target, system ? WM_SYSKEYUP : WM_KEYUP, vk,
+                         static_cast<LPARAM>(1 | (flags << 16)));
+    m_world.Pump();
+}
+
+bool Input::TypeKey(BYTE vk, DWORD modifiers) {
+    const BYTE held[] = {static_cast<BYTE>(modifiers & SHORTCUT_CTRL ? VK_CONTROL : 0),
+                         static_cast<BYTE>(modifiers & SHORTCUT_ALT ? VK_MENU : 0),
+                         static_cast<BYTE>(modifiers & SHORTCUT_SHIFT ? VK_SHIFT : 0)};
+    for (const BYTE modifier : held) {
+        if (modifier != 0) {
+            PressKey(modifier);
+        }
+    }
+    const bool taken = PressKey(vk);
+    ReleaseKey(vk);
+    for (const BYTE modifier : held) {
+        if (modifier != 0) {
+            ReleaseKey(modifier);
+        }
+    }
+    return taken;
+}
+
+void Input::ClickTrayIcon(MouseButton button) {
+    const TrayIcon& tray = m_world.tray;
+    if (!tray.present) {
+        return;
+    }
+    const bool left = button == MouseButton::Left;
+    m_world.windows.Post(tray.window, tray.callbackMessage, tray.id,
+                         left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN);
+    m_world.windows.Post(tray.window, tray.callbackMessage, tray.id,
+                         left ? WM_LBUTTONUP : WM_RBUTTONUP);
+    m_world.Pump();
+}
+
+void Input::PressTrayIconMenuKey() {
+    const TrayIcon& tray = m_world.tray;
+    if (tray.present) {
+        m_world.windows.Post(tray.window, tray.callbackMessage, tray.id, WM_CONTEXTMENU);
+        m_world.Pump();
+    }
+}
+
+} // namespace sim

@@ -1,0 +1,57 @@
+// The user's mouse and keyboard. Every click, drag and key press of a test or of corvane-sim
+// enters the simulated machine here and becomes the messages Windows would send for it, in
+// Windows' order, to the window under the pointer (or holding the capture) or with the focus.
+#pragma once
+
+#include "platform/sim/include/win32_window_types.h"
+
+#include <set>
+
+namespace sim {
+
+class World;
+
+enum class MouseButton { Left, Right };
+
+class Input {
+  public:
+    explicit Input(World& world) : m_world(world) {}
+
+    // The pointer.
+    void MoveMouse(int x, int y);
+    void PressButton(MouseButton button);
+    void ReleaseButton(MouseButton button);
+    void Click(MouseButton button = MouseButton::Left);
+    void ClickAt(int x, int y, MouseButton button = MouseButton::Left);
+    // Pressed for that long, with time passing and timers firing meanwhile.
+    void HoldButton(MouseButton button, DWORD milliseconds);
+    // A click in the middle of a window or control.
+    void ClickWindow(HWND window);
+    // A click on the close box of a window's caption.
+    void ClickCloseBox(HWND window);
+
+    // The keyboard. A key held down auto-repeats: `repeat` key-down messages in all. True
+    // when the shortcut hook took the key, so that no window saw it.
+    bool PressKey(BYTE vk, int repeat = 1);
+    void ReleaseKey(BYTE vk);
+    // Press and release a key with modifiers held (SHORTCUT_SHIFT, _CTRL, _ALT).
+    bool TypeKey(BYTE vk, DWORD modifiers = 0);
+    bool IsDown(BYTE vk) const { return m_down.count(vk) != 0; }
+
+    // A click on the notification-area icon: the shell sends the icon's window the button's
+    // down and up messages.
+    void ClickTrayIcon(MouseButton button);
+    // The context-menu key with the icon selected from the keyboard.
+    void PressTrayIconMenuKey();
+
+  private:
+    void SendMouse(UINT clientMessage, UINT nonClientMessage);
+    bool OfferToHook(BYTE vk);
+    DWORD HeldModifiers() const;
+    WPARAM MouseKeys() const;
+
+    World& m_world;
+    std::set<BYTE> m_down; // keys and mouse buttons held, by virtual-key code
+};
+
+} // namespace sim
