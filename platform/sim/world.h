@@ -164,6 +164,8 @@ class World {
     int threadInputAttachCalls = 0;
     std::map<HMENU, Menu> menus;
     int popupMenusShown = 0;
+    bool menuTracking = false; // a popup menu is open
+    bool menuEnded = false;    // EndMenu was called while it was
     std::map<HGDIOBJ, LOGFONTA> fonts;
     std::map<HDC, HGDIOBJ> selectedFonts;
 

@@ -74,6 +74,32 @@ RegistryKey& Registry::Create(const std::string& path, bool* created) {
     return *key;
 }
 
+LONG Registry::Delete(const std::string& path) {
+    std::vector<std::string> parts = SplitPath(path);
+    if (parts.empty()) {
+        return ERROR_ACCESS_DENIED;
+    }
+    const std::string last = LowerCase(parts.back());
+    parts.pop_back();
+    RegistryKey* parent = &m_root;
+    for (const std::string& part : parts) {
+        const auto found = parent->subkeys.find(LowerCase(part));
+        if (found == parent->subkeys.end()) {
+            return ERROR_FILE_NOT_FOUND;
+        }
+        parent = &found->second;
+    }
+    const auto found = parent->subkeys.find(last);
+    if (found == parent->subkeys.end()) {
+        return ERROR_FILE_NOT_FOUND;
+    }
+    if (!found->second.subkeys.empty()) {
+        return ERROR_ACCESS_DENIED;
+    }
+    parent->subkeys.erase(found);
+    return ERROR_SUCCESS;
+}
+
 bool Registry::ReadDword(const std::string& keyPath, const std::string& name, DWORD* value) {
     const RegistryKey* key = Find(keyPath);
     if (key == nullptr) {
@@ -249,4 +275,15 @@ LSTATUS RegCloseKey(HKEY key) {
         return ERROR_SUCCESS;
     }
     return World::Current().registryKeys.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+}
+
+LSTATUS RegDeleteKeyA(HKEY key, LPCSTR subKey) {
+    std::string base;
+    if (!KeyPath(key, &base)) {
+        return ERROR_INVALID_HANDLE;
+    }
+    if (subKey == nullptr || *subKey == '\0') {
+        return ERROR_ACCESS_DENIED; // a key cannot delete itself through its own handle here
+    }
+    return World::Current().registry.Delete(Join(base, subKey));
 }

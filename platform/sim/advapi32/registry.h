@@ -27,6 +27,9 @@ class Registry {
     // The key at a backslash-separated path below HKEY_CURRENT_USER, or nullptr.
     RegistryKey* Find(const std::string& path);
     RegistryKey& Create(const std::string& path, bool* created);
+    // Removes a key that has no subkeys: ERROR_SUCCESS, ERROR_FILE_NOT_FOUND or, for a key
+    // with subkeys, ERROR_ACCESS_DENIED.
+    LONG Delete(const std::string& path);
     RegistryKey& Root() { return m_root; }
 
     // A DWORD value for tests and tools; nullptr-like false when absent or not a DWORD.

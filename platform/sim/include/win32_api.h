@@ -46,6 +46,7 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD reserved, LPDWORD t
 LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type, const BYTE* data,
                        DWORD size);
 LSTATUS RegCloseKey(HKEY key);
+LSTATUS RegDeleteKeyA(HKEY key, LPCSTR subKey);
 
 // Locale
 LCID GetUserDefaultLCID();
@@ -104,6 +105,7 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 BOOL GetMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax);
+BOOL PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax, UINT remove);
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessageA(const MSG* message);
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -129,6 +131,7 @@ int GetMenuStringA(HMENU menu, UINT item, LPSTR text, int maxCount, UINT flags);
 BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable);
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT check);
 BOOL DestroyMenu(HMENU menu);
+BOOL EndMenu();
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND owner,
                     const RECT* rect);
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
@@ -170,5 +173,7 @@ int MulDiv(int number, int numerator, int denominator);
 // Strings in the ANSI code page, which the simulated system holds as UTF-8
 int _mbsicmp(const unsigned char* a, const unsigned char* b);
 LPSTR CharNextA(LPCSTR text);
+int MultiByteToWideChar(UINT codePage, DWORD flags, LPCSTR multi, int multiCount, WCHAR* wide,
+                        int wideCount);
 int WideCharToMultiByte(UINT codePage, DWORD flags, LPCWSTR wide, int wideCount, LPSTR multi,
                         int multiCount, LPCSTR defaultChar, BOOL* usedDefault);

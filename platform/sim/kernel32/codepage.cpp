@@ -2,6 +2,7 @@
 #include "platform/sim/advapi32/registry.h"
 #include "platform/sim/include/win32_api.h"
 
+#include <cstring>
 #include <string>
 
 int _mbsicmp(const unsigned char* a, const unsigned char* b) {
@@ -22,6 +23,40 @@ LPSTR CharNextA(LPCSTR text) {
         }
     }
     return const_cast<LPSTR>(text + length);
+}
+
+// The ANSI code page is UTF-8: one UTF-16 unit for each character of the basic plane.
+int MultiByteToWideChar(UINT, DWORD, LPCSTR multi, int multiCount, WCHAR* wide, int wideCount) {
+    if (multi == nullptr) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    const std::size_t length = multiCount < 0 ? std::strlen(multi) + 1
+                                              : static_cast<std::size_t>(multiCount);
+    std::u16string out;
+    for (std::size_t i = 0; i < length;) {
+        const auto lead = static_cast<unsigned char>(multi[i]);
+        const int size = lead < 0x80 ? 1 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+        if (size == 0 || i + static_cast<std::size_t>(size) > length) {
+            SetLastError(ERROR_NO_UNICODE_TRANSLATION);
+            return 0;
+        }
+        char32_t c = size == 1 ? lead : size == 2 ? (lead & 0x1F) : (lead & 0x0F);
+        for (int k = 1; k < size; ++k) {
+            c = (c << 6) | (static_cast<unsigned char>(multi[i + static_cast<std::size_t>(k)]) & 0x3F);
+        }
+        out += static_cast<char16_t>(c);
+        i += static_cast<std::size_t>(size);
+    }
+    if (wideCount == 0) {
+        return static_cast<int>(out.size());
+    }
+    if (wide == nullptr || static_cast<int>(out.size()) > wideCount) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    out.copy(wide, out.size());
+    return static_cast<int>(out.size());
 }
 
 int WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideCount, LPSTR multi, int multiCount,

@@ -241,18 +241,91 @@ BOOL DestroyMenu(HMENU menu) {
     return TRUE;
 }
 
+BOOL EndMenu() {
+    World& world = World::Current();
+    world.menuEnded = world.menuTracking;
+    return TRUE;
+}
+
+namespace sim {
+namespace {
+
+// The popup's own loop takes keys queued for the program: Down and Up move over its items,
+// Enter chooses an enabled command, Esc closes the menu. Other messages are delivered.
+// True when the keys ended the menu, with the command chosen (0 for none).
+bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
+    World& world = World::Current();
+    const Menu* m = FindMenu(menu);
+    int selected = -1;
+    const int count = m ? static_cast<int>(m->items.size()) : 0;
+    const auto move = [&](int step) {
+        for (int tries = 0; tries < count; ++tries) {
+            selected = selected < 0 ? (step > 0 ? 0 : count - 1) : (selected + step + count) % count;
+            if (!m->items[static_cast<std::size_t>(selected)].separator) {
+                return;
+            }
+        }
+    };
+    MSG message;
+    while (!world.menuEnded && world.windows.NextMessage(message)) {
+        if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
+            if (message.message != WM_KEYUP && message.message != WM_SYSKEYUP &&
+                message.message != WM_CHAR) {
+                world.windows.Dispatch(message);
+            }
+            continue;
+        }
+        if (count == 0) {
+            continue;
+        }
+        switch (message.wParam) {
+        case VK_DOWN:
+            move(1);
+            break;
+        case VK_UP:
+            move(-1);
+            break;
+        case VK_ESCAPE:
+            chosen = 0;
+            return true;
+        case VK_RETURN:
+            if (selected >= 0) {
+                const MenuItem& item = m->items[static_cast<std::size_t>(selected)];
+                if (item.submenu == nullptr && (item.state & kNotEnabled) == 0) {
+                    chosen = item.id;
+                    return true;
+                }
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+} // namespace
+} // namespace sim
+
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const RECT*) {
     World& world = World::Current();
     if (sim::FindMenu(menu) == nullptr || world.windows.Find(owner) == nullptr) {
         SetLastError(sim::FindMenu(menu) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_INVALID_MENU_HANDLE);
         return FALSE;
     }
+    world.menuTracking = true;
+    world.menuEnded = false;
     sim::Initialise(menu, owner, 0);
     ++world.popupMenusShown;
-    UINT chosen = world.User().ChooseFromMenu(menu, owner);
-    if (!sim::Reachable(menu, chosen)) {
+    UINT chosen = 0;
+    if (!world.menuEnded && !sim::TakeQueuedKeys(menu, chosen) && !world.menuEnded) {
+        chosen = world.User().ChooseFromMenu(menu, owner);
+    }
+    world.menuTracking = false;
+    if (world.menuEnded || !sim::Reachable(menu, chosen)) {
         chosen = 0;
     }
+    world.menuEnded = false;
     if (flags & TPM_RETURNCMD) {
         return static_cast<BOOL>(chosen);
     }

@@ -282,9 +282,19 @@ HWND GetWindow(HWND window, UINT command) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
+    // Siblings in z-order: children from the first created, top-level windows from the top.
+    const std::vector<HWND> siblings =
+        (w->style & WS_CHILD) ? windows.Children(w->parent) : windows.ZOrder();
+    const auto at = std::find(siblings.begin(), siblings.end(), window);
     switch (command) {
+    case GW_HWNDFIRST:
+        return siblings.front();
+    case GW_HWNDLAST:
+        return siblings.back();
+    case GW_HWNDNEXT:
+        return at + 1 < siblings.end() ? *(at + 1) : nullptr;
     case GW_HWNDPREV:
-        return (w->style & WS_CHILD) ? nullptr : windows.Above(window);
+        return at != siblings.begin() ? *(at - 1) : nullptr;
     case GW_OWNER:
         return (w->style & WS_CHILD) ? nullptr : w->parent;
     case GW_CHILD: {
@@ -297,12 +307,15 @@ HWND GetWindow(HWND window, UINT command) {
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
+    if (FindOrFail(dialog) == nullptr) {
+        return nullptr;
+    }
     for (const HWND child : Windows().Children(dialog)) {
         if (Windows().Find(child)->id == id) {
             return child;
         }
     }
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    SetLastError(ERROR_CONTROL_ID_NOT_FOUND);
     return nullptr;
 }
 

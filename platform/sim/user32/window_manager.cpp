@@ -83,6 +83,18 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
         Destroy(handle);
         return nullptr;
     }
+    // A new window then learns its size and place, as after any move.
+    if (Find(handle) != nullptr) {
+        RECT client{};
+        GetClientRect(handle, &client);
+        Send(handle, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+        POINT origin{0, 0};
+        ClientToScreen(handle, &origin);
+        if ((style & WS_CHILD) && parent != nullptr) {
+            ScreenToClient(parent, &origin);
+        }
+        Send(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+    }
     if (Find(handle) != nullptr && (style & WS_VISIBLE)) {
         ShowWindow(handle, SW_SHOW);
     }
@@ -192,14 +204,6 @@ void WindowManager::SetTopmost(HWND handle, bool topmost) {
     }
 }
 
-HWND WindowManager::Above(HWND handle) const {
-    const auto found = std::find(m_zOrder.begin(), m_zOrder.end(), handle);
-    if (found == m_zOrder.end() || found == m_zOrder.begin()) {
-        return nullptr;
-    }
-    return *(found - 1);
-}
-
 void WindowManager::Activate(HWND handle) {
     if (m_active == handle) {
         m_foreground = handle;
@@ -288,24 +292,36 @@ void WindowManager::PostQuit(int exitCode) {
     m_exitCode = exitCode;
 }
 
-bool WindowManager::NextMessage(MSG& message) {
-    if (!m_queue.empty()) {
-        message = m_queue.front();
-        m_queue.pop_front();
+bool WindowManager::Peek(MSG& message, HWND window, UINT first, UINT last, bool remove) {
+    const auto wanted = [&](HWND target, UINT id) {
+        const bool inRange = (first == 0 && last == 0) || (id >= first && id <= last);
+        return inRange && (window == nullptr || target == window || IsChild(window, target));
+    };
+    const auto queued = std::find_if(m_queue.begin(), m_queue.end(), [&](const MSG& m) {
+        return wanted(m.hwnd, m.message);
+    });
+    if (queued != m_queue.end()) {
+        message = *queued;
+        if (remove) {
+            m_queue.erase(queued);
+        }
         return true;
     }
     // Like Windows, a timer that fell behind produces one WM_TIMER, not one per period.
     auto due = m_timers.end();
     for (auto timer = m_timers.begin(); timer != m_timers.end(); ++timer) {
-        if (timer->due <= m_world.Now() && (due == m_timers.end() || timer->due < due->due)) {
+        if (timer->due <= m_world.Now() && wanted(timer->window, WM_TIMER) &&
+            (due == m_timers.end() || timer->due < due->due)) {
             due = timer;
         }
     }
     if (due == m_timers.end()) {
         return false;
     }
-    due->due = m_world.Now() + due->period;
     message = MSG{due->window, WM_TIMER, due->id, 0, m_world.Now(), POINT{0, 0}};
+    if (remove) {
+        due->due = m_world.Now() + due->period;
+    }
     return true;
 }
 

@@ -65,7 +65,6 @@ class WindowManager {
     const std::vector<HWND>& ZOrder() const { return m_zOrder; }
     void BringToTop(HWND handle);
     void SetTopmost(HWND handle, bool topmost);
-    HWND Above(HWND handle) const;
     std::vector<HWND> Children(HWND parent) const;
     std::vector<HWND> TopLevelWindows() const;
 
@@ -89,7 +88,10 @@ class WindowManager {
     bool QuitPosted() const { return m_quitPosted; }
     int ExitCode() const { return m_exitCode; }
     // Takes the next queued message, or a due timer's WM_TIMER; false when neither.
-    bool NextMessage(MSG& message);
+    bool NextMessage(MSG& message) { return Peek(message, nullptr, 0, 0, true); }
+    // The same, limited to a window (and its children) and a message range as PeekMessageA
+    // takes them; posted messages come before timers.
+    bool Peek(MSG& message, HWND window, UINT first, UINT last, bool remove);
     LRESULT Dispatch(const MSG& message);
     std::size_t QueuedMessages() const { return m_queue.size(); }
 

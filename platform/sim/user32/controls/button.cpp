@@ -33,6 +33,14 @@ void Release(HWND handle, bool click) {
     }
 }
 
+// A mouse message's point, in client coordinates, over the button.
+bool PointInside(HWND button, LPARAM point) {
+    RECT client{};
+    GetClientRect(button, &client);
+    return PtInRect(&client, POINT{static_cast<short>(LOWORD(point)),
+                                   static_cast<short>(HIWORD(point))}) != FALSE;
+}
+
 } // namespace
 
 LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -53,17 +61,13 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         return 0;
     case WM_MOUSEMOVE:
         if (GetCapture() == window) {
-            RECT client{};
-            GetClientRect(window, &client);
-            const POINT point{static_cast<short>(LOWORD(lParam)),
-                              static_cast<short>(HIWORD(lParam))};
-            SetPushed(*button, PtInRect(&client, point) != FALSE);
+            SetPushed(*button, PointInside(window, lParam));
         }
         return 0;
     // The click is told before the capture goes, as Windows does.
     case WM_LBUTTONUP:
         if (GetCapture() == window) {
-            Release(window, true);
+            Release(window, PointInside(window, lParam));
             if (GetCapture() == window) {
                 ReleaseCapture();
             }

@@ -1,0 +1,35 @@
+// The conformance tests in the simulated Windows, once in each language: what passes under
+// Wine must pass here, with no gap of the simulation marked.
+#include "platform/sim/world.h"
+#include "tests/conformance/harness.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <tuple>
+
+namespace {
+
+using Case = std::tuple<std::size_t, sim::Language>;
+
+class Conformance : public ::testing::TestWithParam<Case> {};
+
+TEST_P(Conformance, PassesInTheSimulation) {
+    sim::World world;
+    world.SetLanguage(std::get<1>(GetParam()));
+    const int todoBefore = conformance::Totals().todo;
+    EXPECT_EQ(0, conformance::Run(conformance::Tests()[std::get<0>(GetParam())]));
+    EXPECT_EQ(todoBefore, conformance::Totals().todo)
+        << "a known gap of the simulation in something the program uses";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Win32, Conformance,
+    ::testing::Combine(::testing::Range<std::size_t>(0, conformance::Tests().size()),
+                       ::testing::Values(sim::Language::English, sim::Language::Japanese)),
+    [](const ::testing::TestParamInfo<Case>& info) {
+        return std::string(conformance::Tests()[std::get<0>(info.param)].name) +
+               (std::get<1>(info.param) == sim::Language::English ? "_English" : "_Japanese");
+    });
+
+} // namespace

@@ -1,0 +1,137 @@
+// Windows: creation, destruction, showing and activation, z-order, and the client-area
+// arithmetic the frame and the view rely on.
+#include "tests/conformance/harness.h"
+
+using conformance::Expected;
+using conformance::Log;
+
+namespace {
+
+HWND CreateLogged(DWORD style, HWND parent = nullptr, int x = 10, int y = 20, int width = 300,
+                  int height = 200) {
+    return CreateWindowExA(0, conformance::LoggingClass(), "conformance", style, x, y, width,
+                           height, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+bool IsAbove(HWND upper, HWND lower) {
+    for (HWND w = GetWindow(lower, GW_HWNDPREV); w != nullptr; w = GetWindow(w, GW_HWNDPREV)) {
+        if (w == upper) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+CONFORMANCE_TEST(CreationSendsNcCreateCreateThenSizeAndMove) {
+    const HWND window = CreateLogged(WS_OVERLAPPEDWINDOW);
+    ok(window != nullptr, "CreateWindowExA failed: %lu", GetLastError());
+    ok_sequence(Log(), (std::vector<Expected>{{WM_NCCREATE}, {WM_CREATE}, {WM_SIZE}}),
+                "a hidden top-level window's creation");
+    ok(!IsWindowVisible(window), "created without WS_VISIBLE, so hidden");
+    DestroyWindow(window);
+}
+
+CONFORMANCE_TEST(DestructionTellsTheParentFirstAndEndsWithIt) {
+    const HWND parent = CreateLogged(WS_OVERLAPPEDWINDOW);
+    const HWND child = CreateLogged(WS_CHILD, parent, 0, 0, 50, 50);
+    ok(GetParent(child) == parent && IsChild(parent, child), "the child's parent");
+    ok(GetWindow(parent, GW_CHILD) == child, "GW_CHILD");
+    Log().Clear();
+    ok(DestroyWindow(parent), "DestroyWindow");
+    ok_sequence(Log(),
+                (std::vector<Expected>{{WM_DESTROY}, {WM_DESTROY}, {WM_NCDESTROY}, {WM_NCDESTROY}}),
+                "destroying a parent with one child");
+    ok(!IsWindow(parent) && !IsWindow(child), "both are gone");
+    SetLastError(0xdeadbeef);
+    ok(!DestroyWindow(parent), "a second DestroyWindow fails");
+    ok(GetLastError() == ERROR_INVALID_WINDOW_HANDLE, "and says why: %lu", GetLastError());
+}
+
+CONFORMANCE_TEST(ShowingAWindowActivatesItAndMovesTheFocus) {
+    const HWND first = CreateLogged(WS_OVERLAPPEDWINDOW);
+    const HWND second = CreateLogged(WS_OVERLAPPEDWINDOW);
+    ShowWindow(first, SW_SHOW);
+    ok(GetActiveWindow() == first && GetFocus() == first, "the shown window is active");
+    Log().Clear();
+    ShowWindow(second, SW_SHOW);
+    ok_sequence(Log(),
+                (std::vector<Expected>{{WM_ACTIVATE, false, true, WA_INACTIVE},
+                                       {WM_ACTIVATE, false, true, WA_ACTIVE},
+                                       {WM_KILLFOCUS},
+                                       {WM_SETFOCUS}}),
+                "showing a second window");
+    ok(GetActiveWindow() == second && GetFocus() == second, "it took activation and focus");
+    ok(IsAbove(second, first), "and it is above the first");
+    DestroyWindow(second);
+    DestroyWindow(first);
+}
+
+CONFORMANCE_TEST(ATopmostWindowStaysAboveOthersBroughtToTheTop) {
+    const HWND topmost = CreateLogged(WS_POPUP | WS_VISIBLE);
+    const HWND ordinary = CreateLogged(WS_POPUP | WS_VISIBLE);
+    ok(SetWindowPos(topmost, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE),
+       "SetWindowPos HWND_TOPMOST");
+    ok(IsAbove(topmost, ordinary), "the topmost window is above");
+    SetWindowPos(ordinary, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ok(IsAbove(topmost, ordinary), "and stays above an ordinary window brought to the top");
+    SetWindowPos(topmost, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(ordinary, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ok(IsAbove(ordinary, topmost), "no longer topmost, it can be covered");
+    DestroyWindow(ordinary);
+    DestroyWindow(topmost);
+}
+
+CONFORMANCE_TEST(ClientAreaArithmetic) {
+    const DWORD styles[] = {WS_OVERLAPPEDWINDOW, WS_POPUP, WS_POPUP | WS_CAPTION | WS_SYSMENU};
+    for (const DWORD style : styles) {
+        RECT frame{100, 50, 100 + 320, 50 + 240};
+        ok(AdjustWindowRectEx(&frame, style, FALSE, 0), "AdjustWindowRectEx");
+        const HWND window = CreateLogged(style, nullptr, frame.left, frame.top,
+                                         frame.right - frame.left, frame.bottom - frame.top);
+        RECT client{};
+        GetClientRect(window, &client);
+        ok(client.left == 0 && client.top == 0 && client.right == 320 && client.bottom == 240,
+           "style %08lx: client %ld x %ld", static_cast<unsigned long>(style),
+           static_cast<long>(client.right), static_cast<long>(client.bottom));
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        ok(origin.x == 100 && origin.y == 50, "style %08lx: client origin (%ld, %ld)",
+           static_cast<unsigned long>(style), static_cast<long>(origin.x),
+           static_cast<long>(origin.y));
+        POINT back = origin;
+        ScreenToClient(window, &back);
+        ok(back.x == 0 && back.y == 0, "ScreenToClient undoes ClientToScreen");
+        DestroyWindow(window);
+    }
+    ok(GetSystemMetrics(SM_CXSCREEN) >= 640 && GetSystemMetrics(SM_CYSCREEN) >= 480,
+       "the screen is %d x %d", GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+CONFORMANCE_TEST(WindowTextGoesThroughTheWindowProcedure) {
+    const HWND window = CreateLogged(WS_OVERLAPPEDWINDOW);
+    Log().Clear();
+    ok(SetWindowTextA(window, "(100, 100) - (500, 400) 400 x 300"), "SetWindowTextA");
+    ok_sequence(Log(), (std::vector<Expected>{{WM_SETTEXT}}), "SetWindowTextA");
+    char text[64] = {};
+    ok(GetWindowTextA(window, text, sizeof text) == 33, "GetWindowTextA's length");
+    ok(std::string(text) == "(100, 100) - (500, 400) 400 x 300", "the text: %s", text);
+    char small[6] = {};
+    ok(GetWindowTextA(window, small, sizeof small) == 5 && std::string(small) == "(100,",
+       "a short buffer takes what fits: %s", small);
+    DestroyWindow(window);
+}
+
+CONFORMANCE_TEST(EnableWindowSaysWhetherItWasDisabled) {
+    const HWND window = CreateLogged(WS_OVERLAPPEDWINDOW);
+    Log().Clear();
+    ok(EnableWindow(window, FALSE) == FALSE, "it was enabled");
+    ok(!IsWindowEnabled(window), "now disabled");
+    ok(EnableWindow(window, FALSE) != FALSE, "it was disabled");
+    ok(EnableWindow(window, TRUE) != FALSE, "it was disabled");
+    ok_sequence(Log(), (std::vector<Expected>{{WM_ENABLE, false, true, FALSE},
+                                              {WM_ENABLE, false, true, TRUE}}),
+                "WM_ENABLE only on a change");
+    DestroyWindow(window);
+}
