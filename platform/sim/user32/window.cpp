@@ -168,6 +168,7 @@ BOOL ShowWindow(HWND window, int command) {
         if (!(w->style & WS_CHILD)) {
             Windows().Activate(window);
         }
+        Windows().SendFirstSize(window);
     }
     return wasVisible;
 }
@@ -195,9 +196,7 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         // Children keep their place in the parent's client area.
         MoveDescendants(window, w->rect.left - before.left, w->rect.top - before.top);
         if (width != before.right - before.left || height != before.bottom - before.top) {
-            RECT client{};
-            GetClientRect(window, &client);
-            Windows().Send(window, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+            Windows().SendSize(window);
         }
         w = Windows().Find(window);
         if (w == nullptr) {

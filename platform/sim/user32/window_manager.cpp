@@ -83,17 +83,10 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
         Destroy(handle);
         return nullptr;
     }
-    // A new window then learns its size and place, as after any move.
-    if (Find(handle) != nullptr) {
-        RECT client{};
-        GetClientRect(handle, &client);
-        Send(handle, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
-        POINT origin{0, 0};
-        ClientToScreen(handle, &origin);
-        if ((style & WS_CHILD) && parent != nullptr) {
-            ScreenToClient(parent, &origin);
-        }
-        Send(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
+
+    // Popups and children learn their size at once; an overlapped window when first shown.
+    if (style & (WS_CHILD | WS_POPUP)) {
+        SendFirstSize(handle);
     }
     if (Find(handle) != nullptr && (style & WS_VISIBLE)) {
         ShowWindow(handle, SW_SHOW);
@@ -106,6 +99,29 @@ HWND WindowManager::AddForeignWindow(const std::string& title, RECT rect) {
     const HWND handle = Create(0, "ForeignWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect,
                                nullptr, 0, nullptr, nextThread++);
     return handle;
+}
+
+void WindowManager::SendSize(HWND handle) {
+    RECT client{};
+    GetClientRect(handle, &client);
+    if (Window* window = Find(handle)) {
+        window->sizeSent = true;
+        Send(handle, WM_SIZE, 0, MAKELPARAM(client.right, client.bottom));
+    }
+}
+
+void WindowManager::SendFirstSize(HWND handle) {
+    const Window* window = Find(handle);
+    if (window == nullptr || window->sizeSent) {
+        return;
+    }
+    SendSize(handle);
+    POINT origin{0, 0};
+    ClientToScreen(handle, &origin);
+    if ((window = Find(handle)) != nullptr && (window->style & WS_CHILD)) {
+        ScreenToClient(window->parent, &origin);
+    }
+    Send(handle, WM_MOVE, 0, MAKELPARAM(origin.x, origin.y));
 }
 
 std::vector<HWND> WindowManager::Children(HWND parent) const {

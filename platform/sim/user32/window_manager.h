@@ -33,6 +33,7 @@ struct Window {
     HGDIOBJ font = nullptr;
     UINT buttonState = 0;       // BST_ flags of a button control
     HWND savedFocus = nullptr;  // a dialog's focused control while it is inactive
+    bool sizeSent = false;      // WM_SIZE has been sent: by a resize, or when first shown
 };
 
 struct Timer {
@@ -55,6 +56,10 @@ class WindowManager {
     HWND Create(DWORD exStyle, const std::string& className, const std::string& text, DWORD style,
                 RECT rect, HWND parent, int id, LPVOID param, DWORD threadId);
     void Destroy(HWND handle);
+    // WM_SIZE with the client area's size.
+    void SendSize(HWND handle);
+    // WM_SIZE and WM_MOVE, unless a resize has told the window its size already.
+    void SendFirstSize(HWND handle);
     Window* Find(HWND handle);
     const Window* Find(HWND handle) const;
 
