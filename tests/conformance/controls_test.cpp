@@ -58,6 +58,10 @@ CONFORMANCE_TEST(PushButtonsClickAndTellTheirState) {
     const HWND parent = CreateParent();
     const HWND button = CreateControl("BUTTON", WS_VISIBLE | BS_PUSHBUTTON, parent, kButtonId);
     ok(WindowFromPoint(POINT{100 + 20, 100 + 20}) == button, "a button takes the mouse");
+    EnableWindow(button, FALSE);
+    ok(WindowFromPoint(POINT{100 + 20, 100 + 20}) == parent,
+       "a disabled child leaves the mouse to its parent");
+    EnableWindow(button, TRUE);
     ok(SendMessageA(button, WM_GETDLGCODE, 0, 0) == (DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON),
        "an ordinary push button");
     SendMessageA(button, BM_SETSTATE, TRUE, 0);

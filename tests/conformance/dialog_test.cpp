@@ -8,7 +8,7 @@
 
 namespace {
 
-enum class Closing { ClickOk, Enter, Escape, CloseBox, CloseMessage };
+enum class Closing { ClickOk, Enter, Escape, CloseBox, AltF4, CloseMessage };
 
 struct DialogRun {
     explicit DialogRun(Closing how) : closing(how) {}
@@ -42,6 +42,9 @@ void PostClosing(HWND dialog) {
         break;
     case Closing::CloseBox:
         PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
+    case Closing::AltF4:
+        PostMessageA(ok, WM_SYSKEYDOWN, VK_F4, MAKELPARAM(1, KF_ALTDOWN));
         break;
     case Closing::CloseMessage:
         PostMessageA(dialog, WM_CLOSE, 0, 0);
@@ -120,6 +123,12 @@ CONFORMANCE_TEST(AboutBoxClosedByEscape) {
 CONFORMANCE_TEST(AboutBoxClosedByItsCloseBox) {
     DialogRun run(Closing::CloseBox);
     ok(RunAboutBox(run) == IDCANCEL, "SC_CLOSE cancels");
+    ok(run.commandWParam == MAKEWPARAM(IDCANCEL, BN_CLICKED), "as IDCANCEL");
+}
+
+CONFORMANCE_TEST(AboutBoxClosedByAltF4) {
+    DialogRun run(Closing::AltF4);
+    ok(RunAboutBox(run) == IDCANCEL, "Alt+F4 on a control closes its dialog");
     ok(run.commandWParam == MAKEWPARAM(IDCANCEL, BN_CLICKED), "as IDCANCEL");
 }
 

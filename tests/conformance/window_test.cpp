@@ -30,6 +30,9 @@ CONFORMANCE_TEST(APopupLearnsItsSizeAtCreation) {
     ok_sequence(Log(), (std::vector<Expected>{{WM_NCCREATE}, {WM_CREATE}, {WM_SIZE}}),
                 "a hidden popup's creation");
     ok(!IsWindowVisible(window), "created without WS_VISIBLE, so hidden");
+    ShowWindow(window, SW_SHOW);
+    ok((GetWindowLongA(window, GWL_STYLE) & (WS_VISIBLE | WS_POPUP)) == (WS_VISIBLE | WS_POPUP),
+       "its style once shown: %08lx", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
     DestroyWindow(window);
 }
 
@@ -56,6 +59,8 @@ CONFORMANCE_TEST(DestructionTellsTheParentFirstAndEndsWithIt) {
     const HWND parent = CreateLogged(WS_OVERLAPPEDWINDOW);
     const HWND child = CreateLogged(WS_CHILD, parent, 0, 0, 50, 50);
     ok(GetParent(child) == parent && IsChild(parent, child), "the child's parent");
+    ok(GetAncestor(child, GA_ROOT) == parent && GetAncestor(parent, GA_ROOT) == parent,
+       "the top-level window it sits in");
     ok(GetWindow(parent, GW_CHILD) == child, "GW_CHILD");
     Log().Clear();
     ok(DestroyWindow(parent), "DestroyWindow");
@@ -146,6 +151,7 @@ CONFORMANCE_TEST(EnableWindowSaysWhetherItWasDisabled) {
     Log().Clear();
     ok(EnableWindow(window, FALSE) == FALSE, "it was enabled");
     ok(!IsWindowEnabled(window), "now disabled");
+    ok((GetWindowLongA(window, GWL_STYLE) & WS_DISABLED) != 0, "WS_DISABLED in its style");
     ok(EnableWindow(window, FALSE) != FALSE, "it was disabled");
     ok(EnableWindow(window, TRUE) != FALSE, "it was disabled");
     ok_sequence(Log(), (std::vector<Expected>{{WM_ENABLE, false, true, FALSE},

@@ -16,14 +16,6 @@ bool IsModifier(BYTE vk) {
     return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU;
 }
 
-HWND TopLevelOf(const WindowManager& windows, HWND window) {
-    for (const Window* w = windows.Find(window); w != nullptr && (w->style & WS_CHILD);
-         w = windows.Find(window)) {
-        window = w->parent;
-    }
-    return window;
-}
-
 } // namespace
 
 DWORD Input::HeldModifiers() const {
@@ -70,7 +62,7 @@ void Input::PressButton(MouseButton button) {
     m_down.insert(VirtualKey(button));
     // A press on an inactive window of the program activates it first.
     const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(m_world.cursor);
-    const HWND top = TopLevelOf(m_world.windows, under);
+    const HWND top = GetAncestor(under, GA_ROOT);
     const Window* w = m_world.windows.Find(top);
     if (w != nullptr && w->threadId == kProgramThread && w->enabled &&
         top != m_world.windows.Active()) {

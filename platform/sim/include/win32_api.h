@@ -80,6 +80,8 @@ BOOL GetClientRect(HWND window, LPRECT rect);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
 BOOL ClientToScreen(HWND window, LPPOINT point);
 HWND GetParent(HWND window);
+HWND GetAncestor(HWND window, UINT flags);
+LONG GetWindowLongA(HWND window, int index);
 BOOL IsChild(HWND parent, HWND window);
 BOOL ScreenToClient(HWND window, LPPOINT point);
 BOOL PtInRect(const RECT* rect, POINT point);

@@ -222,6 +222,12 @@ using LPMINMAXINFO = MINMAXINFO*;
 #define HWND_NOTOPMOST (reinterpret_cast<HWND>(-2))
 #define HWND_BROADCAST (reinterpret_cast<HWND>(0xffff))
 
+#define GA_PARENT 1
+#define GA_ROOT 2
+#define GWL_STYLE (-16)
+#define GWL_EXSTYLE (-20)
+#define GWL_ID (-12)
+
 #define GW_HWNDFIRST 0
 #define GW_HWNDLAST 1
 #define GW_HWNDNEXT 2

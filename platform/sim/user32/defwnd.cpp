@@ -82,9 +82,10 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
             SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
         }
         return 0;
+    // Alt+F4 in any control closes the top-level window it sits in.
     case WM_SYSKEYDOWN:
         if (wParam == VK_F4 && (HIWORD(lParam) & KF_ALTDOWN)) {
-            SendMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+            PostMessageA(GetAncestor(window, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
         }
         return 0;
     case WM_SYSCOMMAND:

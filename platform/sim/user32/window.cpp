@@ -350,6 +350,41 @@ int GetClassNameA(HWND window, LPSTR name, int maxCount) {
     return length;
 }
 
+// The parent of a child, or the top-level window a child sits in.
+HWND GetAncestor(HWND window, UINT flags) {
+    const Window* w = FindOrFail(window);
+    if (w == nullptr) {
+        return nullptr;
+    }
+    if (flags == GA_PARENT) {
+        return (w->style & WS_CHILD) ? w->parent : nullptr;
+    }
+    while (w != nullptr && (w->style & WS_CHILD)) {
+        window = w->parent;
+        w = Windows().Find(window);
+    }
+    return window;
+}
+
+LONG GetWindowLongA(HWND window, int index) {
+    const Window* w = FindOrFail(window);
+    if (w == nullptr) {
+        return 0;
+    }
+    switch (index) {
+    case GWL_STYLE:
+        return static_cast<LONG>(w->style | (w->visible ? WS_VISIBLE : 0) |
+                                 (w->enabled ? 0 : WS_DISABLED));
+    case GWL_EXSTYLE:
+        return static_cast<LONG>(w->exStyle);
+    case GWL_ID:
+        return w->id;
+    default:
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+}
+
 BOOL IsChild(HWND parent, HWND window) {
     for (const Window* w = Windows().Find(window); w != nullptr && (w->style & WS_CHILD);
          w = Windows().Find(w->parent)) {

@@ -44,7 +44,8 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
     window.className = windowClass ? windowClass->lpszClassName : className;
     window.procedure = windowClass ? windowClass->lpfnWndProc : nullptr;
     window.text = text;
-    window.style = style & ~static_cast<DWORD>(WS_VISIBLE);
+    window.style = style & ~static_cast<DWORD>(WS_VISIBLE | WS_DISABLED);
+    window.enabled = !(style & WS_DISABLED);
     window.exStyle = exStyle;
     window.parent = parent;
     window.id = id;
