@@ -20,6 +20,8 @@ struct DialogRun {
     HWND okButton = nullptr;
     HWND focusAtCommand = nullptr;
     LRESULT defaultId = 0;
+    POINT placedAt{};
+    POINT ownerClientOrigin{};
     std::string buttonClass;
     std::string dialogClass;
     HWND missingItem = nullptr;
@@ -58,6 +60,8 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
         g_run->okButton = GetDlgItem(dialog, IDOK);
         g_run->ownerDisabledWhileUp = !IsWindowEnabled(g_run->owner);
         g_run->defaultId = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+        ClientToScreen(dialog, &g_run->placedAt);
+        ClientToScreen(g_run->owner, &g_run->ownerClientOrigin);
         GetClassNameA(g_run->okButton, name, sizeof name);
         g_run->buttonClass = name;
         GetClassNameA(dialog, name, sizeof name);
@@ -79,8 +83,8 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 INT_PTR RunAboutBox(DialogRun& run) {
     g_run = &run;
     run.owner = CreateWindowExA(0, conformance::LoggingClass(), "owner",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
-                                GetModuleHandleA(nullptr), nullptr);
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 200, 100, nullptr,
+                                nullptr, GetModuleHandleA(nullptr), nullptr);
     const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr),
                                            MAKEINTRESOURCEA(IDD_ABOUTBOX), run.owner, AboutProc, 0);
     ok(IsWindowEnabled(run.owner), "the owner is enabled again afterwards");
@@ -99,6 +103,9 @@ CONFORMANCE_TEST(AboutBoxClosedByAClickOnOk) {
     ok(run.ownerDisabledWhileUp, "the owner is disabled while the box is up");
     ok(run.defaultId == MAKELONG(IDOK, DC_HASDEFID), "OK is the default button: %08lx",
        static_cast<unsigned long>(run.defaultId));
+    ok(run.placedAt.x == run.ownerClientOrigin.x && run.placedAt.y == run.ownerClientOrigin.y,
+       "its client area at its template's (0, 0) in the owner's: (%ld, %ld)",
+       static_cast<long>(run.placedAt.x), static_cast<long>(run.placedAt.y));
     ok(run.buttonClass == "Button" && run.dialogClass == "#32770", "classes %s and %s",
        run.buttonClass.c_str(), run.dialogClass.c_str());
     ok(run.missingItem == nullptr, "GetDlgItem of no control");

@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Runs the Windows build under Wine on Xvfb, in English and in Japanese, each in a fresh
-# 32-bit prefix: the program stays resident with its tray icon and balloon, Ctrl+Alt+L
-# opens the left-button menu and Escape closes it, Exit ends it and its settings are in
-# the registry. Screenshots and logs go to build/wine-results.
+# prefix: the conformance tests, the hook library's contract, the scaler arithmetic against the
+# simulated build's, and the program itself: it stays resident with its tray icon and balloon,
+# its About box closes by a click on OK, by Esc and by its close box, Ctrl+Alt+L opens the
+# left-button menu and Escape closes it, Exit ends it and its settings are in the registry.
+# Screenshots and logs go to build/wine-results.
+#
+# Corvane ships as a 32-bit program and is tested as one where this machine can run 32-bit
+# code. Where it cannot (some virtual machines have no 32-bit support), the same sources are
+# tested as a 64-bit build under 64-bit Wine, and the stage says so.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 
-build=$PWD/build/windows
 results=$PWD/build/wine-results
 rm -rf "$results"
 mkdir -p "$results"
@@ -34,20 +39,46 @@ within() { # SECONDS COMMAND...: true as soon as the command is
     done
 }
 
-headers=$(i686-w64-mingw32-objdump -p "$build/app/corvane.exe")
+if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
+    arch=32
+    build=$PWD/build/windows
+    objdump=i686-w64-mingw32-objdump
+    wine=wine
+    export WINEARCH=win32
+else
+    arch=64
+    echo "wine: this machine cannot run 32-bit code: testing the 64-bit build under 64-bit Wine"
+    cmake --preset windows-x64 >/dev/null && cmake --build --preset windows-x64 >/dev/null ||
+        { echo "FAILED: the 64-bit build"; exit 1; }
+    build=$PWD/build/windows-x64
+    objdump=x86_64-w64-mingw32-objdump
+    wine=/usr/lib/wine/wine64
+    export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64
+fi
+echo "wine: the $arch-bit build, $build" >"$results/log.txt"
+
+headers=$($objdump -p "$build/app/corvane.exe")
 imports_by_ordinal_only() {
     local table
     table=$(sed -n '/DLL Name: PelbrinEx.dll/,/^$/p' <<<"$headers")
-    [ "$(grep -cE '^\s+8000000[1-4]\s+[1-4]\s+<none>' <<<"$table")" -eq 4 ] &&
+    [ "$(grep -cE '^\s+80+[1-4]\s+0*[1-4]\s+<none>' <<<"$table")" -eq 4 ] &&
         ! grep -qE 'StartHook|StopHook|AddShortcut|RemoveShortcut' <<<"$table"
+}
+# The shipped 32-bit scaler code does its arithmetic in SSE2 double precision: no x87
+# arithmetic instruction (loads and the final truncation to an integer are exact).
+scaler_has_no_x87_arithmetic() {
+    local code
+    code=$(i686-w64-mingw32-objdump -d "$PWD/build/windows/model/CMakeFiles/corvane_model.dir/ScalerFormula.cpp.obj")
+    grep -q mulsd <<<"$code" && ! grep -qE '\sf(add|sub|subr|mul|div|divr)[sl]?p?\s' <<<"$code"
 }
 needs_no_mingw_dlls() { ! grep -iE 'DLL Name: (libgcc|libstdc|libwinpthread)' <<<"$headers"; }
 aslr_and_dep() { grep -q DYNAMIC_BASE <<<"$headers" && grep -q NX_COMPAT <<<"$headers"; }
 check "corvane.exe imports PelbrinEx.dll by ordinals 1 to 4 only" imports_by_ordinal_only
 check "corvane.exe needs no MinGW DLLs" needs_no_mingw_dlls
 check "corvane.exe has ASLR and DEP" aslr_and_dep
+check "the 32-bit scaler arithmetic is SSE2 double, not x87" scaler_has_no_x87_arithmetic
 
-export WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # Xvfb picks a free display and says which.
 Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$results/display" >/dev/null 2>&1 &
 xvfb=$!
@@ -55,7 +86,7 @@ trap 'wineserver -k >/dev/null 2>&1; kill $xvfb 2>/dev/null' EXIT
 within 10 test -s "$results/display" || { echo "FAILED: Xvfb did not start"; exit 1; }
 export DISPLAY=":$(cat "$results/display")"
 
-wintool() { (cd "$work" && wine wintool.exe "$@" | tr -d '\r'); }
+wintool() { (cd "$work" && $wine wintool.exe "$@" | tr -d '\r'); }
 balloon_shown() { wintool windows | grep -q '^tooltips_class32|'; }
 menu_open() { wintool menu-open; }
 menu_closed() { ! wintool menu-open; }
@@ -70,18 +101,46 @@ desktop_keys() { # X Y KEYS: focus the virtual desktop with the pointer there, p
     xdotool mousemove "$1" "$2" key "${@:3}" 2>/dev/null
 }
 stored() { # SECTION VALUE EXPECTED
-    wine reg query "HKCU\\Software\\Velmora\\Corvane\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    $wine reg query "HKCU\\Software\\Velmora\\Corvane\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
         grep -qE "$2\s+REG_DWORD\s+$3$"
 }
 same_text() { [ "$(wintool strings corvane.exe "$1")" = "$2" ]; }
 menu_has() { wintool menu corvane.exe 130 | grep -qxF -- "$1"; }
+conformance() { (cd "$work" && $wine conformance.exe | tr -d '\r' >"$results/conformance-$1.txt") ||
+    { cat "$results/conformance-$1.txt"; return 1; }; }
+# The Windows build's scaler values equal the simulated build's for every input of the table.
+same_scaler_table() {
+    (cd "$work" && $wine scaler-table.exe | tr -d '\r') >"$results/scaler-windows.txt" &&
+        "$PWD/build/sim/tests/scaler-table" >"$results/scaler-sim.txt" &&
+        [ "$(wc -l <"$results/scaler-sim.txt")" -ge 10003 ] &&
+        diff -q "$results/scaler-sim.txt" "$results/scaler-windows.txt"
+}
+dialog_open() { wintool dialog-point ok; }
+dialog_closed() { ! wintool dialog-point ok; }
+click() { xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
+# The right-button menu from the tray icon, then a click on About, its second of three items.
+open_about_box() {
+    xdotool mousemove 1014 757 click 3 2>/dev/null
+    within 5 menu_open || return 1
+    click $(wintool menu-point 2 3)
+    within 10 dialog_open
+}
+about_box_closes_by() { # ok|escape|close
+    open_about_box || return 1
+    case $1 in
+    ok) click $(wintool dialog-point ok) ;;
+    escape) desktop_keys $(wintool dialog-point ok) Escape ;;
+    close) click $(wintool dialog-point close) ;;
+    esac
+    within 5 dialog_closed && wintool wait-frame 1
+}
 
 run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     local lang=$1
     work=$(mktemp -d)
     export WINEPREFIX=$work/prefix LANG=$2
-    cp "$build/app/corvane.exe" "$build/hook/PelbrinEx.dll" "$build/tests/windows/wintool.exe" "$work/"
-    wineboot -i >/dev/null 2>&1
+    cp "$build/app/corvane.exe" "$build/hook/PelbrinEx.dll" "$build/tests/windows/"*.exe "$work/"
+    $wine wineboot -i >/dev/null 2>&1
     wineserver -w
     # One 1024x768 virtual desktop for every program, and Japanese fonts.
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
@@ -90,11 +149,13 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
         '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' '"MS UI Gothic"="IPAGothic"' \
         '"MS Gothic"="IPAGothic"' '"MS PGothic"="IPAPGothic"' '"ＭＳ Ｐゴシック"="IPAPGothic"' |
         iconv -f UTF-8 -t UTF-16 >"$work/setup.reg"
-    wine regedit /S "$(winepath -w "$work/setup.reg")" >/dev/null 2>&1
+    $wine regedit /S "$($wine winepath -w "$work/setup.reg" | tr -d "\r")" >/dev/null 2>&1
     wineserver -w
 
+    check "$lang: the conformance tests pass" conformance "$lang"
     check "$lang: the hook library keeps its contract" wintool hook-selftest PelbrinEx.dll
-    (cd "$work" && wine corvane.exe >"$results/corvane-$lang.log" 2>&1 &)
+    [ "$lang" = en ] && check "the scaler table equals the simulated build's" same_scaler_table
+    (cd "$work" && $wine corvane.exe >"$results/corvane-$lang.log" 2>&1 &)
     check "$lang: the program is resident" within 30 wintool wait-frame 1
     check "$lang: the no-device balloon shows" within 10 balloon_shown
     sleep 0.5
@@ -102,6 +163,12 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     check "$lang: the tray icon shows no device" tray_icon_shown "$results/$lang-balloon.png"
     check "$lang: the balloon's text" same_text 61204 "$3"
     check "$lang: the menu's texts" menu_has "$4"
+
+    check "$lang: the About box closes by a click on OK" about_box_closes_by ok
+    open_about_box && screenshot "$lang-about" && click $(wintool dialog-point ok)
+    within 5 dialog_closed
+    check "$lang: the About box closes by Esc" about_box_closes_by escape
+    check "$lang: the About box closes by its close box" about_box_closes_by close
 
     # The menu opens above the pointer; Escape goes to it with the pointer inside it.
     desktop_keys 600 500 ctrl+alt+l
@@ -126,5 +193,6 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
 run_language en en_US.UTF-8 "No devices are connected or working properly." "  &Change Display Area..."
 run_language ja ja_JP.UTF-8 "デバイスが接続されていないか、または、正常に動作していません。" "  表示領域の切り替え(&C)..."
 
-echo "wine: $passed passed, $failed failed"
+echo "wine ($arch-bit build): $passed passed, $failed failed"
+grep -h 'passed,' "$results"/conformance-*.txt 2>/dev/null | sed 's/^/conformance.exe: /' 
 [ "$failed" -eq 0 ]

@@ -7,7 +7,11 @@
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
 //   windows              the visible top-level windows: class, then title
 //   hook-selftest DLL    the hook library's contract, called by ordinal as the program does
-//   windows              the visible top-level windows: class, then title
+//   menu-point N COUNT   the middle of item N (from 1) of the open popup menu of COUNT
+//                        items of equal height, as screen coordinates "X Y"
+//   dialog-point WHAT    where to click on the open dialog: "ok" (its OK button) or
+//                        "close" (its close box), as screen coordinates "X Y"; exit 1 when
+//                        no dialog is open
 #include "platform/hook_library.h"
 
 #include <windows.h>
@@ -84,6 +88,46 @@ int HookSelfTest(const char* path) {
     return failures == 0 ? 0 : 1;
 }
 
+HWND OpenDialog() {
+    const HWND dialog = FindWindowA("#32770", nullptr);
+    return dialog != nullptr && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// The middle of the OK button, or a point of the caption that the dialog itself says is its
+// close box.
+bool DialogPoint(const std::string& what, POINT& point) {
+    const HWND dialog = OpenDialog();
+    RECT rect{};
+    if (dialog == nullptr || !GetWindowRect(dialog, &rect)) {
+        return false;
+    }
+    if (what == "ok") {
+        RECT button{};
+        if (!GetWindowRect(GetDlgItem(dialog, IDOK), &button)) {
+            return false;
+        }
+        point = POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+        return true;
+    }
+    long sumX = 0;
+    long sumY = 0;
+    long count = 0;
+    for (LONG y = rect.top; y < rect.top + 48; ++y) {
+        for (LONG x = rect.right - 80; x < rect.right; ++x) {
+            if (SendMessageA(dialog, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+                sumX += x;
+                sumY += y;
+                ++count;
+            }
+        }
+    }
+    if (count == 0) {
+        return false;
+    }
+    point = POINT{sumX / count, sumY / count};
+    return true;
+}
+
 HWND Frame() {
     return FindWindowA(kFrameClass, "Corvane");
 }
@@ -138,6 +182,27 @@ int main(int argc, char** argv) {
         const HWND menu = FindWindowA("#32768", nullptr);
         return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
     }
+    if (command == "menu-point" && argc == 4) {
+        const HWND menu = FindWindowA("#32768", nullptr);
+        RECT rect{};
+        const int item = std::atoi(argv[2]);
+        const int count = std::atoi(argv[3]);
+        if (menu == nullptr || !IsWindowVisible(menu) || count <= 0 || !GetClientRect(menu, &rect)) {
+            return 1;
+        }
+        POINT point{rect.right / 2, rect.bottom * (2 * item - 1) / (2 * count)};
+        ClientToScreen(menu, &point);
+        std::printf("%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y));
+        return 0;
+    }
+    if (command == "dialog-point" && argc == 3) {
+        POINT point{};
+        if (!DialogPoint(argv[2], point)) {
+            return 1;
+        }
+        std::printf("%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y));
+        return 0;
+    }
     if (command == "hook-selftest" && argc == 3) {
         return HookSelfTest(argv[2]);
     }
@@ -169,6 +234,7 @@ int main(int argc, char** argv) {
     }
     std::fprintf(
         stderr,
-        "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID\n");
+        "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID |"
+        " windows | hook-selftest DLL | menu-point N COUNT | dialog-point ok|close\n");
     return 2;
 }

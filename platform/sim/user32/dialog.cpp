@@ -3,6 +3,8 @@
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 
+#include <algorithm>
+
 using sim::World;
 
 namespace {
@@ -178,14 +180,20 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
     }
     const bool japanese = world.GetLanguage() == sim::Language::Japanese;
     RegisterDialogClass();
-    // The template gives the client area; the frame goes around it, centred on the screen.
+    // The template places the dialog's client area relative to its owner's and gives its
+    // size; the frame goes around that. The whole dialog is kept on the screen.
     const DWORD style = static_cast<DWORD>(resource->style) & ~static_cast<DWORD>(WS_VISIBLE);
     RECT frame = ToPixels(0, 0, resource->cx, resource->cy);
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const int left = (world.ScreenWidth() - width) / 2;
-    const int top = (world.ScreenHeight() - height) / 2;
+    POINT origin = POINT{ToPixels(resource->x, resource->y, 0, 0).left,
+                         ToPixels(resource->x, resource->y, 0, 0).top};
+    if (owner != nullptr) {
+        ClientToScreen(owner, &origin);
+    }
+    const int left = std::max(0, std::min<int>(origin.x + frame.left, world.ScreenWidth() - width));
+    const int top = std::max(0, std::min<int>(origin.y + frame.top, world.ScreenHeight() - height));
     const HWND dialog = world.windows.Create(
         0, kDialogClass, japanese ? resource->japaneseCaption : resource->englishCaption, style,
         RECT{left, top, left + width, top + height}, owner, 0, nullptr, sim::kProgramThread);
