@@ -1,6 +1,6 @@
 #include "WinApp.h"
 
-#include "../res/resource.h"
+#include "AfxRes.h"
 #include "DocTemplate.h"
 #include "ResourceString.h"
 #include "Wnd.h"

@@ -1,4 +1,4 @@
-#include "dialogs.h"
+#include "platform/resource_tables.h"
 
 #include "resource.h"
 

@@ -1,4 +1,4 @@
-#include "menus.h"
+#include "platform/resource_tables.h"
 
 #include "resource.h"
 

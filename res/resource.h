@@ -1,7 +1,7 @@
 // Resource ids shared by the code, the simulated Windows and the generated .rc.
 #pragma once
 
-#define AFX_IDS_APP_TITLE 57344
+#include "framework/AfxRes.h"
 
 #define IDR_MAINFRAME 128
 #define IDR_TRAYMENU 130
@@ -23,10 +23,6 @@
 #define ID_QUARTER_SCREEN 32780
 #define ID_SIXTEENTH_SCREEN 32781
 #define ID_FULL_SCREEN 32782
-#define ID_FILE_NEW 57600
-#define ID_FILE_OPEN 57601
-#define ID_APP_ABOUT 57664
-#define ID_APP_EXIT 57665
 
 #define IDS_NO_DEVICE 61204
 #define IDS_DEVICE_BUSY 61205

@@ -1,4 +1,4 @@
-#include "string_table.h"
+#include "platform/resource_tables.h"
 
 #include "resource.h"
 

@@ -1,9 +1,7 @@
 #include "RcWriter.h"
 
-#include "res/dialogs.h"
-#include "res/menus.h"
+#include "platform/resource_tables.h"
 #include "res/resource.h"
-#include "res/string_table.h"
 #include "res/version.h"
 
 #include <string>

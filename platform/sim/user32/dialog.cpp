@@ -1,5 +1,5 @@
 // Modal dialogs from the dialog resources; the interaction driver works them.
-#include "res/dialogs.h"
+#include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 

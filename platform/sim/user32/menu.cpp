@@ -1,6 +1,6 @@
 #include "platform/sim/user32/menu.h"
 
-#include "res/menus.h"
+#include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 

@@ -1,5 +1,5 @@
 // LoadStringA from the string table in the world's language.
-#include "res/string_table.h"
+#include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 

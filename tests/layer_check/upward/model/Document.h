@@ -1,0 +1,3 @@
+// The model, above the framework.
+#pragma once
+#include "framework/Window.h"
