@@ -21,3 +21,11 @@ fi
 for locale in ja_JP en_US; do
     locale -a | grep -qix "$locale.utf8" || $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
 done
+# Where this machine cannot run 32-bit code, the Wine stage tests the 64-bit build instead.
+if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1 &&
+    ! dpkg-query -W -f='${Status}' g++-mingw-w64-x86-64 2>/dev/null | grep -q 'install ok installed'; then
+    echo "Installing: g++-mingw-w64-x86-64"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        g++-mingw-w64-x86-64 >/dev/null
+fi

@@ -142,8 +142,8 @@ void Simulator::DialogClosed() {
     Print("dialog: closed");
 }
 
-// One command typed while a dialog is open; "ok" clicks its OK button and "cancel" presses
-// Esc, as a user would. The end of the input cancels it.
+// One command typed while a dialog is open; "ok" clicks its OK button, "cancel" presses Esc
+// and "close" clicks its close box, as a user would. The end of the input cancels it.
 bool Simulator::ActInDialog(HWND dialog) {
     const std::optional<std::string> line = NextCommand("dialog> ");
     const Words words = line ? Split(*line) : Words{"cancel"};
@@ -155,6 +155,8 @@ bool Simulator::ActInDialog(HWND dialog) {
         m_world.input.ClickWindow(GetDlgItem(dialog, IDOK));
     } else if (keyword == "cancel") {
         m_world.input.TypeKey(VK_ESCAPE);
+    } else if (keyword == "close") {
+        m_world.input.ClickCloseBox(dialog);
     } else if (keyword == "logoff") {
         Print("error: close the dialog first");
     } else if (const std::string error = Run(words); !error.empty()) {
