@@ -74,7 +74,8 @@ struct SimulatorCommands {
         if (!s.m_world.tray.present) {
             return "there is no tray icon to click";
         }
-        s.m_world.input.ClickTrayIcon(side == "left" ? sim::MouseButton::Left : sim::MouseButton::Right);
+        s.m_world.input.ClickTrayIcon(side == "left" ? sim::MouseButton::Left
+                                                     : sim::MouseButton::Right);
         return "";
     }
 

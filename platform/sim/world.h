@@ -3,12 +3,12 @@
 #pragma once
 
 #include "platform/sim/../hook_library.h"
-#include "platform/sim/converter/converter.h"
+#include "platform/sim/advapi32/registry.h"
 #include "platform/sim/control/input.h"
+#include "platform/sim/converter/converter.h"
+#include "platform/sim/include/win32_system_types.h"
 #include "platform/sim/interaction.h"
 #include "platform/sim/user32/menu.h"
-#include "platform/sim/advapi32/registry.h"
-#include "platform/sim/include/win32_system_types.h"
 #include "platform/sim/user32/window_manager.h"
 
 #include <map>

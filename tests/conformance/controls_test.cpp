@@ -12,9 +12,9 @@ namespace {
 constexpr int kButtonId = 1001;
 
 HWND CreateParent() {
-    const HWND parent = CreateWindowExA(0, conformance::LoggingClass(), "parent",
-                                        WS_POPUP | WS_VISIBLE, 100, 100, 300, 200, nullptr,
-                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND parent =
+        CreateWindowExA(0, conformance::LoggingClass(), "parent", WS_POPUP | WS_VISIBLE, 100, 100,
+                        300, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetWindowPos(parent, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     return parent;
 }
@@ -76,10 +76,11 @@ CONFORMANCE_TEST(PushButtonsClickAndTellTheirState) {
     PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     conformance::PumpMessages(0);
     ok(GetCapture() == nullptr, "the mouse is let go");
-    ok_sequence(Log(),
-                (std::vector<Expected>{{WM_KILLFOCUS, true},
-                                       {WM_COMMAND, false, true, MAKEWPARAM(kButtonId, BN_CLICKED)}}),
-                "a click tells the parent");
+    ok_sequence(
+        Log(),
+        (std::vector<Expected>{{WM_KILLFOCUS, true},
+                               {WM_COMMAND, false, true, MAKEWPARAM(kButtonId, BN_CLICKED)}}),
+        "a click tells the parent");
     Log().Clear();
     PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(500, 5));

@@ -1,8 +1,8 @@
 // A modal dialog (the About box) closed every way a user closes one: a click on OK, Enter,
 // Esc, the close box's SC_CLOSE and WM_CLOSE. The input is posted as the system posts a
 // user's, and the dialog manager turns it into the dialog's commands.
-#include "tests/conformance/harness.h"
 #include "res/resource.h"
+#include "tests/conformance/harness.h"
 
 #include <string>
 
@@ -82,9 +82,9 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 INT_PTR RunAboutBox(DialogRun& run) {
     g_run = &run;
-    run.owner = CreateWindowExA(0, conformance::LoggingClass(), "owner",
-                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 30, 200, 100, nullptr,
-                                nullptr, GetModuleHandleA(nullptr), nullptr);
+    run.owner =
+        CreateWindowExA(0, conformance::LoggingClass(), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        40, 30, 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr),
                                            MAKEINTRESOURCEA(IDD_ABOUTBOX), run.owner, AboutProc, 0);
     ok(IsWindowEnabled(run.owner), "the owner is enabled again afterwards");

@@ -86,7 +86,7 @@ void PumpMessages(DWORD milliseconds);
 #define CONFORMANCE_CONCAT(a, b) CONFORMANCE_CONCAT2(a, b)
 #define CONFORMANCE_TEST(name)                                                                     \
     static void name();                                                                            \
-    static const conformance::Registration CONFORMANCE_CONCAT(registration_, name)(#name, name);  \
+    static const conformance::Registration CONFORMANCE_CONCAT(registration_, name)(#name, name);   \
     static void name()
 
 #define ok(condition, ...) conformance::Check((condition), __FILE__, __LINE__, __VA_ARGS__)

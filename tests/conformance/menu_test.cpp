@@ -1,7 +1,7 @@
 // Popup menus: the owner sets up the popup on WM_INITMENUPOPUP; with TPM_RETURNCMD the
 // command comes back and no WM_COMMAND is sent.
-#include "tests/conformance/harness.h"
 #include "res/resource.h"
+#include "tests/conformance/harness.h"
 
 using conformance::Expected;
 using conformance::Log;
@@ -16,9 +16,9 @@ struct TrayMenu {
 
 TrayMenu OpenTrayMenu() {
     TrayMenu tray{};
-    tray.owner = CreateWindowExA(0, conformance::LoggingClass(), "owner",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    tray.owner =
+        CreateWindowExA(0, conformance::LoggingClass(), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        0, 0, 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     SetForegroundWindow(tray.owner);
     tray.menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAYMENU));
     tray.rightButtonMenu = GetSubMenu(tray.menu, 1);
@@ -58,9 +58,8 @@ CONFORMANCE_TEST(TrackPopupMenuReturnsTheCommandChosen) {
     ok(chosen == ID_APP_ABOUT, "Down, Down, Enter chose %d", chosen);
     conformance::PumpMessages(0);
     ok_sequence(Log(),
-                (std::vector<Expected>{
-                    {WM_INITMENUPOPUP, false, true,
-                     reinterpret_cast<WPARAM>(tray.rightButtonMenu)}}),
+                (std::vector<Expected>{{WM_INITMENUPOPUP, false, true,
+                                        reinterpret_cast<WPARAM>(tray.rightButtonMenu)}}),
                 "the owner hears of the popup, and no command");
     Close(tray);
 }

@@ -25,7 +25,8 @@ CONFORMANCE_TEST(PostedMessagesArriveInTheOrderPosted) {
     const HWND window = CreateLogged();
     Log().Clear();
     for (WPARAM i = 1; i <= 3; ++i) {
-        ok(PostMessageA(window, WM_APP + 2, i, 0), "PostMessageA %lu", static_cast<unsigned long>(i));
+        ok(PostMessageA(window, WM_APP + 2, i, 0), "PostMessageA %lu",
+           static_cast<unsigned long>(i));
     }
     ok(Log().Messages().empty(), "nothing is handled before the queue is read");
     conformance::PumpMessages(0);

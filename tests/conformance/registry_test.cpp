@@ -32,8 +32,8 @@ CONFORMANCE_TEST(DwordValuesRoundTrip) {
        "a buffer too small");
     ok(size == 4, "says how much is needed: %lu", size);
     size = sizeof value;
-    ok(RegQueryValueExA(key, "Missing", nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
-                        &size) == ERROR_FILE_NOT_FOUND,
+    ok(RegQueryValueExA(key, "Missing", nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) ==
+           ERROR_FILE_NOT_FOUND,
        "a missing value");
     RegCloseKey(key);
 

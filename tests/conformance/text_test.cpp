@@ -1,7 +1,7 @@
 // System texts, and stepping through the program's own texts in the ANSI code page (932 in
 // Japanese, where a character may take one or two bytes).
-#include "tests/conformance/harness.h"
 #include "res/resource.h"
+#include "tests/conformance/harness.h"
 
 #include <cstring>
 #include <string>
@@ -35,8 +35,8 @@ std::vector<std::string> ProgramTexts() {
 
 CONFORMANCE_TEST(FormatMessageFromTheSystem) {
     char* text = nullptr;
-    const DWORD flags = FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                        FORMAT_MESSAGE_IGNORE_INSERTS;
+    const DWORD flags =
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
     const DWORD length = FormatMessageA(flags, nullptr, ERROR_FILE_NOT_FOUND, 0,
                                         reinterpret_cast<LPSTR>(&text), 0, nullptr);
     ok(length > 2 && text != nullptr, "a text for error 2");
@@ -46,8 +46,8 @@ CONFORMANCE_TEST(FormatMessageFromTheSystem) {
     ok(LocalFree(text) == nullptr, "LocalFree frees it");
     text = nullptr;
     SetLastError(0xdeadbeef);
-    ok(FormatMessageA(flags, nullptr, 0x20070100, 0, reinterpret_cast<LPSTR>(&text), 0,
-                      nullptr) == 0,
+    ok(FormatMessageA(flags, nullptr, 0x20070100, 0, reinterpret_cast<LPSTR>(&text), 0, nullptr) ==
+           0,
        "no system text for the program's own codes");
     ok(GetLastError() == ERROR_MR_MID_NOT_FOUND, "and says so: %lu", GetLastError());
 }

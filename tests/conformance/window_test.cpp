@@ -32,7 +32,8 @@ CONFORMANCE_TEST(APopupLearnsItsSizeAtCreation) {
     ok(!IsWindowVisible(window), "created without WS_VISIBLE, so hidden");
     ShowWindow(window, SW_SHOW);
     ok((GetWindowLongA(window, GWL_STYLE) & (WS_VISIBLE | WS_POPUP)) == (WS_VISIBLE | WS_POPUP),
-       "its style once shown: %08lx", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
+       "its style once shown: %08lx",
+       static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
     DestroyWindow(window);
 }
 
@@ -42,16 +43,15 @@ CONFORMANCE_TEST(AnOverlappedWindowLearnsItsSizeWhenFirstShown) {
                 "a hidden overlapped window's creation");
     Log().Clear();
     ShowWindow(window, SW_SHOW);
-    ok_sequence(Log(),
-                (std::vector<Expected>{{WM_ACTIVATE, false, true, WA_ACTIVE},
-                                       {WM_SETFOCUS},
-                                       {WM_SIZE}}),
-                "its first showing");
+    ok_sequence(
+        Log(),
+        (std::vector<Expected>{{WM_ACTIVATE, false, true, WA_ACTIVE}, {WM_SETFOCUS}, {WM_SIZE}}),
+        "its first showing");
     Log().Clear();
     ShowWindow(window, SW_HIDE);
     ShowWindow(window, SW_SHOW);
-    ok(Log().Messages().empty() || Log().Messages().back().message != WM_SIZE,
-       "and only then: %s", Log().Describe().c_str());
+    ok(Log().Messages().empty() || Log().Messages().back().message != WM_SIZE, "and only then: %s",
+       Log().Describe().c_str());
     DestroyWindow(window);
 }
 
@@ -154,8 +154,9 @@ CONFORMANCE_TEST(EnableWindowSaysWhetherItWasDisabled) {
     ok((GetWindowLongA(window, GWL_STYLE) & WS_DISABLED) != 0, "WS_DISABLED in its style");
     ok(EnableWindow(window, FALSE) != FALSE, "it was disabled");
     ok(EnableWindow(window, TRUE) != FALSE, "it was disabled");
-    ok_sequence(Log(), (std::vector<Expected>{{WM_ENABLE, false, true, FALSE},
-                                              {WM_ENABLE, false, true, TRUE}}),
-                "WM_ENABLE only on a change");
+    ok_sequence(
+        Log(),
+        (std::vector<Expected>{{WM_ENABLE, false, true, FALSE}, {WM_ENABLE, false, true, TRUE}}),
+        "WM_ENABLE only on a change");
     DestroyWindow(window);
 }

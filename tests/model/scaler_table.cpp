@@ -22,7 +22,7 @@ class Sequence {
     std::uint64_t m_state = 20261208;
 };
 
-const int kScreens[][2] = {{640, 480},  {800, 600},   {1024, 768}, {1280, 720},
+const int kScreens[][2] = {{640, 480},   {800, 600},  {1024, 768}, {1280, 720},
                            {1280, 1024}, {1366, 768}, {1600, 900}, {1920, 1080}};
 
 ScalerInput RandomInput(Sequence& random) {
@@ -38,17 +38,18 @@ ScalerInput RandomInput(Sequence& random) {
     in.b = static_cast<WORD>(random.Between(280, 400));
     in.c = static_cast<WORD>(random.Between(400, 520));
     in.pal = random.Between(0, 1) == 1;
-    in.tvVerticalSize = static_cast<WORD>(in.pal ? random.Between(480, 560) : random.Between(400, 480));
+    in.tvVerticalSize =
+        static_cast<WORD>(in.pal ? random.Between(480, 560) : random.Between(400, 480));
     return in;
 }
 
 void Print(const ScalerInput& in) {
     const ScalerValues v = ComputeScaler(in);
-    std::printf("%d %d (%ld %ld %ld %ld) A %u B %u C %u Z %u %s: H %d V %d X %d\n",
-                in.screenWidth, in.screenHeight, static_cast<long>(in.area.left),
-                static_cast<long>(in.area.top), static_cast<long>(in.area.right),
-                static_cast<long>(in.area.bottom), in.a, in.b, in.c, in.tvVerticalSize,
-                in.pal ? "PAL" : "NTSC", v.horizontalScale, v.verticalScale, v.horizontalStart);
+    std::printf("%d %d (%ld %ld %ld %ld) A %u B %u C %u Z %u %s: H %d V %d X %d\n", in.screenWidth,
+                in.screenHeight, static_cast<long>(in.area.left), static_cast<long>(in.area.top),
+                static_cast<long>(in.area.right), static_cast<long>(in.area.bottom), in.a, in.b,
+                in.c, in.tvVerticalSize, in.pal ? "PAL" : "NTSC", v.horizontalScale,
+                v.verticalScale, v.horizontalStart);
 }
 
 } // namespace

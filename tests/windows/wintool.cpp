@@ -187,7 +187,8 @@ int main(int argc, char** argv) {
         RECT rect{};
         const int item = std::atoi(argv[2]);
         const int count = std::atoi(argv[3]);
-        if (menu == nullptr || !IsWindowVisible(menu) || count <= 0 || !GetClientRect(menu, &rect)) {
+        if (menu == nullptr || !IsWindowVisible(menu) || count <= 0 ||
+            !GetClientRect(menu, &rect)) {
             return 1;
         }
         POINT point{rect.right / 2, rect.bottom * (2 * item - 1) / (2 * count)};

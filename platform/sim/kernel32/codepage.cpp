@@ -25,14 +25,32 @@ LPSTR CharNextA(LPCSTR text) {
     return const_cast<LPSTR>(text + length);
 }
 
+namespace {
+
+// Both conversions answer the same way: the length asked for with a count of 0, else the
+// text copied when it fits.
+template <class Text, class Char> int Deliver(const Text& out, Char* buffer, int bufferCount) {
+    if (bufferCount == 0) {
+        return static_cast<int>(out.size());
+    }
+    if (buffer == nullptr || static_cast<int>(out.size()) > bufferCount) {
+        SetLastError(ERROR_INSUFFICIENT_BUFFER);
+        return 0;
+    }
+    out.copy(buffer, out.size());
+    return static_cast<int>(out.size());
+}
+
+} // namespace
+
 // The ANSI code page is UTF-8: one UTF-16 unit for each character of the basic plane.
 int MultiByteToWideChar(UINT, DWORD, LPCSTR multi, int multiCount, WCHAR* wide, int wideCount) {
     if (multi == nullptr) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const std::size_t length = multiCount < 0 ? std::strlen(multi) + 1
-                                              : static_cast<std::size_t>(multiCount);
+    const std::size_t length =
+        multiCount < 0 ? std::strlen(multi) + 1 : static_cast<std::size_t>(multiCount);
     std::u16string out;
     for (std::size_t i = 0; i < length;) {
         const auto lead = static_cast<unsigned char>(multi[i]);
@@ -43,20 +61,13 @@ int MultiByteToWideChar(UINT, DWORD, LPCSTR multi, int multiCount, WCHAR* wide, 
         }
         char32_t c = size == 1 ? lead : size == 2 ? (lead & 0x1F) : (lead & 0x0F);
         for (int k = 1; k < size; ++k) {
-            c = (c << 6) | (static_cast<unsigned char>(multi[i + static_cast<std::size_t>(k)]) & 0x3F);
+            c = (c << 6) |
+                (static_cast<unsigned char>(multi[i + static_cast<std::size_t>(k)]) & 0x3F);
         }
         out += static_cast<char16_t>(c);
         i += static_cast<std::size_t>(size);
     }
-    if (wideCount == 0) {
-        return static_cast<int>(out.size());
-    }
-    if (wide == nullptr || static_cast<int>(out.size()) > wideCount) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return 0;
-    }
-    out.copy(wide, out.size());
-    return static_cast<int>(out.size());
+    return Deliver(out, wide, wideCount);
 }
 
 int WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideCount, LPSTR multi, int multiCount,
@@ -85,13 +96,5 @@ int WideCharToMultiByte(UINT, DWORD, LPCWSTR wide, int wideCount, LPSTR multi, i
     if (usedDefault != nullptr) {
         *usedDefault = FALSE;
     }
-    if (multiCount == 0) {
-        return static_cast<int>(out.size());
-    }
-    if (multi == nullptr || static_cast<int>(out.size()) > multiCount) {
-        SetLastError(ERROR_INSUFFICIENT_BUFFER);
-        return 0;
-    }
-    out.copy(multi, out.size());
-    return static_cast<int>(out.size());
+    return Deliver(out, multi, multiCount);
 }

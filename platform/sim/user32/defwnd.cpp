@@ -74,8 +74,8 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
     case WM_NCHITTEST:
-        return HitTest(window, POINT{static_cast<short>(LOWORD(lParam)),
-                                     static_cast<short>(HIWORD(lParam))});
+        return HitTest(
+            window, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
     // The close box and Alt+F4 become SC_CLOSE, and SC_CLOSE becomes WM_CLOSE.
     case WM_NCLBUTTONDOWN:
         if (wParam == HTCLOSE) {

@@ -35,4 +35,3 @@ BOOL UnregisterDeviceNotification(HDEVNOTIFY handle) {
     }
     return TRUE;
 }
-

@@ -260,7 +260,8 @@ bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
     const int count = m ? static_cast<int>(m->items.size()) : 0;
     const auto move = [&](int step) {
         for (int tries = 0; tries < count; ++tries) {
-            selected = selected < 0 ? (step > 0 ? 0 : count - 1) : (selected + step + count) % count;
+            selected =
+                selected < 0 ? (step > 0 ? 0 : count - 1) : (selected + step + count) % count;
             if (!m->items[static_cast<std::size_t>(selected)].separator) {
                 return;
             }

@@ -39,8 +39,8 @@ BOOL GetMessageA(LPMSG message, HWND, UINT, UINT) {
 }
 
 BOOL PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax, UINT remove) {
-    return message != nullptr && Windows().Peek(*message, window, filterMin, filterMax,
-                                                (remove & PM_REMOVE) != 0);
+    return message != nullptr &&
+           Windows().Peek(*message, window, filterMin, filterMax, (remove & PM_REMOVE) != 0);
 }
 
 BOOL TranslateMessage(const MSG*) {

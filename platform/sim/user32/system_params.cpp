@@ -45,4 +45,3 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIn
     }
     return TRUE;
 }
-

@@ -314,9 +314,8 @@ bool WindowManager::Peek(MSG& message, HWND window, UINT first, UINT last, bool 
         const bool inRange = (first == 0 && last == 0) || (id >= first && id <= last);
         return inRange && (window == nullptr || target == window || IsChild(window, target));
     };
-    const auto queued = std::find_if(m_queue.begin(), m_queue.end(), [&](const MSG& m) {
-        return wanted(m.hwnd, m.message);
-    });
+    const auto queued = std::find_if(m_queue.begin(), m_queue.end(),
+                                     [&](const MSG& m) { return wanted(m.hwnd, m.message); });
     if (queued != m_queue.end()) {
         message = *queued;
         if (remove) {

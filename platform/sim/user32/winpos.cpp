@@ -46,9 +46,8 @@ HWND WindowFromPoint(POINT point) {
         HWND found = DeepestChildAt(top, point);
         // A window that calls itself transparent (a static text) passes the point to its
         // parent.
-        while (found != top &&
-               SendMessageA(found, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) ==
-                   HTTRANSPARENT) {
+        while (found != top && SendMessageA(found, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) ==
+                                   HTTRANSPARENT) {
             found = GetParent(found);
         }
         return found;

@@ -51,9 +51,9 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     switch (message) {
     case WM_GETDLGCODE:
-        return DLGC_BUTTON | ((button->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON
-                                  ? DLGC_DEFPUSHBUTTON
-                                  : DLGC_UNDEFPUSHBUTTON);
+        return DLGC_BUTTON |
+               ((button->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON
+                                                                  : DLGC_UNDEFPUSHBUTTON);
     case WM_LBUTTONDOWN:
         SetCapture(window);
         SetFocus(window);
