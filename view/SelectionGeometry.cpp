@@ -117,11 +117,11 @@ std::optional<RECT> AdjustByKey(const RECT& selection, UINT vk, bool shift, cons
     default:
         return std::nullopt;
     }
-    LONG& far = horizontal ? r.right : r.bottom;
-    LONG& near = horizontal ? r.left : r.top;
-    far += step;
+    LONG& farEdge = horizontal ? r.right : r.bottom;
+    LONG& nearEdge = horizontal ? r.left : r.top;
+    farEdge += step;
     if (shift) {
-        near += step;
+        nearEdge += step;
     }
     return r;
 }

@@ -58,6 +58,7 @@ void World::Advance(DWORD milliseconds) {
 void World::SetScreenSize(int width, int height) {
     m_screenWidth = width;
     m_screenHeight = height;
+    screen.Resize(width, height);
 }
 
 Converter& World::Plug(const ChipConfig& config) {

@@ -5,6 +5,7 @@
 #include "platform/sim/../hook_library.h"
 #include "platform/sim/advapi32/registry.h"
 #include "platform/sim/control/input.h"
+#include "platform/sim/gdi32/screen.h"
 #include "platform/sim/converter/converter.h"
 #include "platform/sim/include/win32_system_types.h"
 #include "platform/sim/interaction.h"
@@ -167,7 +168,8 @@ class World {
     bool menuTracking = false; // a popup menu is open
     bool menuEnded = false;    // EndMenu was called while it was
     std::map<HGDIOBJ, LOGFONTA> fonts;
-    std::map<HDC, HGDIOBJ> selectedFonts;
+    std::map<HDC, DeviceContext> deviceContexts;
+    Screen screen{1024, 768};
 
     // The state behind the simulated API.
     DWORD lastError = 0;

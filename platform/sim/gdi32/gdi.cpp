@@ -23,12 +23,12 @@ HDC GetDC(HWND window) {
         return nullptr;
     }
     const HDC dc = static_cast<HDC>(world.NewHandle());
-    world.selectedFonts[dc] = SystemFont();
+    world.deviceContexts[dc] = sim::DeviceContext{window, SystemFont(), R2_COPYPEN, POINT{0, 0}};
     return dc;
 }
 
 int ReleaseDC(HWND, HDC dc) {
-    return World::Current().selectedFonts.erase(dc) == 1 ? 1 : 0;
+    return World::Current().deviceContexts.erase(dc) == 1 ? 1 : 0;
 }
 
 int GetDeviceCaps(HDC, int index) {
@@ -48,13 +48,13 @@ HFONT CreateFontIndirectA(const LOGFONTA* font) {
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     World& world = World::Current();
-    const auto found = world.selectedFonts.find(dc);
-    if (found == world.selectedFonts.end() ||
+    const auto found = world.deviceContexts.find(dc);
+    if (found == world.deviceContexts.end() ||
         (object != SystemFont() && world.fonts.count(object) == 0)) {
         return nullptr;
     }
-    const HGDIOBJ previous = found->second;
-    found->second = object;
+    const auto previous = static_cast<HGDIOBJ>(found->second.font);
+    found->second.font = object;
     return previous;
 }
 
@@ -64,12 +64,12 @@ BOOL DeleteObject(HGDIOBJ object) {
 
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
     World& world = World::Current();
-    const auto found = world.selectedFonts.find(dc);
-    if (found == world.selectedFonts.end() || metrics == nullptr) {
+    const auto found = world.deviceContexts.find(dc);
+    if (found == world.deviceContexts.end() || metrics == nullptr) {
         return FALSE;
     }
     // A sans-serif face: cell 1.2 times the em height, average width 0.45 of it.
-    const auto font = world.fonts.find(found->second);
+    const auto font = world.fonts.find(static_cast<HGDIOBJ>(found->second.font));
     const LONG em = font == world.fonts.end() || font->second.lfHeight == 0
                         ? 13
                         : std::abs(font->second.lfHeight);

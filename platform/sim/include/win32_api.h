@@ -86,6 +86,7 @@ BOOL IsChild(HWND parent, HWND window);
 BOOL ScreenToClient(HWND window, LPPOINT point);
 BOOL PtInRect(const RECT* rect, POINT point);
 HWND WindowFromPoint(POINT point);
+HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
 int GetClassNameA(HWND window, LPSTR name, int maxCount);
 HWND GetWindow(HWND window, UINT command);
 HWND GetDlgItem(HWND dialog, int id);
@@ -170,6 +171,12 @@ HFONT CreateFontIndirectA(const LOGFONTA* font);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
+int SetROP2(HDC dc, int mode);
+int GetROP2(HDC dc);
+BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous);
+BOOL LineTo(HDC dc, int x, int y);
+COLORREF GetPixel(HDC dc, int x, int y);
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 int MulDiv(int number, int numerator, int denominator);
 
 // Strings in the ANSI code page, which the simulated system holds as UTF-8

@@ -90,6 +90,15 @@ using PNOTIFYICONDATAA = NOTIFYICONDATAA*;
 
 // GDI
 #define LOGPIXELSY 90
+#define R2_BLACK 1
+#define R2_NOT 6
+#define R2_NOP 11
+#define R2_COPYPEN 13
+#define R2_WHITE 16
+#define CLR_INVALID 0xFFFFFFFFu
+#define RGB(r, g, b)                                                                               \
+    (static_cast<COLORREF>((static_cast<BYTE>(r)) | (static_cast<DWORD>(static_cast<BYTE>(g)) << 8) | \
+                           (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
 #define LF_FACESIZE 32
 struct LOGFONTA {
     LONG lfHeight;

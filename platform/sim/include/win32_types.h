@@ -44,6 +44,7 @@ using WPARAM = UINT_PTR;
 using LPARAM = LONG_PTR;
 using LRESULT = LONG_PTR;
 using LCID = DWORD;
+using COLORREF = DWORD;
 using LANGID = WORD;
 
 using HANDLE = void*;

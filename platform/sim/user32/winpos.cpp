@@ -54,3 +54,25 @@ HWND WindowFromPoint(POINT point) {
     }
     return nullptr;
 }
+
+// The first child (in z-order) whose window rectangle holds the point, given in the parent's
+// client coordinates; the parent when none does but the point is inside it.
+HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
+    const sim::WindowManager& windows = World::Current().windows;
+    RECT client{};
+    if (!GetClientRect(parent, &client) || !PtInRect(&client, point)) {
+        return nullptr;
+    }
+    POINT screen = point;
+    ClientToScreen(parent, &screen);
+    for (const HWND child : windows.Children(parent)) {
+        const Window* w = windows.Find(child);
+        const bool skip = ((flags & CWP_SKIPINVISIBLE) && !w->visible) ||
+                          ((flags & CWP_SKIPDISABLED) && !w->enabled) ||
+                          ((flags & CWP_SKIPTRANSPARENT) && (w->exStyle & WS_EX_TRANSPARENT));
+        if (!skip && PtInRect(&w->rect, screen)) {
+            return child;
+        }
+    }
+    return parent;
+}

@@ -1,0 +1,141 @@
+// Lines on a window's device context: the current position, raster operations, and pixels.
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+#include <cstdlib>
+
+using sim::World;
+
+namespace {
+
+sim::DeviceContext* FindDc(HDC dc) {
+    auto& contexts = World::Current().deviceContexts;
+    const auto found = contexts.find(dc);
+    return found == contexts.end() ? nullptr : &found->second;
+}
+
+// The window's client origin on the screen; a DC of no window draws on the screen itself.
+POINT Origin(const sim::DeviceContext& context) {
+    POINT origin{0, 0};
+    if (context.window != nullptr) {
+        ClientToScreen(context.window, &origin);
+    }
+    return origin;
+}
+
+// 0xRRGGBB on the screen and COLORREF (0x00BBGGRR) in the API.
+std::uint32_t ToScreen(COLORREF colour) {
+    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
+
+COLORREF FromScreen(std::uint32_t pixel) {
+    return ToScreen(pixel);
+}
+
+void Plot(const sim::DeviceContext& context, int x, int y) {
+    sim::Screen& screen = World::Current().screen;
+    const POINT origin = Origin(context);
+    const int sx = x + origin.x;
+    const int sy = y + origin.y;
+    switch (context.rop2) {
+    case R2_NOT:
+        screen.SetPixel(sx, sy, ~screen.Pixel(sx, sy));
+        break;
+    case R2_NOP:
+        break;
+    case R2_WHITE:
+        screen.SetPixel(sx, sy, 0xFFFFFF);
+        break;
+    default: // the default black pen
+        screen.SetPixel(sx, sy, 0);
+        break;
+    }
+}
+
+} // namespace
+
+int SetROP2(HDC dc, int mode) {
+    sim::DeviceContext* context = FindDc(dc);
+    if (context == nullptr || mode < R2_BLACK || mode > R2_WHITE) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    const int previous = context->rop2;
+    context->rop2 = mode;
+    return previous;
+}
+
+int GetROP2(HDC dc) {
+    const sim::DeviceContext* context = FindDc(dc);
+    return context ? context->rop2 : 0;
+}
+
+BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
+    sim::DeviceContext* context = FindDc(dc);
+    if (context == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (previous != nullptr) {
+        *previous = context->position;
+    }
+    context->position = POINT{x, y};
+    return TRUE;
+}
+
+// From the current position to the point, which is left out, as Windows draws lines; the
+// point becomes the current position.
+BOOL LineTo(HDC dc, int x, int y) {
+    sim::DeviceContext* context = FindDc(dc);
+    if (context == nullptr) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    int x0 = context->position.x;
+    int y0 = context->position.y;
+    const int dx = std::abs(x - x0);
+    const int dy = -std::abs(y - y0);
+    const int sx = x0 < x ? 1 : -1;
+    const int sy = y0 < y ? 1 : -1;
+    int error = dx + dy;
+    while (x0 != x || y0 != y) {
+        Plot(*context, x0, y0);
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x0 += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y0 += sy;
+        }
+    }
+    context->position = POINT{x, y};
+    return TRUE;
+}
+
+COLORREF GetPixel(HDC dc, int x, int y) {
+    const sim::DeviceContext* context = FindDc(dc);
+    if (context == nullptr) {
+        return CLR_INVALID;
+    }
+    const POINT origin = Origin(*context);
+    const sim::Screen& screen = World::Current().screen;
+    return screen.Contains(x + origin.x, y + origin.y)
+               ? FromScreen(screen.Pixel(x + origin.x, y + origin.y))
+               : CLR_INVALID;
+}
+
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
+    const sim::DeviceContext* context = FindDc(dc);
+    if (context == nullptr) {
+        return CLR_INVALID;
+    }
+    const POINT origin = Origin(*context);
+    sim::Screen& screen = World::Current().screen;
+    if (!screen.Contains(x + origin.x, y + origin.y)) {
+        return CLR_INVALID;
+    }
+    screen.SetPixel(x + origin.x, y + origin.y, ToScreen(colour));
+    return colour;
+}
