@@ -112,6 +112,13 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         OnActivate(LOWORD(wParam));
         break;
+    // The frame passes the keyboard on to its view.
+    case WM_SETFOCUS:
+        if (m_pViewActive != nullptr) {
+            ::SetFocus(m_pViewActive->m_hWnd);
+            return 0;
+        }
+        break;
     case WM_SIZE:
         RecalcLayout(LOWORD(lParam), HIWORD(lParam));
         return 0;

@@ -27,6 +27,13 @@ class CClientDC {
 
     HGDIOBJ SelectObject(HGDIOBJ hObject) { return ::SelectObject(m_hDC, hObject); }
     BOOL GetTextMetrics(TEXTMETRIC* lpMetrics) { return ::GetTextMetricsA(m_hDC, lpMetrics); }
+    int SetROP2(int nDrawMode) { return ::SetROP2(m_hDC, nDrawMode); }
+    POINT MoveTo(int x, int y) {
+        POINT previous{0, 0};
+        ::MoveToEx(m_hDC, x, y, &previous);
+        return previous;
+    }
+    BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
 
     HDC m_hDC;
 

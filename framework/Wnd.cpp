@@ -83,6 +83,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCSTR lpszClassName, LPCSTR lpszWindowName
                                       static_cast<DWORD>(cs.style), cs.x, cs.y, cs.cx, cs.cy,
                                       cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     g_pWndInit = nullptr;
+    // A control of a system class never passes through AfxWndProc: the object takes its
+    // handle here.
+    if (hWnd != nullptr && m_hWnd == nullptr) {
+        Attach(hWnd);
+    }
     return hWnd != nullptr;
 }
 

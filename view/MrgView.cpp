@@ -11,6 +11,10 @@ constexpr UINT kTracePollMs = 20;
 constexpr DWORD kIndicatorStyle = WS_CHILD | SS_SUNKEN | SS_CENTERIMAGE | SS_CENTER;
 constexpr int kIndicatorHalfWidthChars = 20;
 
+POINT PointFrom(LPARAM lParam) {
+    return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
 } // namespace
 
 CMrgDoc* CMrgView::GetDocument() const {
@@ -18,21 +22,32 @@ CMrgDoc* CMrgView::GetDocument() const {
 }
 
 LRESULT CMrgView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ERASEBKGND) {
+    switch (message) {
+    case WM_ERASEBKGND:
         return TRUE; // the overlay paints nothing: the desktop stays visible beneath it
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(static_cast<UINT>(wParam), PointFrom(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        OnMouseMove(static_cast<UINT>(wParam), PointFrom(lParam));
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    default:
+        return CView::WindowProc(message, wParam, lParam);
     }
-    return CView::WindowProc(message, wParam, lParam);
 }
 
 BOOL CMrgView::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
     static const CommandEntry<CMrgView> kCommands[] = {
-        {ID_SELECT_AREA, nullptr, &CMrgView::OnUpdateAreaCommand},
-        {ID_SELECT_WINDOW, nullptr, &CMrgView::OnUpdateAreaCommand},
-        {ID_MOUSE_TRACE_MODE1, nullptr, &CMrgView::OnUpdateMouseTraceMode1},
-        {ID_MOUSE_TRACE_MODE2, nullptr, &CMrgView::OnUpdateMouseTraceMode2},
-        {ID_MOUSE_TRACE_MODE3, nullptr, &CMrgView::OnUpdateMouseTraceMode3},
-        {ID_QUARTER_SCREEN, nullptr, &CMrgView::OnUpdateAreaCommand},
-        {ID_SIXTEENTH_SCREEN, nullptr, &CMrgView::OnUpdateAreaCommand},
+        {ID_SELECT_AREA, &CMrgView::OnSelectArea, &CMrgView::OnUpdateAreaCommand},
+        {ID_SELECT_WINDOW, &CMrgView::OnSelectWindow, &CMrgView::OnUpdateAreaCommand},
+        {ID_MOUSE_TRACE_MODE1, &CMrgView::OnMouseTraceMode1, &CMrgView::OnUpdateMouseTraceMode1},
+        {ID_MOUSE_TRACE_MODE2, &CMrgView::OnMouseTraceMode2, &CMrgView::OnUpdateMouseTraceMode2},
+        {ID_MOUSE_TRACE_MODE3, &CMrgView::OnMouseTraceMode3, &CMrgView::OnUpdateMouseTraceMode3},
+        {ID_QUARTER_SCREEN, &CMrgView::OnQuarterScreen, &CMrgView::OnUpdateAreaCommand},
+        {ID_SIXTEENTH_SCREEN, &CMrgView::OnSixteenthScreen, &CMrgView::OnUpdateAreaCommand},
     };
     return DispatchCommand(this, kCommands, nID, kind, pCmdUI) ||
            CView::OnCmdMsg(nID, kind, pCmdUI);
@@ -73,16 +88,58 @@ void CMrgView::OnDestroy() {
     }
 }
 
-void CMrgView::OnUpdate(CView*, LPARAM, CObject*) {}
+void CMrgView::OnSelectArea() {
+    BeginMode(ID_SELECT_AREA, 1);
+    SetRectEmpty(&m_rcSelection);
+    ShowIndicator();
+}
 
+void CMrgView::OnSelectWindow() {
+    BeginMode(ID_SELECT_WINDOW, 1);
+    SetRectEmpty(&m_rcSelection);
+    ShowIndicator();
+}
+
+void CMrgView::OnQuarterScreen() {
+    EnterQuarterMode(ID_QUARTER_SCREEN, 2);
+}
+
+void CMrgView::OnSixteenthScreen() {
+    EnterQuarterMode(ID_SIXTEENTH_SCREEN, 4);
+}
+
+void CMrgView::OnMouseTraceMode1() {
+    ToggleTraceMode(ID_MOUSE_TRACE_MODE1);
+}
+
+void CMrgView::OnMouseTraceMode2() {
+    ToggleTraceMode(ID_MOUSE_TRACE_MODE2);
+}
+
+void CMrgView::OnMouseTraceMode3() {
+    ToggleTraceMode(ID_MOUSE_TRACE_MODE3);
+}
+
+// Choosing the running trace mode again keeps where it left the area.
+void CMrgView::ToggleTraceMode(int nMode) {
+    if (m_nMode == nMode) {
+        EndMode(TRUE, FALSE);
+    } else {
+        EnterTraceMode(nMode);
+    }
+}
+
+// Once a session end has closed the document, nothing here is available.
 void CMrgView::OnUpdateAreaCommand(CCmdUI* pCmdUI) {
-    pCmdUI->Enable(GetDocument()->m_pDevice != nullptr);
+    const CMrgDoc* doc = GetDocument();
+    pCmdUI->Enable(doc != nullptr && doc->m_pDevice != nullptr);
 }
 
 // A trace needs an area size, so the whole desktop leaves it unavailable.
 void CMrgView::UpdateTraceMode(CCmdUI* pCmdUI, int nMode) {
     const CMrgDoc* doc = GetDocument();
-    pCmdUI->Enable(doc->m_pDevice != nullptr && !IsRectEmpty(&doc->m_rcDisplayArea));
+    pCmdUI->Enable(doc != nullptr && doc->m_pDevice != nullptr &&
+                   !IsRectEmpty(&doc->m_rcDisplayArea));
     pCmdUI->SetCheck(m_nMode == nMode);
 }
 

@@ -1,5 +1,6 @@
-// The one view: the full-screen overlay and pointer poller behind the area commands. It
-// takes the area commands first and says when they are available.
+// The one view: the full-screen overlay on which an area or a window is picked, the quarter
+// and sixteenth cells, and the pointer poller of the three trace modes. It takes the area
+// commands first and says when they are available.
 #pragma once
 
 #include "../framework/Gdi.h"
@@ -11,16 +12,44 @@ class CMrgDoc;
 class CMrgView : public CView {
     DECLARE_DYNCREATE(CMrgView)
   public:
+    // The document, or nullptr once a session end has closed it.
     CMrgDoc* GetDocument() const;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
 
+    // Commands and their update handlers.
+    void OnSelectArea();
+    void OnSelectWindow();
+    void OnQuarterScreen();
+    void OnSixteenthScreen();
+    void OnMouseTraceMode1();
+    void OnMouseTraceMode2();
+    void OnMouseTraceMode3();
     void OnUpdateAreaCommand(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode1(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode2(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode3(CCmdUI* pCmdUI);
+
+    // Input inside the modes.
+    void OnLButtonDown(UINT nFlags, POINT point);
+    void OnMouseMove(UINT nFlags, POINT point);
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    void OnTimer(UINT_PTR nIDEvent) override;
+
+    // Entering and leaving a mode.
+    void BeginMode(int nMode, int nSelectState);
+    void EndMode(BOOL bApply, BOOL bResume);
+    void EnterQuarterMode(int nMode, int nDivisor);
+    void EnterTraceMode(int nMode);
+
+    // The working selection: shown, written in the indicator and previewed on the TV.
+    void SetSelection(const RECT& rect, BOOL bPreview);
+    void DrawSelectionFrame(const RECT& rect);
+    // The window whose client area Select Window offers under a point, or nullptr.
+    HWND WindowFromScreenPoint(POINT point) const;
 
     CFont m_font;
     UINT_PTR m_nTimerID = 0;
@@ -28,11 +57,27 @@ class CMrgView : public CView {
     int m_cyLine = 0;
     CStatic m_wndIndicator;
     int m_nMode = 0; // the command that started the running mode; 0 when idle
+    int m_nSelectState = 0;
+    POINT m_ptAnchor{0, 0};
+    POINT m_ptLastCursor{0, 0};
+    RECT m_rcSelection{0, 0, 0, 0};
+    int m_nDivisor = 0;
+    int m_nTraceMode = 0;
 
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
 
   private:
+    bool IsOverlayMode(int nMode) const;
+    bool IsTraceMode(int nMode) const;
+    RECT ClientArea() const;
+    void ShowIndicator();
+    void ToggleTraceMode(int nMode);
     void UpdateTraceMode(CCmdUI* pCmdUI, int nMode);
+    void SelectAreaMove(POINT point);
+    void SelectWindowMove(POINT point);
+    void TraceMove(POINT point);
+    void AdjustSelectionByKey(UINT nChar);
+    void StepQuarter(UINT nChar);
 };

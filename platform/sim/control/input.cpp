@@ -31,6 +31,15 @@ WPARAM Input::MouseKeys() const {
 // To the window holding the capture, else to the window under the pointer if it is the
 // program's and enabled: client messages inside its client area, non-client ones elsewhere.
 void Input::SendMouse(UINT clientMessage, UINT nonClientMessage) {
+    PostMouse(clientMessage, nonClientMessage);
+    m_world.Pump();
+}
+
+void Input::PointerMovedBySystem() {
+    PostMouse(WM_MOUSEMOVE, 0);
+}
+
+void Input::PostMouse(UINT clientMessage, UINT nonClientMessage) {
     const POINT screen = m_world.cursor;
     HWND target = GetCapture();
     LRESULT hit = HTCLIENT;
@@ -50,7 +59,6 @@ void Input::SendMouse(UINT clientMessage, UINT nonClientMessage) {
         m_world.windows.Post(target, nonClientMessage, static_cast<WPARAM>(hit),
                              MAKELPARAM(screen.x, screen.y));
     }
-    m_world.Pump();
 }
 
 void Input::MoveMouse(int x, int y) {

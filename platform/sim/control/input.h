@@ -44,8 +44,13 @@ class Input {
     // The context-menu key with the icon selected from the keyboard.
     void PressTrayIconMenuKey();
 
+    // The system moved the pointer (SetCursorPos): the window under it will hear of the move
+    // once the message loop runs again.
+    void PointerMovedBySystem();
+
   private:
     void SendMouse(UINT clientMessage, UINT nonClientMessage);
+    void PostMouse(UINT clientMessage, UINT nonClientMessage);
     bool OfferToHook(BYTE vk);
     DWORD HeldModifiers() const;
     WPARAM MouseKeys() const;

@@ -59,3 +59,11 @@ BOOL PtInRect(const RECT* rect, POINT point) {
     return rect != nullptr && point.x >= rect->left && point.x < rect->right &&
            point.y >= rect->top && point.y < rect->bottom;
 }
+
+BOOL OffsetRect(LPRECT rect, int dx, int dy) {
+    if (rect == nullptr) {
+        return FALSE;
+    }
+    *rect = RECT{rect->left + dx, rect->top + dy, rect->right + dx, rect->bottom + dy};
+    return TRUE;
+}

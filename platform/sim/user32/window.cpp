@@ -24,6 +24,9 @@ RECT NonClientMargins(DWORD style, DWORD exStyle) {
 
 // The client area in screen coordinates.
 RECT ClientOnScreen(const Window& window) {
+    if (window.client) {
+        return *window.client;
+    }
     const RECT margins = NonClientMargins(window.style, window.exStyle);
     RECT client{window.rect.left + margins.left, window.rect.top + margins.top,
                 window.rect.right - margins.right, window.rect.bottom - margins.bottom};
@@ -43,8 +46,10 @@ Window* FindOrFail(HWND handle) {
 void MoveDescendants(HWND parent, int dx, int dy) {
     for (const HWND child : Windows().Children(parent)) {
         Window* w = Windows().Find(child);
-        w->rect =
-            RECT{w->rect.left + dx, w->rect.top + dy, w->rect.right + dx, w->rect.bottom + dy};
+        OffsetRect(&w->rect, dx, dy);
+        if (w->client) {
+            OffsetRect(&*w->client, dx, dy);
+        }
         MoveDescendants(child, dx, dy);
     }
 }

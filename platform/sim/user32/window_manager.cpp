@@ -96,9 +96,30 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
 }
 
 HWND WindowManager::AddForeignWindow(const std::string& title, RECT rect) {
+    ForeignWindow window;
+    window.title = title;
+    window.rect = rect;
+    return AddForeignWindow(window);
+}
+
+HWND WindowManager::AddForeignWindow(const ForeignWindow& spec) {
     static DWORD nextThread = kProgramThread + 1;
-    const HWND handle = Create(0, "ForeignWindow", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect,
-                               nullptr, 0, nullptr, nextThread++);
+    const Window* parent = Find(spec.parent);
+    const DWORD style = (parent ? WS_CHILD : WS_OVERLAPPEDWINDOW) |
+                        (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
+    RECT rect = spec.rect;
+    if (parent != nullptr) {
+        // Create places a child in its parent's client coordinates.
+        POINT origin{0, 0};
+        ClientToScreen(spec.parent, &origin);
+        OffsetRect(&rect, -origin.x, -origin.y);
+    }
+    const HWND handle =
+        Create(spec.transparent ? WS_EX_TRANSPARENT : 0, "ForeignWindow", spec.title, style, rect,
+               spec.parent, 0, nullptr, parent ? parent->threadId : nextThread++);
+    if (Window* window = Find(handle)) {
+        window->client = spec.client;
+    }
     return handle;
 }
 

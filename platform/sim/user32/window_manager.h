@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ struct Window {
     UINT buttonState = 0;      // BST_ flags of a button control
     HWND savedFocus = nullptr; // a dialog's focused control while it is inactive
     bool sizeSent = false;     // WM_SIZE has been sent: by a resize, or when first shown
+    std::optional<RECT> client; // another program's client area, in screen coordinates
 };
 
 struct Timer {
@@ -63,8 +65,19 @@ class WindowManager {
     Window* Find(HWND handle);
     const Window* Find(HWND handle) const;
 
-    // Another program's top-level window (for the desktop the user sees).
+    // Another program's window, for the desktop the user sees: a top-level window, or a child
+    // of one of them (rectangles in screen coordinates).
+    struct ForeignWindow {
+        std::string title;
+        RECT rect{};
+        std::optional<RECT> client; // inside the frame and caption when not given
+        HWND parent = nullptr;
+        bool visible = true;
+        bool enabled = true;
+        bool transparent = false;
+    };
     HWND AddForeignWindow(const std::string& title, RECT rect);
+    HWND AddForeignWindow(const ForeignWindow& window);
 
     // Top-level windows, topmost first.
     const std::vector<HWND>& ZOrder() const { return m_zOrder; }

@@ -1,0 +1,110 @@
+// Select Area on the overlay: two clicks, the frame on the screen, the indicator, the keys,
+// and every way it ends.
+#include "tests/view/view_harness.h"
+
+namespace {
+
+using testing_support::SameRect;
+using testing_support::ViewTest;
+
+class SelectAreaTest : public ViewTest {};
+
+TEST_F(SelectAreaTest, TwoClicksAt4To3CommitTheShapedRectangle) {
+    StartWithConverter();
+    Choose(ID_SELECT_AREA);
+    EXPECT_TRUE(OverlayShown());
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(500, 200);
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 500, 400}));
+    EXPECT_EQ("(100, 100) - (500, 400) 400 x 300", Indicator());
+    EXPECT_TRUE(Doc()->m_bPreview) << "previewed on the TV";
+    world.input.Click();
+    EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 500, 400}));
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_FALSE(IsWindowVisible(View()->m_wndIndicator.m_hWnd));
+}
+
+TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(300, 200);
+    world.input.TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_TRUE(SameRect(Stored(), RECT{0, 0, 511, 383}));
+    EXPECT_FALSE(Doc()->m_bPreview) << "the stored area is programmed again";
+}
+
+TEST_F(SelectAreaTest, SwitchingAwayCancelsLikeEsc) {
+    StartWithConverter();
+    const HWND editor = world.windows.AddForeignWindow("Editor", RECT{0, 0, 400, 300});
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(300, 200);
+    SetForegroundWindow(editor);
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_TRUE(IsRectEmpty(&Doc()->m_rcDisplayArea)) << "nothing applied";
+    EXPECT_EQ(0, View()->m_nMode);
+}
+
+TEST_F(SelectAreaTest, TheFrameDrawnAndRemovedLeavesTheScreenAsItWas) {
+    StartWithConverter();
+    const std::vector<std::uint32_t> before = world.screen.Pixels();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(500, 200);
+    EXPECT_NE(before, world.screen.Pixels()) << "the frame is on the screen";
+    // The frame covers the edge columns and rows, right and bottom included, three deep.
+    for (const auto& [x, y] : {std::pair{100, 250}, {500, 250}, {300, 400}, {102, 250}}) {
+        EXPECT_NE(before[static_cast<std::size_t>(y) * 1024 + static_cast<std::size_t>(x)],
+                  world.screen.Pixel(x, y))
+            << x << ", " << y;
+    }
+    EXPECT_EQ(before[250 * 1024 + 103], world.screen.Pixel(103, 250)) << "three pixels wide";
+    world.input.MoveMouse(400, 100);
+    world.input.TypeKey(VK_ESCAPE);
+    EXPECT_EQ(before, world.screen.Pixels());
+}
+
+TEST_F(SelectAreaTest, ThinSelectionsArePreviewedWithoutAFrame) {
+    StartWithConverter();
+    Doc()->m_nAspectRatio = 2;
+    const std::vector<std::uint32_t> before = world.screen.Pixels();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(102, 300);
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 102, 300}));
+    EXPECT_EQ(before, world.screen.Pixels()) << "two pixels wide: no frame";
+    EXPECT_TRUE(Doc()->m_bPreview);
+    world.input.Click();
+    EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 102, 300}));
+}
+
+TEST_F(SelectAreaTest, ArrowsResizeAndShiftArrowsMoveWithTheAnchorAndPointer) {
+    StartWithConverter();
+    Doc()->m_nAspectRatio = 2;
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(500, 400);
+    world.input.TypeKey(VK_RIGHT);
+    EXPECT_EQ(501, world.cursor.x) << "the pointer on the right edge follows it";
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 501, 400})) << "shown by the mouse move";
+    world.input.TypeKey(VK_DOWN, SHORTCUT_SHIFT);
+    EXPECT_EQ(101, View()->m_ptAnchor.y);
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 101, 501, 401}));
+    world.cursorFails = true;
+    world.input.TypeKey(VK_LEFT);
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 101, 500, 401}))
+        << "when the pointer cannot move, the key shows the change itself";
+}
+
+TEST_F(SelectAreaTest, NotAvailableWithoutAConverter) {
+    ASSERT_TRUE(Start());
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
+    const std::vector<std::string> menu = LastMenu();
+    EXPECT_NE(std::find(menu.begin(), menu.end(), "32771 \"&Select Area...\" disabled"),
+              menu.end());
+}
+
+} // namespace

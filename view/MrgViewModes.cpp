@@ -1,0 +1,145 @@
+// Entering and leaving the view's modes, and showing the working selection.
+#include "MrgView.h"
+
+#include "../framework/WinApp.h"
+#include "../model/MrgDoc.h"
+#include "../res/resource.h"
+#include "SelectionGeometry.h"
+
+bool CMrgView::IsOverlayMode(int nMode) const {
+    return nMode == ID_SELECT_AREA || nMode == ID_SELECT_WINDOW || nMode == ID_QUARTER_SCREEN ||
+           nMode == ID_SIXTEENTH_SCREEN;
+}
+
+bool CMrgView::IsTraceMode(int nMode) const {
+    return nMode == ID_MOUSE_TRACE_MODE1 || nMode == ID_MOUSE_TRACE_MODE2 ||
+           nMode == ID_MOUSE_TRACE_MODE3;
+}
+
+RECT CMrgView::ClientArea() const {
+    RECT client{};
+    GetClientRect(&client);
+    return client;
+}
+
+void CMrgView::BeginMode(int nMode, int nSelectState) {
+    m_nMode = nMode;
+    m_nSelectState = nSelectState;
+    if (IsTraceMode(nMode)) {
+        m_nTraceMode = nMode;
+    }
+    // The frame covers the screen, above everything, and its view takes the keyboard.
+    if (IsOverlayMode(nMode) && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr) {
+        AfxGetApp()->m_pMainWnd->SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0,
+                                              SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+    // Stripe suppression stays out of force while the user picks or traces.
+    CMrgDoc* doc = GetDocument();
+    if (doc != nullptr) {
+        if (doc->m_bSuppressStripe) {
+            doc->StopSuppression();
+        }
+        doc->m_bSuppressActive = FALSE;
+    }
+}
+
+void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
+    const int previous = m_nMode;
+    m_nSelectState = 0;
+    m_nMode = 0;
+    CMrgDoc* doc = GetDocument();
+    if (!IsRectEmpty(&m_rcSelection)) {
+        if (previous == ID_SELECT_AREA || previous == ID_SELECT_WINDOW) {
+            DrawSelectionFrame(m_rcSelection);
+        }
+        if (doc != nullptr) {
+            if (bApply) {
+                doc->SetDisplayArea(&m_rcSelection);
+            } else {
+                doc->CancelPreview(&m_rcSelection);
+            }
+        }
+    }
+    SetRectEmpty(&m_rcSelection);
+    if (AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr) {
+        AfxGetApp()->m_pMainWnd->ShowWindow(SW_HIDE);
+    }
+    m_wndIndicator.ShowWindow(SW_HIDE);
+    if (bResume && m_nTraceMode != 0) {
+        EnterTraceMode(m_nTraceMode);
+        return;
+    }
+    if (!bResume) {
+        m_nTraceMode = 0;
+    }
+    if (doc != nullptr) {
+        doc->m_bSuppressActive = doc->m_bSuppressStripe;
+        if (doc->m_bSuppressStripe) {
+            doc->BeginDeviceUpdate();
+            doc->EndDeviceUpdate();
+        }
+    }
+}
+
+// Switching away from the overlay cancels it, as Esc does; a trace goes on regardless.
+void CMrgView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) {
+    if (!bActivate && IsOverlayMode(m_nMode)) {
+        EndMode(FALSE, TRUE);
+    }
+    CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+// The converter went away: whatever runs ends without applying, and a suspended trace is
+// forgotten.
+void CMrgView::OnUpdate(CView*, LPARAM, CObject*) {
+    const CMrgDoc* doc = GetDocument();
+    if ((doc == nullptr || doc->m_pDevice == nullptr) && m_nMode != 0) {
+        EndMode(FALSE, FALSE);
+    }
+}
+
+void CMrgView::ShowIndicator() {
+    const RECT client = ClientArea();
+    const int x = client.right / 2 - 20 * m_cxChar;
+    const int y = client.bottom / 2 - m_cyLine / 2;
+    m_wndIndicator.SetWindowPos(nullptr, x, y, 0, 0,
+                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void CMrgView::SetSelection(const RECT& rect, BOOL bPreview) {
+    const bool framed = m_nMode == ID_SELECT_AREA || m_nMode == ID_SELECT_WINDOW;
+    if (framed && !IsRectEmpty(&m_rcSelection)) {
+        DrawSelectionFrame(m_rcSelection);
+    }
+    m_rcSelection = rect;
+    if (framed) {
+        DrawSelectionFrame(m_rcSelection);
+    }
+    if (m_wndIndicator.IsWindowVisible()) {
+        ::SetWindowTextA(m_wndIndicator.m_hWnd, SelectionText(m_rcSelection).c_str());
+    }
+    CMrgDoc* doc = GetDocument();
+    if (bPreview && doc != nullptr) {
+        doc->PreviewDisplayArea(&m_rcSelection);
+    }
+}
+
+// Three inverted outlines, the rectangle's own edges and the two inside them; drawn again,
+// they are gone. Rectangles narrower than the frame get none.
+void CMrgView::DrawSelectionFrame(const RECT& rect) {
+    if (rect.right - rect.left < 3 || rect.bottom - rect.top < 3) {
+        return;
+    }
+    CClientDC dc(this);
+    const int previous = dc.SetROP2(R2_NOT);
+    RECT outline = rect;
+    for (int pass = 0; pass < 3; ++pass) {
+        dc.MoveTo(outline.left, outline.top);
+        dc.LineTo(outline.left, outline.bottom);
+        dc.LineTo(outline.right, outline.bottom);
+        dc.LineTo(outline.right, outline.top);
+        dc.LineTo(outline.left, outline.top);
+        outline = RECT{outline.left + 1, outline.top + 1, outline.right - 1, outline.bottom - 1};
+    }
+    dc.SetROP2(previous);
+}

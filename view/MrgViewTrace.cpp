@@ -1,0 +1,49 @@
+// The three trace modes: the output area follows the pointer, polled every 20 ms.
+#include "MrgView.h"
+
+#include "../model/MrgDoc.h"
+#include "../res/resource.h"
+#include "SelectionGeometry.h"
+
+void CMrgView::EnterTraceMode(int nMode) {
+    BeginMode(nMode, 1);
+    const CMrgDoc* doc = GetDocument();
+    if (IsRectEmpty(&m_rcSelection) && doc != nullptr) {
+        m_rcSelection = doc->m_rcDisplayArea;
+    }
+    // The pointer jumps to the middle of the area; the poll does not take that for a move.
+    m_ptLastCursor = CentreOf(m_rcSelection);
+    ::ClientToScreen(m_hWnd, &m_ptLastCursor);
+    ::SetCursorPos(m_ptLastCursor.x, m_ptLastCursor.y);
+}
+
+void CMrgView::OnTimer(UINT_PTR) {
+    const CMrgDoc* doc = GetDocument();
+    if (doc == nullptr || IsRectEmpty(&doc->m_rcDisplayArea) || !IsTraceMode(m_nMode)) {
+        return;
+    }
+    POINT cursor{0, 0};
+    if (!::GetCursorPos(&cursor) ||
+        (cursor.x == m_ptLastCursor.x && cursor.y == m_ptLastCursor.y)) {
+        return;
+    }
+    m_ptLastCursor = cursor;
+    OnMouseMove(0, cursor);
+}
+
+void CMrgView::TraceMove(POINT point) {
+    const CMrgDoc* doc = GetDocument();
+    if (doc == nullptr || IsRectEmpty(&doc->m_rcDisplayArea)) {
+        return;
+    }
+    std::optional<RECT> moved;
+    if (m_nMode == ID_MOUSE_TRACE_MODE1 ||
+        (m_nMode == ID_MOUSE_TRACE_MODE2 && !PtInRect(&m_rcSelection, point))) {
+        moved = CentredOn(point, m_rcSelection);
+    } else if (m_nMode == ID_MOUSE_TRACE_MODE3) {
+        moved = PushedBy(point, m_rcSelection);
+    }
+    if (moved) {
+        SetSelection(KeepInsideClient(*moved, ClientArea()), TRUE);
+    }
+}
