@@ -181,10 +181,12 @@ void CFrameWnd::OnInitMenuPopup(HMENU hPopupMenu, UINT, BOOL bSysMenu) {
     }
 }
 
-// The view fills the client area.
+// The view fills the client area. It is found by its pane id, since the frame is sized while
+// it is being created, before the view becomes the active one.
 void CFrameWnd::RecalcLayout(int cx, int cy) {
-    if (m_pViewActive != nullptr) {
-        m_pViewActive->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const HWND view = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST);
+    if (view != nullptr) {
+        ::SetWindowPos(view, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -1,0 +1,126 @@
+// The trace modes, and what ends or suspends any mode.
+#include "tests/view/view_harness.h"
+
+namespace {
+
+using testing_support::SameRect;
+using testing_support::ViewTest;
+
+class TraceTest : public ViewTest {
+  protected:
+    void StartWithStoredArea() {
+        Store("Selection", "HorizontalResolution", 1024);
+        Store("Selection", "VerticalResolution", 768);
+        Store("Selection", "Left", 100);
+        Store("Selection", "Top", 100);
+        Store("Selection", "Right", 500);
+        Store("Selection", "Bottom", 400);
+        StartWithConverter();
+    }
+    // The pointer moves, and the next poll sees it.
+    void PointTo(int x, int y) {
+        world.input.MoveMouse(x, y);
+        world.RunFor(20);
+    }
+};
+
+TEST_F(TraceTest, ModeOneCentresTheAreaOnThePointerWithinTheScreen) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE1);
+    EXPECT_EQ(300, world.cursor.x);
+    EXPECT_EQ(250, world.cursor.y);
+    EXPECT_FALSE(OverlayShown());
+    world.RunFor(100);
+    EXPECT_FALSE(Doc()->m_bPreview) << "nothing moves until the pointer does";
+    PointTo(10, 10);
+    EXPECT_TRUE(SameRect(Selection(), RECT{0, 0, 400, 300}));
+    EXPECT_TRUE(Doc()->m_bPreview);
+    Choose(ID_MOUSE_TRACE_MODE1); // the checked mode again
+    EXPECT_TRUE(SameRect(Stored(), RECT{0, 0, 400, 300}));
+    EXPECT_EQ(0, View()->m_nMode);
+}
+
+TEST_F(TraceTest, ModeTwoMovesOnlyWhenThePointerLeavesTheArea) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE2);
+    PointTo(450, 350);
+    EXPECT_FALSE(Doc()->m_bPreview) << "inside the area";
+    PointTo(500, 250); // the column x = right is outside
+    EXPECT_TRUE(SameRect(Selection(), RECT{300, 100, 700, 400}));
+}
+
+TEST_F(TraceTest, ModeThreePushesByTheOvershootOfTheInnerZone) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE3);
+    PointTo(450, 300);
+    EXPECT_FALSE(Doc()->m_bPreview) << "inside the inner zone";
+    PointTo(470, 200);
+    EXPECT_TRUE(SameRect(Selection(), RECT{112, 100, 512, 400}));
+}
+
+TEST_F(TraceTest, AnOverlayModeSuspendsTheTraceAndItsEndResumesIt) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE1);
+    PointTo(10, 10);
+    Choose(ID_QUARTER_SCREEN);
+    EXPECT_EQ(ID_MOUSE_TRACE_MODE1, View()->m_nTraceMode);
+    world.input.TypeKey(VK_RETURN);
+    EXPECT_EQ(ID_MOUSE_TRACE_MODE1, View()->m_nMode) << "resumed";
+    EXPECT_TRUE(SameRect(Selection(), RECT{0, 0, 511, 383})) << "from the newly stored area";
+    EXPECT_EQ(255, world.cursor.x);
+    EXPECT_EQ(191, world.cursor.y);
+}
+
+TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE2);
+    Choose(ID_FULL_SCREEN);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
+    const std::vector<std::string> menu = LastMenu();
+    EXPECT_NE(std::find(menu.begin(), menu.end(),
+                        "  32778 \"Mouse Trace Mode &2\" disabled checked"),
+              menu.end());
+    Doc()->m_bPreview = FALSE;
+    PointTo(900, 700);
+    EXPECT_FALSE(Doc()->m_bPreview) << "idle";
+}
+
+TEST_F(TraceTest, StripeSuppressionIsOutOfForceUntilAModeEndsWithoutATrace) {
+    Store("Device", "SuppressVerticalStripePattern", 1);
+    StartWithStoredArea();
+    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    Choose(ID_MOUSE_TRACE_MODE1);
+    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    Choose(ID_SELECT_AREA);
+    world.input.TypeKey(VK_ESCAPE); // resumes the trace
+    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    Choose(ID_MOUSE_TRACE_MODE1); // ends it
+    EXPECT_TRUE(Doc()->m_bSuppressActive);
+}
+
+TEST_F(TraceTest, TheConverterGoingAwayEndsAnyModeAndForgetsTheTrace) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE1);
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(200, 200);
+    world.Unplug(*converter);
+    EXPECT_EQ(0, View()->m_nMode);
+    EXPECT_EQ(0, View()->m_nTraceMode);
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 500, 400})) << "nothing applied";
+}
+
+TEST_F(TraceTest, ATrayClickAfterASessionEndShowsTheAreaItemsGrayed) {
+    StartWithStoredArea();
+    world.EndSession(false);
+    ASSERT_EQ(nullptr, Doc()) << "the document is closed";
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
+    const std::vector<std::string> menu = LastMenu();
+    EXPECT_NE(std::find(menu.begin(), menu.end(), "32771 \"&Select Area...\" disabled"),
+              menu.end());
+    EXPECT_NE(std::find(menu.begin(), menu.end(), "popup \"&Change Display Area...\" grayed"),
+              menu.end())
+        << "the trace modes' popup too";
+}
+
+} // namespace
