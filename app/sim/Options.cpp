@@ -38,6 +38,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
             registryGiven = true;
         } else if (option == "--fresh") {
             options.fresh = true;
+        } else if (option == "--bare-desktop") {
+            options.bareDesktop = true;
         } else if (!option.empty() && option[0] == '-') {
             error = "unknown option " + option;
             return std::nullopt;

@@ -11,13 +11,14 @@ struct Options {
     bool converter = true;
     bool wire = false;
     bool fresh = false;
+    bool bareDesktop = false; // no other programs' windows
     std::string registryPath; // empty: the default under the user's configuration folder
     std::string script;       // empty: standard input
 };
 
 constexpr const char* kUsage =
     "usage: corvane-sim [--lang en|ja] [--screen WxH] [--no-converter] [--wire]\n"
-    "                   [--registry FILE | --fresh] [SCRIPT]\n";
+    "                   [--bare-desktop] [--registry FILE | --fresh] [SCRIPT]\n";
 
 // The options, or the reason they cannot be used. languageDefault comes from LANG.
 std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefault,

@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "shell/MainFrame.h"
 #include "shell/MrgApp.h"
+#include "view/MrgView.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -140,6 +141,25 @@ void Simulator::DialogOpened(HWND dialog) {
 
 void Simulator::DialogClosed() {
     Print("dialog: closed");
+}
+
+// The hidden main window shows itself only as the full-screen overlay.
+void Simulator::WindowVisibilityChanged(HWND window, bool visible) {
+    if (m_app.m_pMainWnd != nullptr && window == m_app.m_pMainWnd->m_hWnd) {
+        Print(visible ? "overlay: shown" : "overlay: hidden");
+    }
+}
+
+void Simulator::WindowTextChanged(HWND window, const std::string& text) {
+    const auto* frame = static_cast<CMainFrame*>(m_app.m_pMainWnd);
+    const auto* view = frame ? static_cast<CMrgView*>(frame->GetActiveView()) : nullptr;
+    if (view != nullptr && window == view->m_wndIndicator.m_hWnd) {
+        Print("indicator: " + text);
+    }
+}
+
+void Simulator::CursorMovedByProgram(POINT point) {
+    Print("cursor: " + std::to_string(point.x) + " " + std::to_string(point.y));
 }
 
 // One command typed while a dialog is open; "ok" clicks its OK button, "cancel" presses Esc

@@ -2,6 +2,7 @@
 // program's menus and dialogs, and prints what a person would see.
 #pragma once
 
+#include "Desktop.h"
 #include "LineSource.h"
 #include "platform/sim/world.h"
 
@@ -34,9 +35,15 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void MessageBoxOpened(const sim::MessageBoxShown& box) override;
     void DialogOpened(HWND dialog) override;
     void DialogClosed() override;
+    void WindowVisibilityChanged(HWND window, bool visible) override;
+    void WindowTextChanged(HWND window, const std::string& text) override;
+    void CursorMovedByProgram(POINT point) override;
+
+    Desktop& GetDesktop() { return m_desktop; }
 
   private:
     friend struct SimulatorCommands;
+    friend struct PointerCommands;
     using Words = std::vector<std::string>;
     // Carries out one command of the main loop; the text of an error, or empty.
     std::string Run(const Words& words);
@@ -52,4 +59,5 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     bool m_wire = false;
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
+    Desktop m_desktop{m_world};
 };

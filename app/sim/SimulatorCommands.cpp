@@ -1,11 +1,13 @@
 // The simulator's commands, one small function each, found through one table.
 #include "KeyNames.h"
+#include "PointerCommands.h"
 #include "Simulator.h"
 #include "Text.h"
 #include "model/MrgDoc.h"
 #include "res/resource.h"
 #include "shell/MainFrame.h"
 #include "shell/MrgApp.h"
+#include "view/MrgView.h"
 
 #include <algorithm>
 #include <cstring>
@@ -157,8 +159,17 @@ struct SimulatorCommands {
             }
         } else if (what == "registers") {
             return ShowRegisters(s);
+        } else if (what == "windows") {
+            for (const std::string& line : s.m_desktop.Describe()) {
+                s.Print(line);
+            }
+        } else if (what == "selection") {
+            return ShowSelection(s);
+        } else if (what == "cursor") {
+            s.Print("cursor: " + std::to_string(s.m_world.cursor.x) + " " +
+                    std::to_string(s.m_world.cursor.y));
         } else {
-            return "show takes tray, area, registry or registers";
+            return "show takes tray, area, registry, registers, windows, selection or cursor";
         }
         return "";
     }
@@ -174,6 +185,21 @@ struct SimulatorCommands {
                     ? "area: empty"
                     : "area: " + std::to_string(area.left) + " " + std::to_string(area.top) + " " +
                           std::to_string(area.right) + " " + std::to_string(area.bottom));
+        return "";
+    }
+
+    // The working selection of the mode that runs, as the view holds it.
+    static std::string ShowSelection(Simulator& s) {
+        const auto* frame = static_cast<CMainFrame*>(s.m_app.m_pMainWnd);
+        const auto* view = frame ? static_cast<CMrgView*>(frame->GetActiveView()) : nullptr;
+        if (view == nullptr) {
+            return "the program has no view";
+        }
+        const RECT& r = view->m_rcSelection;
+        s.Print(view->m_nMode == 0 ? "selection: no mode runs"
+                                   : "selection: " + std::to_string(r.left) + " " +
+                                         std::to_string(r.top) + " " + std::to_string(r.right) +
+                                         " " + std::to_string(r.bottom));
         return "";
     }
 
@@ -226,6 +252,14 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
     {"close", 0, 0, NothingOpen, ""},
     {"shortcut", 1, 1, Shortcut,
      "shortcut KEYS        press a global key combination, e.g. ctrl+alt+f"},
+    {"move", 2, 2, PointerCommands::Move, "move X Y             move the mouse pointer"},
+    {"click", 0, 2, PointerCommands::Click,
+     "click [X Y]          click the left mouse button (after moving there)"},
+    {"key", 1, 2, PointerCommands::Key,
+     "key NAME [shift]     press a key: esc, enter, left, up, right, down, a letter"},
+    {"window", 4, 40, PointerCommands::Window,
+     "window L T R B [client L T R B] [title TEXT] [hidden] [disabled] [transparent]\n"
+     "       [child-of N]  add another program's window to the desktop"},
     {"wait", 1, 1, Wait, "wait MS              let time pass; timers fire"},
     {"suspend", 0, 0, Power, "suspend, resume      the system sleeps and wakes"},
     {"resume", 0, 0, Power, ""},
@@ -234,7 +268,8 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "logoff [cancel]      end the session, or have another program cancel it"},
     {"exit", 0, 0, Exit,
      "exit                 choose \"Exit Application\" from the right-button menu"},
-    {"show", 1, 1, Show, "show tray|area|registry|registers"},
+    {"show", 1, 1, Show,
+     "show tray|area|registry|registers|windows|selection|cursor"},
     {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
     {"help", 0, 0, Help, "help                 this list"},
 };

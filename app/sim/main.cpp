@@ -49,6 +49,9 @@ int Run(const Options& options) {
     if (options.converter) {
         simulator.Watch(world.Plug());
     }
+    if (!options.bareDesktop) {
+        simulator.GetDesktop().Furnish();
+    }
 
     int exitCode = 0;
     try {

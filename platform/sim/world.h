@@ -58,6 +58,10 @@ class Observer {
     virtual void MessageBoxOpened(const MessageBoxShown& box) = 0;
     virtual void DialogOpened(HWND dialog) = 0;
     virtual void DialogClosed() = 0;
+    // What the program does to the screen and the pointer.
+    virtual void WindowVisibilityChanged(HWND, bool) {}
+    virtual void WindowTextChanged(HWND, const std::string&) {}
+    virtual void CursorMovedByProgram(POINT) {}
 };
 
 // The screen saver and the two monitor power phases.

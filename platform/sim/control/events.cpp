@@ -3,6 +3,7 @@
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -26,8 +27,9 @@ int AbsentUser::AnswerMessageBox(const MessageBoxShown&) {
 }
 
 void World::Pump() {
+    const DWORD start = m_now;
     MSG message;
-    while (windows.NextMessage(message)) {
+    while (windows.NextMessageDueBy(message, start)) {
         // While a dialog is modal, its own loop is the one running: keys go through it.
         const HWND dialog = windows.ModalDialog();
         if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {
@@ -46,7 +48,9 @@ void World::RunFor(DWORD milliseconds) {
         }
         Pump();
     }
-    m_now = end;
+    // A handler that waited (a device's pause) may already have taken the clock past the end;
+    // time never runs backwards.
+    m_now = std::max(m_now, end);
     Pump();
 }
 

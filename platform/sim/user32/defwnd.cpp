@@ -68,6 +68,9 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
+        if (World::Current().GetObserver() != nullptr) {
+            World::Current().GetObserver()->WindowTextChanged(window, w->text);
+        }
         return TRUE;
     case WM_GETTEXT:
         return CopyText(w->text, wParam, lParam);

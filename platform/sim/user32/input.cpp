@@ -25,6 +25,9 @@ BOOL SetCursorPos(int x, int y) {
     world.cursor = POINT{std::clamp(x, 0, world.ScreenWidth() - 1),
                          std::clamp(y, 0, world.ScreenHeight() - 1)};
     world.input.PointerMovedBySystem();
+    if (world.GetObserver() != nullptr) {
+        world.GetObserver()->CursorMovedByProgram(world.cursor);
+    }
     return TRUE;
 }
 

@@ -35,6 +35,15 @@ RECT ClientOnScreen(const Window& window) {
     return client;
 }
 
+// The user sees a window appear or go.
+void SetVisible(Window& window, bool visible) {
+    const bool changed = window.visible != visible;
+    window.visible = visible;
+    if (changed && World::Current().GetObserver() != nullptr) {
+        World::Current().GetObserver()->WindowVisibilityChanged(window.handle, visible);
+    }
+}
+
 Window* FindOrFail(HWND handle) {
     Window* window = Windows().Find(handle);
     if (window == nullptr) {
@@ -164,12 +173,12 @@ BOOL ShowWindow(HWND window, int command) {
     }
     const BOOL wasVisible = w->visible;
     if (command == SW_HIDE) {
-        w->visible = false;
+        SetVisible(*w, false);
         if (!(w->style & WS_CHILD)) {
             Deactivate(window);
         }
     } else {
-        w->visible = true;
+        SetVisible(*w, true);
         if (!(w->style & WS_CHILD)) {
             Windows().Activate(window);
         }
@@ -216,10 +225,10 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         }
     }
     if (flags & SWP_SHOWWINDOW) {
-        w->visible = true;
+        SetVisible(*w, true);
     }
     if (flags & SWP_HIDEWINDOW) {
-        w->visible = false;
+        SetVisible(*w, false);
         Deactivate(window);
     }
     w = Windows().Find(window);

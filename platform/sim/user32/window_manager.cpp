@@ -331,6 +331,15 @@ void WindowManager::PostQuit(int exitCode) {
 }
 
 bool WindowManager::Peek(MSG& message, HWND window, UINT first, UINT last, bool remove) {
+    return Take(message, window, first, last, remove, m_world.Now());
+}
+
+bool WindowManager::NextMessageDueBy(MSG& message, DWORD moment) {
+    return Take(message, nullptr, 0, 0, true, std::min(moment, m_world.Now()));
+}
+
+bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool remove,
+                         DWORD dueBy) {
     const auto wanted = [&](HWND target, UINT id) {
         const bool inRange = (first == 0 && last == 0) || (id >= first && id <= last);
         return inRange && (window == nullptr || target == window || IsChild(window, target));
@@ -347,7 +356,7 @@ bool WindowManager::Peek(MSG& message, HWND window, UINT first, UINT last, bool 
     // Like Windows, a timer that fell behind produces one WM_TIMER, not one per period.
     auto due = m_timers.end();
     for (auto timer = m_timers.begin(); timer != m_timers.end(); ++timer) {
-        if (timer->due <= m_world.Now() && wanted(timer->window, WM_TIMER) &&
+        if (timer->due <= dueBy && wanted(timer->window, WM_TIMER) &&
             (due == m_timers.end() || timer->due < due->due)) {
             due = timer;
         }

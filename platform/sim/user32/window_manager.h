@@ -107,9 +107,17 @@ class WindowManager {
     int ExitCode() const { return m_exitCode; }
     // Takes the next queued message, or a due timer's WM_TIMER; false when neither.
     bool NextMessage(MSG& message) { return Peek(message, nullptr, 0, 0, true); }
+    // The same, with only the timers that were due by a moment: a loop that drains the queue
+    // must not chase timers that its own slow handlers make due again.
+    bool NextMessageDueBy(MSG& message, DWORD moment);
     // The same, limited to a window (and its children) and a message range as PeekMessageA
     // takes them; posted messages come before timers.
     bool Peek(MSG& message, HWND window, UINT first, UINT last, bool remove);
+
+  private:
+    bool Take(MSG& message, HWND window, UINT first, UINT last, bool remove, DWORD dueBy);
+
+  public:
     LRESULT Dispatch(const MSG& message);
     std::size_t QueuedMessages() const { return m_queue.size(); }
 

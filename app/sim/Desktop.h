@@ -1,0 +1,24 @@
+// The desktop corvane-sim shows the program: other programs' windows, numbered as the user
+// added them, so that Select Window has something to pick.
+#pragma once
+
+#include "platform/sim/world.h"
+
+#include <string>
+#include <vector>
+
+class Desktop {
+  public:
+    explicit Desktop(sim::World& world) : m_world(world) {}
+
+    // A few ordinary windows, with titles and client areas, as a newcomer's desktop has.
+    void Furnish();
+    // The number `show windows` gives the window, from 1.
+    int Add(const sim::WindowManager::ForeignWindow& window);
+    HWND Window(int number) const;
+    std::vector<std::string> Describe() const;
+
+  private:
+    sim::World& m_world;
+    std::vector<HWND> m_windows;
+};

@@ -1,0 +1,89 @@
+// The simulator's commands for the mouse, the keyboard and the desktop's windows.
+#include "KeyNames.h"
+#include "PointerCommands.h"
+#include "Simulator.h"
+#include "Text.h"
+#include "platform/hook_library.h"
+
+namespace {
+
+bool ParseRect(const std::vector<std::string>& words, std::size_t at, RECT& rect) {
+    long v[4] = {};
+    for (std::size_t i = 0; i < 4; ++i) {
+        if (at + i >= words.size() || !ParseNumber(words[at + i], -32768, 32767, v[i])) {
+            return false;
+        }
+    }
+    rect = RECT{static_cast<LONG>(v[0]), static_cast<LONG>(v[1]), static_cast<LONG>(v[2]),
+                static_cast<LONG>(v[3])};
+    return true;
+}
+
+} // namespace
+
+std::string PointerCommands::Move(Simulator& s, const Words& words) {
+    long x = 0;
+    long y = 0;
+    if (!ParseNumber(words[1], -32768, 32767, x) || !ParseNumber(words[2], -32768, 32767, y)) {
+        return "move takes X and Y";
+    }
+    s.m_world.input.MoveMouse(static_cast<int>(x), static_cast<int>(y));
+    return "";
+}
+
+std::string PointerCommands::Click(Simulator& s, const Words& words) {
+    if (words.size() == 2) {
+        return "click takes nothing, or X and Y";
+    }
+    if (words.size() == 3) {
+        if (const std::string error = Move(s, words); !error.empty()) {
+            return "click takes nothing, or X and Y";
+        }
+    }
+    s.m_world.input.Click();
+    return "";
+}
+
+std::string PointerCommands::Key(Simulator& s, const Words& words) {
+    std::optional<KeyCombination> keys = ParseKeys(Lower(words[1]));
+    if (!keys || (words.size() == 3 && Lower(words[2]) != "shift")) {
+        return "key takes a key's name (esc, enter, left, up, right, down, a letter) and "
+               "optionally shift";
+    }
+    if (words.size() == 3) {
+        keys->flags |= SHORTCUT_SHIFT;
+    }
+    s.m_world.input.TypeKey(static_cast<BYTE>(keys->vk), keys->flags);
+    return "";
+}
+
+// window L T R B [client L T R B] [title TEXT] [hidden] [disabled] [transparent] [child-of N]
+std::string PointerCommands::Window(Simulator& s, const Words& words) {
+    sim::WindowManager::ForeignWindow window;
+    if (!ParseRect(words, 1, window.rect)) {
+        return "window takes L T R B first";
+    }
+    for (std::size_t i = 5; i < words.size(); ++i) {
+        const std::string word = Lower(words[i]);
+        long number = 0;
+        if (word == "client" && ParseRect(words, i + 1, window.client.emplace())) {
+            i += 4;
+        } else if (word == "title" && i + 1 < words.size()) {
+            window.title = words[++i];
+        } else if (word == "hidden") {
+            window.visible = false;
+        } else if (word == "disabled") {
+            window.enabled = false;
+        } else if (word == "transparent") {
+            window.transparent = true;
+        } else if (word == "child-of" && i + 1 < words.size() &&
+                   ParseNumber(words[i + 1], 1, 9999, number) &&
+                   (window.parent = s.m_desktop.Window(static_cast<int>(number))) != nullptr) {
+            ++i;
+        } else {
+            return "window does not take \"" + words[i] + "\" there (\"help\" shows its form)";
+        }
+    }
+    s.Print("window " + std::to_string(s.m_desktop.Add(window)) + " added");
+    return "";
+}
