@@ -1,4 +1,6 @@
 // The trace modes, and what ends or suspends any mode.
+#include "model/ShadowRegisters.h"
+#include "platform/sim/converter/chip/converter_chip.h"
 #include "tests/view/view_harness.h"
 
 namespace {
@@ -88,14 +90,26 @@ TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {
 TEST_F(TraceTest, StripeSuppressionIsOutOfForceUntilAModeEndsWithoutATrace) {
     Store("Device", "SuppressVerticalStripePattern", 1);
     StartWithStoredArea();
-    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    // In force on the converter: its suppression bit on, and the control register not
+    // holding it off.
+    const auto inForce = [this] {
+        return (converter->Register(REG_SUPPRESSION, world.Now()) & SUPPRESSION_ON) != 0 &&
+               (converter->Register(CHIP_REG_CONTROL, world.Now()) & CONTROL_SUPPRESSION_OFF) == 0;
+    };
+    EXPECT_TRUE(inForce());
     Choose(ID_MOUSE_TRACE_MODE1);
-    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    EXPECT_FALSE(inForce());
+    PointTo(10, 10);
+    EXPECT_FALSE(inForce()) << "previews keep it out of force";
     Choose(ID_SELECT_AREA);
     world.input.TypeKey(VK_ESCAPE); // resumes the trace
-    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    EXPECT_FALSE(inForce());
     Choose(ID_MOUSE_TRACE_MODE1); // ends it
-    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    EXPECT_TRUE(inForce());
+    Choose(ID_QUARTER_SCREEN);
+    EXPECT_FALSE(inForce());
+    world.input.TypeKey(VK_RETURN);
+    EXPECT_TRUE(inForce()) << "an end that resumes no trace puts it back";
 }
 
 TEST_F(TraceTest, TheConverterGoingAwayEndsAnyModeAndForgetsTheTrace) {
