@@ -98,7 +98,8 @@ TEST_F(CellTest, QuarterScreenStepsByCellsAndEnterCommits) {
 
 TEST_F(CellTest, SixteenthScreenStartsSmallerAndAClickCommits) {
     StartWithConverter();
-    Frame()->SendMessage(WM_COMMAND, ID_SIXTEENTH_SCREEN, 0); // its shortcut's message
+    // It has no menu item: the command reaches the frame as a message.
+    Frame()->SendMessage(WM_COMMAND, ID_SIXTEENTH_SCREEN, 0);
     EXPECT_TRUE(SameRect(Selection(), RECT{0, 0, 255, 191}));
     world.input.TypeKey(VK_DOWN);
     world.input.ClickAt(900, 700);
