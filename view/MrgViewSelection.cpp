@@ -88,7 +88,8 @@ void CMrgView::SelectWindowMove(POINT point) {
     // Clipped to the screen, then shaped from its top-left corner.
     const RECT client = ClientArea();
     topLeft = POINT{std::max(topLeft.x, client.left), std::max(topLeft.y, client.top)};
-    bottomRight = POINT{std::min(bottomRight.x, client.right), std::min(bottomRight.y, client.bottom)};
+    bottomRight =
+        POINT{std::min(bottomRight.x, client.right), std::min(bottomRight.y, client.bottom)};
     const POINT corner = ConstrainAspect(topLeft, bottomRight, doc->m_nAspectRatio, client);
     const RECT selection{topLeft.x, topLeft.y, corner.x, corner.y};
     if (!EqualRect(&selection, &m_rcSelection)) {

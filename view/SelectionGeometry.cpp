@@ -52,11 +52,10 @@ RECT Normalized(const RECT& rect) {
 
 std::string SelectionText(const RECT& rect) {
     char text[96];
-    std::snprintf(text, sizeof text, "(%ld, %ld) - (%ld, %ld) %ld x %ld",
-                  static_cast<long>(rect.left), static_cast<long>(rect.top),
-                  static_cast<long>(rect.right), static_cast<long>(rect.bottom),
-                  static_cast<long>(rect.right - rect.left),
-                  static_cast<long>(rect.bottom - rect.top));
+    std::snprintf(
+        text, sizeof text, "(%ld, %ld) - (%ld, %ld) %ld x %ld", static_cast<long>(rect.left),
+        static_cast<long>(rect.top), static_cast<long>(rect.right), static_cast<long>(rect.bottom),
+        static_cast<long>(rect.right - rect.left), static_cast<long>(rect.bottom - rect.top));
     return text;
 }
 

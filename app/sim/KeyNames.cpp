@@ -13,10 +13,9 @@ struct NamedKey {
 };
 
 const NamedKey kNamedKeys[] = {
-    {"esc", 0x1B},       {"escape", 0x1B}, {"tab", 0x09},
-    {"backspace", 0x08}, {"enter", 0x0D}, {"space", 0x20}, {"pageup", 0x21},
-    {"pagedown", 0x22},  {"end", 0x23},   {"home", 0x24},  {"left", 0x25},
-    {"up", 0x26},        {"right", 0x27}, {"down", 0x28},
+    {"esc", 0x1B},   {"escape", 0x1B}, {"tab", 0x09},      {"backspace", 0x08}, {"enter", 0x0D},
+    {"space", 0x20}, {"pageup", 0x21}, {"pagedown", 0x22}, {"end", 0x23},       {"home", 0x24},
+    {"left", 0x25},  {"up", 0x26},     {"right", 0x27},    {"down", 0x28},
 };
 
 std::optional<DWORD> KeyCode(const std::string& name) {

@@ -1,6 +1,6 @@
 // The simulator's commands for the mouse, the keyboard and the desktop's windows.
-#include "KeyNames.h"
 #include "PointerCommands.h"
+#include "KeyNames.h"
 #include "Simulator.h"
 #include "Text.h"
 #include "platform/hook_library.h"

@@ -196,10 +196,10 @@ struct SimulatorCommands {
             return "the program has no view";
         }
         const RECT& r = view->m_rcSelection;
-        s.Print(view->m_nMode == 0 ? "selection: no mode runs"
-                                   : "selection: " + std::to_string(r.left) + " " +
-                                         std::to_string(r.top) + " " + std::to_string(r.right) +
-                                         " " + std::to_string(r.bottom));
+        s.Print(view->m_nMode == 0
+                    ? "selection: no mode runs"
+                    : "selection: " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                          std::to_string(r.right) + " " + std::to_string(r.bottom));
         return "";
     }
 
@@ -268,8 +268,7 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "logoff [cancel]      end the session, or have another program cancel it"},
     {"exit", 0, 0, Exit,
      "exit                 choose \"Exit Application\" from the right-button menu"},
-    {"show", 1, 1, Show,
-     "show tray|area|registry|registers|windows|selection|cursor"},
+    {"show", 1, 1, Show, "show tray|area|registry|registers|windows|selection|cursor"},
     {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
     {"help", 0, 0, Help, "help                 this list"},
 };

@@ -5,9 +5,9 @@
 namespace {
 
 HWND CreateCanvas() {
-    const HWND window = CreateWindowExA(WS_EX_TOPMOST, conformance::LoggingClass(), "canvas",
-                                        WS_POPUP | WS_VISIBLE, 200, 200, 100, 100, nullptr,
-                                        nullptr, GetModuleHandleA(nullptr), nullptr);
+    const HWND window =
+        CreateWindowExA(WS_EX_TOPMOST, conformance::LoggingClass(), "canvas", WS_POPUP | WS_VISIBLE,
+                        200, 200, 100, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
     conformance::PumpMessages(50);
     return window;
 }
@@ -57,7 +57,8 @@ CONFORMANCE_TEST(ChildWindowFromPointExSkipsWhatItIsToldTo) {
        "unless asked not to");
     ok(ChildWindowFromPointEx(parent, POINT{50, 80}, skipAll) == parent, "no child: the parent");
     ok(ChildWindowFromPointEx(parent, POINT{150, 15}, skipAll) == nullptr, "outside: nothing");
-    ok((GetWindowLongA(child(WS_EX_TRANSPARENT, WS_VISIBLE, 0), GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0,
+    ok((GetWindowLongA(child(WS_EX_TRANSPARENT, WS_VISIBLE, 0), GWL_EXSTYLE) & WS_EX_TRANSPARENT) !=
+           0,
        "an extended style is kept");
     DestroyWindow(parent);
 }

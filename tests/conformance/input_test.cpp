@@ -17,11 +17,10 @@ CONFORMANCE_TEST(TheCursorGoesWhereItIsPutWithinTheScreen) {
 }
 
 CONFORMANCE_TEST(CaptureIsTakenAndGivenBack) {
-    const HWND first = CreateWindowExA(0, conformance::LoggingClass(), "", WS_POPUP | WS_VISIBLE,
-                                       0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
-    const HWND second = CreateWindowExA(0, conformance::LoggingClass(), "",
-                                        WS_POPUP | WS_VISIBLE, 60, 0, 50, 50, nullptr, nullptr,
-                                        nullptr, nullptr);
+    const HWND first = CreateWindowExA(0, conformance::LoggingClass(), "", WS_POPUP | WS_VISIBLE, 0,
+                                       0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+    const HWND second = CreateWindowExA(0, conformance::LoggingClass(), "", WS_POPUP | WS_VISIBLE,
+                                        60, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
     ok(SetCapture(first) == nullptr, "nobody had it");
     ok(GetCapture() == first, "the first window has it");
     ok(SetCapture(second) == first, "SetCapture gives the previous holder");

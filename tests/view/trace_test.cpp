@@ -79,9 +79,9 @@ TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {
     Choose(ID_FULL_SCREEN);
     world.input.ClickTrayIcon(sim::MouseButton::Left);
     const std::vector<std::string> menu = LastMenu();
-    EXPECT_NE(std::find(menu.begin(), menu.end(),
-                        "  32778 \"Mouse Trace Mode &2\" disabled checked"),
-              menu.end());
+    EXPECT_NE(
+        std::find(menu.begin(), menu.end(), "  32778 \"Mouse Trace Mode &2\" disabled checked"),
+        menu.end());
     Doc()->m_bPreview = FALSE;
     PointTo(900, 700);
     EXPECT_FALSE(Doc()->m_bPreview) << "idle";

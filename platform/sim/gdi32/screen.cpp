@@ -10,9 +10,10 @@ void Screen::Resize(int width, int height) {
 }
 
 std::uint32_t Screen::Pixel(int x, int y) const {
-    return Contains(x, y) ? m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
-                                     static_cast<std::size_t>(x)]
-                          : 0;
+    return Contains(x, y)
+               ? m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
+                          static_cast<std::size_t>(x)]
+               : 0;
 }
 
 void Screen::SetPixel(int x, int y, std::uint32_t colour) {

@@ -32,9 +32,9 @@ struct Window {
     bool dialogEnded = false;
     DLGPROC dialogProcedure = nullptr;
     HGDIOBJ font = nullptr;
-    UINT buttonState = 0;      // BST_ flags of a button control
-    HWND savedFocus = nullptr; // a dialog's focused control while it is inactive
-    bool sizeSent = false;     // WM_SIZE has been sent: by a resize, or when first shown
+    UINT buttonState = 0;       // BST_ flags of a button control
+    HWND savedFocus = nullptr;  // a dialog's focused control while it is inactive
+    bool sizeSent = false;      // WM_SIZE has been sent: by a resize, or when first shown
     std::optional<RECT> client; // another program's client area, in screen coordinates
 };
 
