@@ -102,23 +102,23 @@ HWND WindowManager::AddForeignWindow(const std::string& title, RECT rect) {
     return AddForeignWindow(window);
 }
 
-HWND WindowManager::AddForeignWindow(const ForeignWindow& spec) {
+HWND WindowManager::AddForeignWindow(const ForeignWindow& wanted) {
     static DWORD nextThread = kProgramThread + 1;
-    const Window* parent = Find(spec.parent);
+    const Window* parent = Find(wanted.parent);
     const DWORD style = (parent ? WS_CHILD : WS_OVERLAPPEDWINDOW) |
-                        (spec.visible ? WS_VISIBLE : 0) | (spec.enabled ? 0 : WS_DISABLED);
-    RECT rect = spec.rect;
+                        (wanted.visible ? WS_VISIBLE : 0) | (wanted.enabled ? 0 : WS_DISABLED);
+    RECT rect = wanted.rect;
     if (parent != nullptr) {
         // Create places a child in its parent's client coordinates.
         POINT origin{0, 0};
-        ClientToScreen(spec.parent, &origin);
+        ClientToScreen(wanted.parent, &origin);
         OffsetRect(&rect, -origin.x, -origin.y);
     }
     const HWND handle =
-        Create(spec.transparent ? WS_EX_TRANSPARENT : 0, "ForeignWindow", spec.title, style, rect,
-               spec.parent, 0, nullptr, parent ? parent->threadId : nextThread++);
+        Create(wanted.transparent ? WS_EX_TRANSPARENT : 0, "ForeignWindow", wanted.title, style, rect,
+               wanted.parent, 0, nullptr, parent ? parent->threadId : nextThread++);
     if (Window* window = Find(handle)) {
-        window->client = spec.client;
+        window->client = wanted.client;
     }
     return handle;
 }
