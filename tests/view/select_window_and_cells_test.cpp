@@ -62,6 +62,20 @@ TEST_F(SelectWindowTest, ATitleBarFallsThroughToTheWindowBeneath) {
     EXPECT_TRUE(SameRect(Selection(), RECT{54, 73, 646, 546})) << "nothing found: unchanged";
 }
 
+TEST_F(SelectWindowTest, TransparentWindowsAndDisabledChildrenArePassedOver) {
+    FurnishDesktop();
+    sim::WindowManager::ForeignWindow overlay;
+    overlay.rect = overlay.client.emplace(RECT{0, 0, 1024, 768});
+    overlay.transparent = true; // another program's click-through overlay
+    world.windows.AddForeignWindow(overlay);
+    EnableWindow(text, FALSE);
+    StartWithConverter();
+    Doc()->m_nAspectRatio = 2;
+    Choose(ID_SELECT_WINDOW);
+    world.input.MoveMouse(300, 300);
+    EXPECT_TRUE(SameRect(Selection(), RECT{54, 73, 646, 546})) << "the editor itself";
+}
+
 TEST_F(SelectWindowTest, AMaximisedWindowIsClippedToTheScreen) {
     sim::WindowManager::ForeignWindow maximised;
     maximised.rect = RECT{-4, -4, 1028, 772};
