@@ -29,8 +29,10 @@ int CMrgDoc::SetBits(int index, WORD mask, BOOL bOn) {
     return SetRegister(index, bOn ? (current | mask) : (current & ~mask));
 }
 
+// Only the level's low four bits fit the field; shifting the whole value could overflow.
 int CMrgDoc::SetFlickerFilter(int level) {
-    return SetRegister(REGIDX_CONTROL, (m_regs[REGIDX_CONTROL].m_wValue & 0x0FFF) | (level << 12));
+    const auto field = static_cast<WORD>((static_cast<unsigned>(level) & 0xFu) << 12);
+    return SetRegister(REGIDX_CONTROL, (m_regs[REGIDX_CONTROL].m_wValue & 0x0FFF) | field);
 }
 
 int CMrgDoc::SetTestPattern(BOOL bOn) {

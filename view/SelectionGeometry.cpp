@@ -1,8 +1,38 @@
 #include "SelectionGeometry.h"
 
+#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <utility>
+
+namespace {
+
+// Stored areas are used as they are, so coordinates may sit at the ends of a 32-bit integer.
+// Sums and differences are taken in 64 bits and wrap back to 32, as the processor's
+// arithmetic does, never overflowing.
+using Wide = std::int64_t;
+
+LONG Wrap(Wide value) {
+    return static_cast<LONG>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
+}
+
+LONG Add(LONG a, Wide b) {
+    return Wrap(a + b);
+}
+
+LONG Distance(LONG from, LONG to) {
+    return Wrap(static_cast<Wide>(to) - from);
+}
+
+Wide Magnitude(LONG from, LONG to) {
+    const Wide d = static_cast<Wide>(to) - from;
+    return d < 0 ? -d : d;
+}
+
+RECT Offset(const RECT& rect, Wide dx, Wide dy) {
+    return RECT{Add(rect.left, dx), Add(rect.top, dy), Add(rect.right, dx), Add(rect.bottom, dy)};
+}
+
+} // namespace
 
 std::optional<AspectRatio> AspectRatioFor(int nAspectRatio) {
     if (nAspectRatio == 0) {
@@ -19,24 +49,23 @@ POINT ConstrainAspect(POINT fixed, POINT moving, int nAspectRatio, const RECT& c
     if (!ratio) {
         return moving;
     }
-    const int w = std::abs(moving.x - fixed.x);
-    const int h = std::abs(moving.y - fixed.y);
+    const Wide w = Magnitude(fixed.x, moving.x);
+    const Wide h = Magnitude(fixed.y, moving.y);
+    const auto toward = [](LONG from, LONG to, Wide length) {
+        return from < to ? Add(from, length) : Add(from, -length);
+    };
     if (w > h) {
-        const int height = w * ratio->den / ratio->num;
-        const int y = fixed.y < moving.y ? fixed.y + height : fixed.y - height;
+        const LONG y = toward(fixed.y, moving.y, w * ratio->den / ratio->num);
         if (fixed.y < moving.y ? y <= client.bottom : y >= client.top) {
             return POINT{moving.x, y};
         }
-        const int width = h * ratio->num / ratio->den;
-        return POINT{fixed.x < moving.x ? fixed.x + width : fixed.x - width, moving.y};
+        return POINT{toward(fixed.x, moving.x, h * ratio->num / ratio->den), moving.y};
     }
-    const int width = h * ratio->num / ratio->den;
-    const int x = fixed.x < moving.x ? fixed.x + width : fixed.x - width;
+    const LONG x = toward(fixed.x, moving.x, h * ratio->num / ratio->den);
     if (fixed.x < moving.x ? x <= client.right : x >= client.left) {
         return POINT{x, moving.y};
     }
-    const int height = w * ratio->den / ratio->num;
-    return POINT{moving.x, fixed.y < moving.y ? fixed.y + height : fixed.y - height};
+    return POINT{moving.x, toward(fixed.y, moving.y, w * ratio->den / ratio->num)};
 }
 
 RECT Normalized(const RECT& rect) {
@@ -52,10 +81,11 @@ RECT Normalized(const RECT& rect) {
 
 std::string SelectionText(const RECT& rect) {
     char text[96];
-    std::snprintf(
-        text, sizeof text, "(%ld, %ld) - (%ld, %ld) %ld x %ld", static_cast<long>(rect.left),
-        static_cast<long>(rect.top), static_cast<long>(rect.right), static_cast<long>(rect.bottom),
-        static_cast<long>(rect.right - rect.left), static_cast<long>(rect.bottom - rect.top));
+    std::snprintf(text, sizeof text, "(%ld, %ld) - (%ld, %ld) %ld x %ld",
+                  static_cast<long>(rect.left), static_cast<long>(rect.top),
+                  static_cast<long>(rect.right), static_cast<long>(rect.bottom),
+                  static_cast<long>(Distance(rect.left, rect.right)),
+                  static_cast<long>(Distance(rect.top, rect.bottom)));
     return text;
 }
 
@@ -66,103 +96,111 @@ RECT FirstCell(int width, int height, int divisor) {
 std::optional<RECT> NextCell(const RECT& cell, UINT vk, int width, int height, int divisor) {
     const int dx = width / divisor;
     const int dy = height / divisor;
-    RECT next = cell;
-    const auto shift = [&next](int x, int y) {
-        next = RECT{next.left + x, next.top + y, next.right + x, next.bottom + y};
-    };
     switch (vk) {
     case VK_LEFT:
-        shift(-dx, 0);
-        return next.left >= 0 ? std::optional<RECT>(next) : std::nullopt;
+        if (const RECT next = Offset(cell, -dx, 0); next.left >= 0) {
+            return next;
+        }
+        return std::nullopt;
     case VK_UP:
-        shift(0, -dy);
-        return next.top >= 0 ? std::optional<RECT>(next) : std::nullopt;
+        if (const RECT next = Offset(cell, 0, -dy); next.top >= 0) {
+            return next;
+        }
+        return std::nullopt;
     case VK_RIGHT:
-        shift(dx, 0);
-        return next.right <= width ? std::optional<RECT>(next) : std::nullopt;
+        if (const RECT next = Offset(cell, dx, 0); next.right <= width) {
+            return next;
+        }
+        return std::nullopt;
     case VK_DOWN:
-        shift(0, dy);
-        return next.bottom <= height ? std::optional<RECT>(next) : std::nullopt;
+        if (const RECT next = Offset(cell, 0, dy); next.bottom <= height) {
+            return next;
+        }
+        return std::nullopt;
     default:
         return std::nullopt;
     }
 }
 
 std::optional<RECT> AdjustByKey(const RECT& selection, UINT vk, bool shift, const RECT& client) {
-    RECT r = selection;
-    const int step = (vk == VK_LEFT || vk == VK_UP) ? -1 : 1;
-    const bool horizontal = vk == VK_LEFT || vk == VK_RIGHT;
     switch (vk) {
     case VK_LEFT:
-        if (shift && r.left <= client.left) {
+        if (shift && selection.left <= client.left) {
             return std::nullopt;
         }
         break;
     case VK_UP:
-        if (shift && r.top <= client.top) {
+        if (shift && selection.top <= client.top) {
             return std::nullopt;
         }
         break;
     case VK_RIGHT:
-        if (r.right >= client.right) {
+        if (selection.right >= client.right) {
             return std::nullopt;
         }
         break;
     case VK_DOWN:
-        if (r.bottom >= client.bottom) {
+        if (selection.bottom >= client.bottom) {
             return std::nullopt;
         }
         break;
     default:
         return std::nullopt;
     }
+    const int step = (vk == VK_LEFT || vk == VK_UP) ? -1 : 1;
+    const bool horizontal = vk == VK_LEFT || vk == VK_RIGHT;
+    RECT r = selection;
     LONG& farEdge = horizontal ? r.right : r.bottom;
     LONG& nearEdge = horizontal ? r.left : r.top;
-    farEdge += step;
+    farEdge = Add(farEdge, step);
     if (shift) {
-        nearEdge += step;
+        nearEdge = Add(nearEdge, step);
     }
     return r;
 }
 
 POINT CentreOf(const RECT& rect) {
-    return POINT{rect.left + (rect.right - rect.left) / 2, rect.top + (rect.bottom - rect.top) / 2};
+    return POINT{Add(rect.left, Distance(rect.left, rect.right) / 2),
+                 Add(rect.top, Distance(rect.top, rect.bottom) / 2)};
 }
 
 RECT CentredOn(POINT pointer, const RECT& area) {
-    const int halfWidth = (area.right - area.left) / 2;
-    const int halfHeight = (area.bottom - area.top) / 2;
-    return RECT{pointer.x - halfWidth, pointer.y - halfHeight, pointer.x + halfWidth,
-                pointer.y + halfHeight};
+    const LONG halfWidth = Distance(area.left, area.right) / 2;
+    const LONG halfHeight = Distance(area.top, area.bottom) / 2;
+    return RECT{Add(pointer.x, -static_cast<Wide>(halfWidth)),
+                Add(pointer.y, -static_cast<Wide>(halfHeight)), Add(pointer.x, halfWidth),
+                Add(pointer.y, halfHeight)};
 }
 
 std::optional<RECT> PushedBy(POINT pointer, const RECT& area) {
-    const int mx = (area.right - area.left) * 105 / 1000;
-    const int my = (area.bottom - area.top) * 105 / 1000;
-    const RECT inner{area.left + mx, area.top + my, area.right - mx, area.bottom - my};
+    const LONG mx = Wrap(static_cast<Wide>(Distance(area.left, area.right)) * 105 / 1000);
+    const LONG my = Wrap(static_cast<Wide>(Distance(area.top, area.bottom)) * 105 / 1000);
+    const RECT inner{Add(area.left, mx), Add(area.top, my), Add(area.right, -static_cast<Wide>(mx)),
+                     Add(area.bottom, -static_cast<Wide>(my))};
     if (PtInRect(&inner, pointer)) {
         return std::nullopt;
     }
-    const auto past = [](int value, int low, int high) {
-        return value < low ? value - low : value >= high ? value - high : 0;
+    const auto past = [](LONG value, LONG low, LONG high) -> Wide {
+        return value < low     ? static_cast<Wide>(value) - low
+               : value >= high ? static_cast<Wide>(value) - high
+                               : 0;
     };
-    const int dx = past(pointer.x, inner.left, inner.right);
-    const int dy = past(pointer.y, inner.top, inner.bottom);
-    return RECT{area.left + dx, area.top + dy, area.right + dx, area.bottom + dy};
+    return Offset(area, past(pointer.x, inner.left, inner.right),
+                  past(pointer.y, inner.top, inner.bottom));
 }
 
 RECT KeepInsideClient(const RECT& rect, const RECT& client) {
-    int dx = 0;
+    Wide dx = 0;
     if (rect.left < client.left) {
-        dx = client.left - rect.left;
+        dx = static_cast<Wide>(client.left) - rect.left;
     } else if (rect.right > client.right) {
-        dx = client.right - rect.right;
+        dx = static_cast<Wide>(client.right) - rect.right;
     }
-    int dy = 0;
+    Wide dy = 0;
     if (rect.top < client.top) {
-        dy = client.top - rect.top;
+        dy = static_cast<Wide>(client.top) - rect.top;
     } else if (rect.bottom > client.bottom) {
-        dy = client.bottom - rect.bottom;
+        dy = static_cast<Wide>(client.bottom) - rect.bottom;
     }
-    return RECT{rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+    return Offset(rect, dx, dy);
 }
