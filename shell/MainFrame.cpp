@@ -68,11 +68,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct) {
     }
     FitClientToScreen(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
 
-    NOTIFYICONDATAA tray = TrayData(NIF_MESSAGE | NIF_ICON | NIF_TIP);
-    tray.uCallbackMessage = WM_TRAYNOTIFY;
-    tray.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(IDI_TRAY_READY));
-    CopyCut(tray.szTip, sizeof tray.szTip, App()->GetAppTitle());
-    Shell_NotifyIconA(NIM_ADD, &tray);
+    m_nTaskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+    AddTrayIcon();
 
     m_pNotification = std::make_unique<CDeviceNotification>();
     try {
@@ -137,10 +134,20 @@ void CMainFrame::OnDestroy() {
     StopHook();
 }
 
+// Added at creation, and again whenever Explorer restarts with an empty notification area,
+// with the icon the device's state last gave it.
+void CMainFrame::AddTrayIcon() {
+    NOTIFYICONDATAA tray = TrayData(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    tray.uCallbackMessage = WM_TRAYNOTIFY;
+    tray.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(m_nTrayIcon));
+    CopyCut(tray.szTip, sizeof tray.szTip, App()->GetAppTitle());
+    Shell_NotifyIconA(NIM_ADD, &tray);
+}
+
 void CMainFrame::SetTrayIcon(BOOL bDeviceAvailable) {
+    m_nTrayIcon = bDeviceAvailable ? IDI_TRAY_READY : IDI_TRAY_NODEVICE;
     NOTIFYICONDATAA tray = TrayData(NIF_ICON);
-    tray.hIcon = LoadIconA(GetModuleHandleA(nullptr),
-                           MAKEINTRESOURCE(bDeviceAvailable ? IDI_TRAY_READY : IDI_TRAY_NODEVICE));
+    tray.hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(m_nTrayIcon));
     Shell_NotifyIconA(NIM_MODIFY, &tray);
 }
 
@@ -225,6 +232,10 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayNotify(lParam);
         return 0;
     default:
+        if (message == m_nTaskbarCreated && m_nTaskbarCreated != 0) {
+            AddTrayIcon();
+            return 0;
+        }
         return CFrameWnd::WindowProc(message, wParam, lParam);
     }
 }

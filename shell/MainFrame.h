@@ -4,6 +4,7 @@
 
 #include "../device/DeviceNotification.h"
 #include "../framework/FrameWnd.h"
+#include "../res/resource.h"
 
 #include <memory>
 #include <string>
@@ -19,6 +20,7 @@ class CMainFrame : public CFrameWnd {
                    CCreateContext* pContext) override;
 
     void SetTrayIcon(BOOL bDeviceAvailable);
+    void AddTrayIcon();
     void ShowBalloon(const std::string& text, DWORD dwInfoFlags);
     void FitClientToScreen(int cx, int cy);
     BOOL ForceForeground();
@@ -28,6 +30,8 @@ class CMainFrame : public CFrameWnd {
     std::unique_ptr<CDeviceNotification> m_pNotification;
     UINT_PTR m_nTimer = 0;
     UINT m_nTrayCommand = 0;
+    UINT m_nTaskbarCreated = 0; // Explorer's message when it starts with an empty tray
+    int m_nTrayIcon = IDI_TRAY_READY;
 
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;

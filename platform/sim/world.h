@@ -146,6 +146,8 @@ class World {
     void ChangeDisplay(int width, int height);
     void EndSession(bool cancelledByAnotherProgram);
     void SwitchPowerSaving(UINT setAction, BOOL on); // another program turns one on or off
+    // Explorer restarts: the notification area starts empty and says so to every window.
+    void RestartShell();
     void FailDeviceNotifications(DWORD error) { m_notificationError = error; }
     DWORD NotificationError() const { return m_notificationError; }
     void BroadcastDeviceChange(Converter& converter, UINT event);
@@ -169,8 +171,9 @@ class World {
     int threadInputAttachCalls = 0;
     std::map<HMENU, Menu> menus;
     int popupMenusShown = 0;
-    bool menuTracking = false; // a popup menu is open
-    bool menuEnded = false;    // EndMenu was called while it was
+    std::map<std::string, UINT> registeredMessages; // by lower-case name
+    bool menuTracking = false;                      // a popup menu is open
+    bool menuEnded = false;                         // EndMenu was called while it was
     std::map<HGDIOBJ, LOGFONTA> fonts;
     std::map<HDC, DeviceContext> deviceContexts;
     Screen screen{1024, 768};

@@ -72,3 +72,10 @@ CONFORMANCE_TEST(TimersFireAfterTheirPeriodAndAfterPostedMessages) {
     ok(!PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE), "no WM_TIMER after it");
     DestroyWindow(window);
 }
+
+CONFORMANCE_TEST(RegisteredMessagesShareOneIdByName) {
+    const UINT first = RegisterWindowMessageA("TaskbarCreated");
+    ok(first >= 0xC000 && first <= 0xFFFF, "in the range for registered messages: %x", first);
+    ok(RegisterWindowMessageA("taskbarcreated") == first, "the same id whatever the case");
+    ok(RegisterWindowMessageA("CorvaneConformanceMessage") != first, "another name, another id");
+}

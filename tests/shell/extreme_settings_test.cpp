@@ -9,12 +9,24 @@ namespace {
 
 using testing_support::ViewTest;
 
-const char* const kDeviceValues[] = {
-    "Contrast",        "Brightness",         "Sharpness",        "Saturation",
-    "FlickerFilter",   "LuminanceFilter",    "ChromaFilter",     "VideoStandard",
-    "Pedestal",        "RgbGain",            "TvPositionSize",   "TvHorizontalOffset",
-    "TvVerticalOffset", "TvHorizontalSize",  "TvVerticalSize",   "ExternalOutput",
-    "SuppressVerticalStripePattern", "AspectRatio"};
+const char* const kDeviceValues[] = {"Contrast",
+                                     "Brightness",
+                                     "Sharpness",
+                                     "Saturation",
+                                     "FlickerFilter",
+                                     "LuminanceFilter",
+                                     "ChromaFilter",
+                                     "VideoStandard",
+                                     "Pedestal",
+                                     "RgbGain",
+                                     "TvPositionSize",
+                                     "TvHorizontalOffset",
+                                     "TvVerticalOffset",
+                                     "TvHorizontalSize",
+                                     "TvVerticalSize",
+                                     "ExternalOutput",
+                                     "SuppressVerticalStripePattern",
+                                     "AspectRatio"};
 const char* const kSelectionValues[] = {"Left", "Top", "Right", "Bottom", "AspectRatio"};
 
 class ExtremeSettingsTest : public ViewTest, public ::testing::WithParamInterface<int> {};
@@ -31,8 +43,7 @@ TEST_P(ExtremeSettingsTest, StartUseAndExitWithoutUndefinedArithmetic) {
     Store("Selection", "VerticalResolution", 768);
     StartWithConverter();
     // The flicker level's low four bits, and nothing else, reach bits 12 to 15.
-    EXPECT_EQ((value & 0xF) << 12,
-              converter->Register(0x60, world.Now()) & 0xF000u);
+    EXPECT_EQ((value & 0xF) << 12, converter->Register(0x60, world.Now()) & 0xF000u);
     for (const UINT mode : {ID_MOUSE_TRACE_MODE1, ID_MOUSE_TRACE_MODE3}) {
         user.Choose(mode);
         world.input.ClickTrayIcon(sim::MouseButton::Left);
@@ -67,8 +78,7 @@ TEST_F(ViewTest, TheWidestStoredAreaCanBeTracedAndSelected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Edges, ExtremeSettingsTest,
-                         ::testing::Values(INT_MIN, -1, 0, 1 << 20, INT_MAX),
-                         [](const auto& info) {
+                         ::testing::Values(INT_MIN, -1, 0, 1 << 20, INT_MAX), [](const auto& info) {
                              switch (info.param) {
                              case INT_MIN:
                                  return std::string("IntMin");

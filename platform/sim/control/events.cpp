@@ -76,6 +76,15 @@ void World::EndSession(bool cancelledByAnotherProgram) {
     SendToTopLevel(*this, WM_ENDSESSION, agreed && !cancelledByAnotherProgram, 0);
 }
 
+void World::RestartShell() {
+    const bool hadIcon = tray.present;
+    tray = TrayIcon{};
+    if (hadIcon && m_observer != nullptr) {
+        m_observer->TrayRemoved();
+    }
+    SendToTopLevel(*this, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+}
+
 void World::SwitchPowerSaving(UINT setAction, BOOL on) {
     SystemParametersInfoA(setAction, on, nullptr, SPIF_SENDWININICHANGE);
 }

@@ -1,4 +1,5 @@
 // Sending, posting and getting messages, and timers.
+#include "platform/sim/advapi32/registry.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 
@@ -18,6 +19,18 @@ LRESULT SendMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 
 BOOL PostMessageA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return Windows().Post(window, message, wParam, lParam);
+}
+
+// One id for each name, whatever its case, from the range Windows keeps for them.
+UINT RegisterWindowMessageA(LPCSTR name) {
+    if (name == nullptr || *name == '\0') {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    auto& registered = World::Current().registeredMessages;
+    const auto found =
+        registered.try_emplace(sim::LowerCase(name), static_cast<UINT>(0xC000 + registered.size()));
+    return found.first->second;
 }
 
 void PostQuitMessage(int exitCode) {

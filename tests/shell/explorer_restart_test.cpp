@@ -1,0 +1,23 @@
+// Explorer restarting with an empty notification area: the icon comes back, showing the
+// device's state at that moment, and still answers clicks.
+#include "tests/shell/app_harness.h"
+
+namespace {
+
+using testing_support::AppTest;
+
+TEST_F(AppTest, TheTrayIconComesBackWhenExplorerRestarts) {
+    ASSERT_TRUE(Start());
+    world.RestartShell();
+    ASSERT_TRUE(world.tray.present);
+    EXPECT_EQ(IDI_TRAY_NODEVICE, world.tray.iconResource) << "no converter yet";
+    EXPECT_EQ("Corvane", world.tray.tip);
+    world.Plug();
+    world.RestartShell();
+    EXPECT_EQ(IDI_TRAY_READY, world.tray.iconResource);
+    user.Choose(ID_APP_EXIT);
+    world.input.ClickTrayIcon(sim::MouseButton::Right);
+    EXPECT_EQ(0, app.Run()) << "and the menu still works";
+}
+
+} // namespace
