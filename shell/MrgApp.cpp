@@ -146,6 +146,8 @@ void CMrgApp::SuppressPowerSaving(BOOL bRemember) {
 }
 
 void CMrgApp::RestorePowerSaving() {
+    // Our own broadcast comes back to the frame as a setting change; it must not undo this.
+    m_bPowerSavingRestored = TRUE;
     for (const PowerSetting& setting : kPowerSettings) {
         if (this->*setting.remembered) {
             SystemParametersInfoA(setting.set, 1, nullptr, SPIF_SENDWININICHANGE);
@@ -156,13 +158,17 @@ void CMrgApp::RestorePowerSaving() {
 void CMrgApp::SessionEnded(BOOL bEnding) {
     // Cancelled after the query had restored power saving: switch it off again.
     if (!bEnding) {
+        m_bPowerSavingRestored = FALSE;
         SuppressPowerSaving(FALSE);
     }
 }
 
-// Whoever switches power saving on while we run, it goes off again at once.
+// Whoever switches power saving on while we run, it goes off again at once; once we have
+// given it back for the session's end or our exit, it stays.
 void CMrgApp::SettingChanged(UINT, LPCSTR) {
-    SuppressPowerSaving(FALSE);
+    if (!m_bPowerSavingRestored) {
+        SuppressPowerSaving(FALSE);
+    }
 }
 
 void CMrgApp::OnAppAbout() {

@@ -30,6 +30,7 @@ class CMrgApp : public CMrgAppBase {
     BOOL m_bSaverWasActive = FALSE;
     BOOL m_bLowPowerWasActive = FALSE;
     BOOL m_bPowerOffWasActive = FALSE;
+    BOOL m_bPowerSavingRestored = FALSE; // given back for a session's end or our exit
 
   private:
     void LoadShortcuts();

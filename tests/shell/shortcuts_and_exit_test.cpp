@@ -93,12 +93,34 @@ TEST_F(AppTest, PowerSavingThatWasOffIsNeverTouched) {
     EXPECT_THAT(world.powerSavingCalls, IsEmpty());
 }
 
+// The three states, as the user's system has them now.
+std::vector<BOOL> PowerSavingStates(const sim::World& world) {
+    return {world.powerSaving.screenSaver, world.powerSaving.lowPower, world.powerSaving.powerOff};
+}
+
+TEST_F(AppTest, ASessionEndGivesPowerSavingBackAndKeepsItBack) {
+    world.Plug();
+    ASSERT_TRUE(Start());
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates(world));
+    world.EndSession(false);
+    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), PowerSavingStates(world))
+        << "our own broadcast does not switch them off again";
+}
+
 TEST_F(AppTest, CancelledSessionEndSavesAndSuppressesPowerSavingAgain) {
     world.Plug();
     ASSERT_TRUE(Start());
+    SendMessageA(Frame()->m_hWnd, WM_QUERYENDSESSION, 0, 0);
+    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), PowerSavingStates(world))
+        << "given back while the session may end";
+    SendMessageA(Frame()->m_hWnd, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates(world))
+        << "off again once another program cancelled";
+    world.SwitchPowerSaving(SPI_SETSCREENSAVEACTIVE, TRUE);
+    EXPECT_FALSE(world.powerSaving.screenSaver) << "and kept off as before";
     world.EndSession(true);
     EXPECT_EQ(65546u, Stored("General", "Version"));
-    EXPECT_FALSE(world.powerSaving.screenSaver);
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates(world));
     EXPECT_EQ(2u, world.hook.entries.size()) << "the shortcuts stay registered";
     EXPECT_NE(nullptr, Doc()->m_pDevice);
     EXPECT_TRUE(IsWindow(Frame()->m_hWnd));
