@@ -231,6 +231,14 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TRAYNOTIFY:
         OnTrayNotify(lParam);
         return 0;
+    // Closed by an installer or an update, the session goes on but the program must end:
+    // saved as for Exit, then gone, with its tray icon.
+    case WM_ENDSESSION:
+        if (wParam && (static_cast<DWORD>(lParam) & ENDSESSION_CLOSEAPP)) {
+            SendMessage(WM_CLOSE);
+            return 0;
+        }
+        return CFrameWnd::WindowProc(message, wParam, lParam);
     default:
         if (message == m_nTaskbarCreated && m_nTaskbarCreated != 0) {
             AddTrayIcon();

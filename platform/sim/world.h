@@ -145,6 +145,9 @@ class World {
     void Resume();
     void ChangeDisplay(int width, int height);
     void EndSession(bool cancelledByAnotherProgram);
+    // An installer or an update asks running programs to close (the Restart Manager's way):
+    // a session end with ENDSESSION_CLOSEAPP, after which the program must end by itself.
+    void CloseApplications();
     void SwitchPowerSaving(UINT setAction, BOOL on); // another program turns one on or off
     // Explorer restarts: the notification area starts empty and says so to every window.
     void RestartShell();
@@ -199,6 +202,8 @@ class World {
     bool FreeLocal(void* memory);
 
   private:
+    void EndSessionWith(bool cancelledByAnotherProgram, LPARAM reason);
+
     DWORD m_now = 0;
     Language m_language = Language::English;
     LCID m_userLocale = 0x0409;

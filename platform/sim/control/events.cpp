@@ -69,11 +69,19 @@ void World::ChangeDisplay(int width, int height) {
 }
 
 void World::EndSession(bool cancelledByAnotherProgram) {
+    EndSessionWith(cancelledByAnotherProgram, 0);
+}
+
+void World::CloseApplications() {
+    EndSessionWith(false, ENDSESSION_CLOSEAPP);
+}
+
+void World::EndSessionWith(bool cancelledByAnotherProgram, LPARAM reason) {
     bool agreed = true;
     for (const HWND window : windows.TopLevelWindows()) {
-        agreed = windows.Send(window, WM_QUERYENDSESSION, 0, 0) != 0 && agreed;
+        agreed = windows.Send(window, WM_QUERYENDSESSION, 0, reason) != 0 && agreed;
     }
-    SendToTopLevel(*this, WM_ENDSESSION, agreed && !cancelledByAnotherProgram, 0);
+    SendToTopLevel(*this, WM_ENDSESSION, agreed && !cancelledByAnotherProgram, reason);
 }
 
 void World::RestartShell() {

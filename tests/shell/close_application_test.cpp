@@ -1,0 +1,23 @@
+// An installer or an update closing the program: it saves as it does at Exit and ends.
+#include "tests/shell/app_harness.h"
+
+namespace {
+
+using testing_support::AppTest;
+
+TEST_F(AppTest, ClosedByAnInstallerItSavesAndEnds) {
+    world.Plug();
+    ASSERT_TRUE(Start());
+    Doc()->m_nContrast = 40;
+    world.CloseApplications();
+    EXPECT_FALSE(world.tray.present) << "its tray icon is gone";
+    EXPECT_EQ(nullptr, app.m_pMainWnd) << "its frame is destroyed";
+    EXPECT_TRUE(world.files.empty()) << "the converter is closed";
+    EXPECT_EQ(0, app.Run()) << "and the message loop ends, ending the process";
+    EXPECT_EQ(40u, Stored("Device", "Contrast"));
+    EXPECT_EQ(65546u, Stored("General", "Version"));
+    EXPECT_TRUE(world.hook.entries.empty());
+    EXPECT_TRUE(world.powerSaving.screenSaver);
+}
+
+} // namespace
