@@ -43,7 +43,22 @@ class CAboutDlg : public CDialog {
 
 } // namespace
 
+// A second Corvane would fight the first over the converter, its shortcuts and its settings:
+// it leaves the running one alone and ends before touching anything.
+bool CMrgApp::ClaimTheSession() {
+    m_hRunning = CreateMutexA(nullptr, FALSE, kRunningName);
+    if (m_hRunning != nullptr && GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(m_hRunning);
+        m_hRunning = nullptr;
+        return false;
+    }
+    return true;
+}
+
 BOOL CMrgApp::InitInstance() {
+    if (!ClaimTheSession()) {
+        return FALSE;
+    }
     SuppressPowerSaving(TRUE);
     SetRegistryKey(kRegistryKey);
     m_bFirstRun = !IsProfilePresent();
@@ -78,6 +93,9 @@ void CMrgApp::LoadShortcuts() {
 }
 
 int CMrgApp::ExitInstance() {
+    if (m_hRunning == nullptr) {
+        return CWinApp::ExitInstance(); // a second start: it wrote nothing and takes nothing back
+    }
     WriteAppSettings();
     // At a session's end the frame still stands and the library still holds the entries:
     // take each back before it is freed.
@@ -88,6 +106,8 @@ int CMrgApp::ExitInstance() {
         }
     }
     m_shortcutList.clear();
+    CloseHandle(m_hRunning);
+    m_hRunning = nullptr;
     return CWinApp::ExitInstance();
 }
 

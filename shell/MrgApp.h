@@ -31,8 +31,12 @@ class CMrgApp : public CMrgAppBase {
     BOOL m_bLowPowerWasActive = FALSE;
     BOOL m_bPowerOffWasActive = FALSE;
     BOOL m_bPowerSavingRestored = FALSE; // given back for a session's end or our exit
+    // The session's one running Corvane holds this; a second start finds it and ends.
+    HANDLE m_hRunning = nullptr;
+    static constexpr const char* kRunningName = "Local\\Velmora.Corvane.Running";
 
   private:
+    bool ClaimTheSession();
     void LoadShortcuts();
     void WriteAppSettings();
     void WriteShortcut(std::size_t position, const SHORTCUT_ENTRY& entry);

@@ -38,6 +38,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void WindowVisibilityChanged(HWND window, bool visible) override;
     void WindowTextChanged(HWND window, const std::string& text) override;
     void CursorMovedByProgram(POINT point) override;
+    void ConverterPlugged(sim::Converter& converter) override { Watch(converter); }
 
     Desktop& GetDesktop() { return m_desktop; }
 

@@ -49,7 +49,7 @@ struct SimulatorCommands {
                 return "plug takes \"alt\" and \"pal\", not \"" + words[i] + "\"";
             }
         }
-        s.Watch(s.m_world.Plug(config));
+        s.m_world.Plug(config);
         return "";
     }
 

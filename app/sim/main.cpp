@@ -47,7 +47,7 @@ int Run(const Options& options) {
     world.SetUser(&simulator);
     world.SetObserver(&simulator);
     if (options.converter) {
-        simulator.Watch(world.Plug());
+        world.Plug();
     }
     if (!options.bareDesktop) {
         simulator.GetDesktop().Furnish();

@@ -51,6 +51,19 @@ World& World::Current() {
     return *g_current;
 }
 
+bool World::OpenNamedObject(const std::string& name, HANDLE handle) {
+    bool existed = false;
+    for (const auto& [open, openName] : m_namedObjectHandles) {
+        existed = existed || openName == name;
+    }
+    m_namedObjectHandles[handle] = name;
+    return existed;
+}
+
+bool World::CloseNamedObject(HANDLE handle) {
+    return m_namedObjectHandles.erase(handle) == 1;
+}
+
 void World::Advance(DWORD milliseconds) {
     m_now += milliseconds;
 }
@@ -64,6 +77,10 @@ void World::SetScreenSize(int width, int height) {
 Converter& World::Plug(const ChipConfig& config) {
     m_converters.push_back(
         std::make_unique<Converter>(InterfacePathFor(m_converters.size()), config, m_now));
+    // An observer hears of it before the program does, so that it sees the whole open.
+    if (m_observer != nullptr) {
+        m_observer->ConverterPlugged(*m_converters.back());
+    }
     BroadcastDeviceChange(*m_converters.back(), DBT_DEVICEARRIVAL);
     return *m_converters.back();
 }

@@ -62,6 +62,8 @@ class Observer {
     virtual void WindowVisibilityChanged(HWND, bool) {}
     virtual void WindowTextChanged(HWND, const std::string&) {}
     virtual void CursorMovedByProgram(POINT) {}
+    // A converter is on the bus, before the program hears of it.
+    virtual void ConverterPlugged(Converter&) {}
 };
 
 // The screen saver and the two monitor power phases.
@@ -127,6 +129,13 @@ class World {
     void ReportDetailSize(DWORD memberIndex, DWORD size) { m_detailSizes[memberIndex] = size; }
 
     std::size_t LiveLocalAllocations() const { return m_localAllocations.size(); }
+
+    // Named kernel objects (a mutex), shared by every process of the session. Open records a
+    // handle to the name and says whether the object existed; Close drops a handle, and the
+    // object goes with its last handle. Another program holding one is HoldNamedObject.
+    bool OpenNamedObject(const std::string& name, HANDLE handle);
+    bool CloseNamedObject(HANDLE handle);
+    void HoldNamedObject(const std::string& name) { OpenNamedObject(name, NewHandle()); }
 
     // The user at modal moments; AbsentUser unless a test or the simulator sets one.
     InteractionDriver& User() { return *m_user; }
@@ -214,6 +223,7 @@ class World {
     std::map<DWORD, DWORD> m_detailErrors;
     std::map<DWORD, DWORD> m_detailSizes;
     std::set<void*> m_localAllocations;
+    std::map<HANDLE, std::string> m_namedObjectHandles;
     std::uintptr_t m_nextHandle = 0x100;
     AbsentUser m_absentUser;
     InteractionDriver* m_user = &m_absentUser;

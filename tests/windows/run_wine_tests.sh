@@ -115,6 +115,11 @@ same_scaler_table() {
         [ "$(wc -l <"$results/scaler-sim.txt")" -ge 10003 ] &&
         diff -q "$results/scaler-sim.txt" "$results/scaler-windows.txt"
 }
+# A second start ends by itself, and the first stays the only one.
+second_start_ends() {
+    (cd "$work" && timeout 30 $wine corvane.exe >/dev/null 2>&1)
+    [ $? -ne 124 ] && [ "$(wintool frames)" = 1 ]
+}
 dialog_open() { wintool dialog-point ok; }
 dialog_closed() { ! wintool dialog-point ok; }
 click() { xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
@@ -163,6 +168,7 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     check "$lang: the tray icon shows no device" tray_icon_shown "$results/$lang-balloon.png"
     check "$lang: the balloon's text" same_text 61204 "$3"
     check "$lang: the menu's texts" menu_has "$4"
+    check "$lang: a second start ends and leaves the first alone" second_start_ends
 
     check "$lang: the About box closes by a click on OK" about_box_closes_by ok
     open_about_box && screenshot "$lang-about" && click $(wintool dialog-point ok)

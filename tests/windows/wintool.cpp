@@ -7,6 +7,7 @@
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
 //   windows              the visible top-level windows: class, then title
 //   hook-selftest DLL    the hook library's contract, called by ordinal as the program does
+//   frames               how many Corvane frames exist
 //   menu-point N COUNT   the middle of item N (from 1) of the open popup menu of COUNT
 //                        items of equal height, as screen coordinates "X Y"
 //   dialog-point WHAT    where to click on the open dialog: "ok" (its OK button) or
@@ -128,6 +129,15 @@ bool DialogPoint(const std::string& what, POINT& point) {
     return true;
 }
 
+BOOL CALLBACK CountFrame(HWND window, LPARAM count) {
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (std::string(className) == kFrameClass) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
 HWND Frame() {
     return FindWindowA(kFrameClass, "Corvane");
 }
@@ -181,6 +191,12 @@ int main(int argc, char** argv) {
     if (command == "menu-open" && argc == 2) {
         const HWND menu = FindWindowA("#32768", nullptr);
         return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
+    }
+    if (command == "frames" && argc == 2) {
+        int count = 0;
+        EnumWindows(CountFrame, reinterpret_cast<LPARAM>(&count));
+        std::printf("%d\n", count);
+        return 0;
     }
     if (command == "menu-point" && argc == 4) {
         const HWND menu = FindWindowA("#32768", nullptr);

@@ -60,6 +60,9 @@ BOOL DeviceIoControl(HANDLE device, DWORD code, LPVOID inBuffer, DWORD inSize, L
 
 BOOL CloseHandle(HANDLE object) {
     World& world = World::Current();
+    if (world.CloseNamedObject(object)) {
+        return TRUE;
+    }
     const auto found = world.files.find(object);
     if (found == world.files.end()) {
         SetLastError(ERROR_INVALID_HANDLE);

@@ -37,3 +37,13 @@ HMODULE GetModuleHandleA(LPCSTR moduleName) {
     }
     return &program;
 }
+
+// A named mutex is one object in the user's session however often it is created; the caller
+// learns from the last error whether it existed already.
+HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR name) {
+    World& world = World::Current();
+    const HANDLE handle = world.NewHandle();
+    const bool existed = name != nullptr && world.OpenNamedObject(name, handle);
+    SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
+    return handle;
+}

@@ -1,0 +1,17 @@
+// A named mutex: one object in the session, whose second creator learns that it existed.
+#include "tests/conformance/harness.h"
+
+CONFORMANCE_TEST(ANamedMutexTellsItsSecondCreatorItExisted) {
+    const char name[] = "Local\\CorvaneConformance.Mutex";
+    SetLastError(0xdeadbeef);
+    const HANDLE first = CreateMutexA(nullptr, FALSE, name);
+    ok(first != nullptr, "CreateMutexA");
+    ok(GetLastError() == ERROR_SUCCESS, "a new one: %lu", GetLastError());
+    const HANDLE second = CreateMutexA(nullptr, FALSE, name);
+    ok(second != nullptr && second != first, "a second handle to it");
+    ok(GetLastError() == ERROR_ALREADY_EXISTS, "which existed: %lu", GetLastError());
+    ok(CloseHandle(second) && CloseHandle(first), "CloseHandle");
+    const HANDLE again = CreateMutexA(nullptr, FALSE, name);
+    ok(GetLastError() == ERROR_SUCCESS, "gone with its last handle: %lu", GetLastError());
+    CloseHandle(again);
+}
