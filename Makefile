@@ -1,13 +1,17 @@
-# The everyday commands. Each one installs what is missing first.
-.PHONY: run test test-asan windows wine-test deps clean
+# The everyday commands. Each one installs what is missing first. `make run ARGS="--lang ja"`
+# passes options to corvane-sim.
+.PHONY: run test test-asan windows wine-test deps deps-windows clean
 
 deps:
 	@scripts/deps.sh
 
+deps-windows:
+	@scripts/deps.sh windows
+
 run: deps
 	cmake --preset sim >/dev/null
 	cmake --build --preset sim --target corvane-sim
-	build/sim/app/corvane-sim
+	build/sim/app/corvane-sim $(ARGS)
 
 test: deps
 	cmake --preset sim >/dev/null
@@ -19,7 +23,7 @@ test-asan: deps
 	cmake --build --preset sim-asan
 	ctest --preset sim-asan
 
-windows: deps
+windows: deps deps-windows
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need; silent when all are present.
+# Installs the Debian packages the simulated build and its tests need, and with "windows" the
+# cross-compiler of the Windows build; silent when all are present.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libedit-dev g++-mingw-w64-i686)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libedit-dev)
+[ "${1:-}" = windows ] && packages=(g++-mingw-w64-i686)
 
 missing=()
 for p in "${packages[@]}"; do

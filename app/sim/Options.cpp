@@ -3,6 +3,23 @@
 #include <cstdio>
 #include <cstring>
 
+bool JapaneseLocale(const char* lcAll, const char* lcMessages, const char* lang) {
+    for (const char* value : {lcAll, lcMessages, lang}) {
+        if (value != nullptr && *value != '\0') {
+            return std::strncmp(value, "ja", 2) == 0;
+        }
+    }
+    return false;
+}
+
+namespace {
+
+bool TakesValue(const std::string& option) {
+    return option == "--lang" || option == "--screen" || option == "--registry";
+}
+
+} // namespace
+
 std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefault,
                                     std::string& error) {
     Options options;
@@ -11,14 +28,22 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
         const bool hasValue = i + 1 < argc;
-        if (option == "--lang" && hasValue) {
+        if (TakesValue(option) && !hasValue) {
+            error = option + " needs a value";
+            return std::nullopt;
+        }
+        if (option == "--help" || option == "-h") {
+            options.help = true;
+        } else if (option == "--version") {
+            options.version = true;
+        } else if (option == "--lang") {
             const std::string language = argv[++i];
             if (language != "en" && language != "ja") {
                 error = "--lang takes en or ja";
                 return std::nullopt;
             }
             options.japanese = language == "ja";
-        } else if (option == "--screen" && hasValue) {
+        } else if (option == "--screen") {
             int width = 0;
             int height = 0;
             char rest = 0;
@@ -33,14 +58,14 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
             options.converter = false;
         } else if (option == "--wire") {
             options.wire = true;
-        } else if (option == "--registry" && hasValue) {
+        } else if (option == "--registry") {
             options.registryPath = argv[++i];
             registryGiven = true;
         } else if (option == "--fresh") {
             options.fresh = true;
         } else if (option == "--bare-desktop") {
             options.bareDesktop = true;
-        } else if (!option.empty() && option[0] == '-') {
+        } else if (option.size() > 1 && option[0] == '-') {
             error = "unknown option " + option;
             return std::nullopt;
         } else if (options.script.empty()) {

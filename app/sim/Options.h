@@ -13,13 +13,20 @@ struct Options {
     bool fresh = false;
     bool bareDesktop = false; // no other programs' windows
     std::string registryPath; // empty: the default under the user's configuration folder
-    std::string script;       // empty: standard input
+    std::string script;       // empty or "-": standard input
+    bool help = false;
+    bool version = false;
 };
 
 constexpr const char* kUsage =
     "usage: corvane-sim [--lang en|ja] [--screen WxH] [--no-converter] [--wire]\n"
-    "                   [--bare-desktop] [--registry FILE | --fresh] [SCRIPT]\n";
+    "                   [--bare-desktop] [--registry FILE | --fresh] [SCRIPT | -]\n"
+    "       corvane-sim --help | --version\n";
 
-// The options, or the reason they cannot be used. languageDefault comes from LANG.
+// Whether the user's locale is Japanese: the first of LC_ALL, LC_MESSAGES and LANG that is set
+// and not empty decides, as POSIX orders them.
+bool JapaneseLocale(const char* lcAll, const char* lcMessages, const char* lang);
+
+// The options, or the reason they cannot be used. languageDefault comes from the locale.
 std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefault,
                                     std::string& error);

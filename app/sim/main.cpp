@@ -5,7 +5,10 @@
 #include "Simulator.h"
 #include "framework/WinMain.h"
 #include "framework/Wnd.h"
+#include "res/version.h"
 #include "shell/MrgApp.h"
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,15 +17,34 @@
 namespace {
 
 bool JapaneseByDefault() {
-    const char* lang = std::getenv("LANG");
-    return lang != nullptr && std::strncmp(lang, "ja", 2) == 0;
+    return JapaneseLocale(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"));
+}
+
+constexpr const char* kAbout =
+    "Corvane on a simulated Windows with a simulated converter. It reads commands from SCRIPT,\n"
+    "or from standard input; type \"help\" for them.\n";
+
+// The script's commands, or standard input for none or "-"; nullptr with the reason told.
+std::FILE* OpenScript(const std::string& script) {
+    if (script.empty() || script == "-") {
+        return stdin;
+    }
+    struct stat status {};
+    if (stat(script.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        std::fprintf(stderr, "corvane-sim: %s is a folder, not a script\n", script.c_str());
+        return nullptr;
+    }
+    std::FILE* input = std::fopen(script.c_str(), "r");
+    if (input == nullptr) {
+        std::fprintf(stderr, "corvane-sim: cannot read %s: %s\n", script.c_str(),
+                     std::strerror(errno));
+    }
+    return input;
 }
 
 int Run(const Options& options) {
-    std::FILE* input = stdin;
-    if (!options.script.empty() && (input = std::fopen(options.script.c_str(), "r")) == nullptr) {
-        std::fprintf(stderr, "corvane-sim: cannot read %s: %s\n", options.script.c_str(),
-                     std::strerror(errno));
+    std::FILE* input = OpenScript(options.script);
+    if (input == nullptr) {
         return 2;
     }
     LineSource lines(input);
@@ -79,6 +101,14 @@ int main(int argc, char** argv) {
     if (!options) {
         std::fprintf(stderr, "corvane-sim: %s\n%s", error.c_str(), kUsage);
         return 2;
+    }
+    if (options->help) {
+        std::printf("%s%s", kUsage, kAbout);
+        return 0;
+    }
+    if (options->version) {
+        std::printf("corvane-sim, Corvane %d.%d\n", CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR);
+        return 0;
     }
     return Run(*options);
 }

@@ -58,6 +58,30 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_EQ("script.txt", options->script);
 }
 
+TEST(Options, HelpVersionAndStandardInput) {
+    std::string error;
+    EXPECT_TRUE(Parse({"--help"}, error)->help);
+    EXPECT_TRUE(Parse({"-h"}, error)->help);
+    EXPECT_TRUE(Parse({"--version"}, error)->version);
+    EXPECT_EQ("-", Parse({"-"}, error)->script) << "a lone dash is standard input";
+}
+
+TEST(Options, AnOptionMissingItsValueSaysSo) {
+    for (const char* option : {"--lang", "--screen", "--registry"}) {
+        std::string error;
+        EXPECT_FALSE(Parse({option}, error));
+        EXPECT_EQ(std::string(option) + " needs a value", error);
+    }
+}
+
+TEST(Options, TheLocaleVariablesCountInPosixOrder) {
+    EXPECT_TRUE(JapaneseLocale("ja_JP.UTF-8", "en_US.UTF-8", "en_US.UTF-8"));
+    EXPECT_FALSE(JapaneseLocale("C", "ja_JP.UTF-8", "ja_JP.UTF-8")) << "LC_ALL first";
+    EXPECT_TRUE(JapaneseLocale(nullptr, "ja_JP.UTF-8", "en_US.UTF-8"));
+    EXPECT_TRUE(JapaneseLocale("", "", "ja_JP.UTF-8")) << "empty ones do not count";
+    EXPECT_FALSE(JapaneseLocale(nullptr, nullptr, nullptr));
+}
+
 TEST(Options, RefusesWhatItCannotUse) {
     const std::vector<std::vector<const char*>> bad = {
         {"--lang", "de"},
