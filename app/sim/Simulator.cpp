@@ -98,6 +98,10 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
             Print("error: " + error);
             continue;
         }
+        if (keyword == "help" && words.size() == 1) {
+            Run(words);
+            continue;
+        }
         Print("error: a menu is open: choose ITEM or dismiss");
     }
     return 0;
@@ -120,17 +124,19 @@ std::string Simulator::Choose(HMENU menu, const std::string& item, UINT& id) con
                 }
                 continue;
             }
-            if (entry.separator || !(byId ? entry.id == number : PlainText(entry.text) == wanted)) {
+            const bool named =
+                PlainText(entry.text) == wanted || WithoutAccessKeySuffix(entry.text) == wanted;
+            if (entry.separator || !(byId ? entry.id == number : named)) {
                 continue;
             }
             if (!enabled) {
-                return "\"" + item + "\" is not available now";
+                return Quoted(item) + " is not available now";
             }
             id = entry.id;
             return "";
         }
     }
-    return "the menu has no item \"" + item + "\"";
+    return "the menu has no item " + Quoted(item);
 }
 
 void Simulator::DialogOpened(HWND dialog) {
@@ -177,7 +183,7 @@ bool Simulator::ActInDialog(HWND dialog) {
         m_world.input.TypeKey(VK_ESCAPE);
     } else if (keyword == "close") {
         m_world.input.ClickCloseBox(dialog);
-    } else if (keyword == "logoff") {
+    } else if (keyword == "logoff" || keyword == "exit") {
         Print("error: close the dialog first");
     } else if (const std::string error = Run(words); !error.empty()) {
         Print("error: " + error);

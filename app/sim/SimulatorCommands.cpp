@@ -284,16 +284,18 @@ std::string SimulatorCommands::Help(Simulator& s, const Words&) {
 
 std::string Simulator::Run(const Words& words) {
     const std::string keyword = Lower(words[0]);
+    const char* usage = "";
     for (const SimulatorCommands::Command& command : SimulatorCommands::kCommands) {
+        // A command listed with the one before it shares that one's line of help.
+        usage = *command.help != '\0' ? command.help : usage;
         if (keyword != command.keyword) {
             continue;
         }
         const std::size_t arguments = words.size() - 1;
         if (arguments < command.minArguments || arguments > command.maxArguments) {
-            return "wrong arguments for " + keyword + " (\"help\" shows them)";
+            return "wrong arguments; usage: " + std::string(usage);
         }
         return command.run(*this, words);
     }
-    return "not a command: \"" + words[0] + (words.size() > 1 ? " ..." : "") +
-           "\" (\"help\" lists them)";
+    return "not a command: " + Quoted(words[0]) + " (\"help\" lists them)";
 }

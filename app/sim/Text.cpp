@@ -42,6 +42,21 @@ std::string PlainText(const std::string& text) {
     return Lower(plain);
 }
 
+// Japanese items carry their access key as a suffix, "全画面(&F)": the text without it.
+std::string WithoutAccessKeySuffix(const std::string& text) {
+    const std::size_t open = text.rfind("(&");
+    const std::size_t close = open == std::string::npos ? open : text.find(')', open);
+    if (open == std::string::npos || close == std::string::npos || close != open + 3) {
+        return PlainText(text);
+    }
+    return PlainText(text.substr(0, open) + text.substr(close + 1));
+}
+
+std::string Quoted(const std::string& input) {
+    constexpr std::size_t kMost = 80;
+    return "\"" + (input.size() > kMost ? input.substr(0, kMost) + "..." : input) + "\"";
+}
+
 bool ParseNumber(const std::string& text, long min, long max, long& value) {
     char* end = nullptr;
     errno = 0;

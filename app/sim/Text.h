@@ -9,5 +9,9 @@ std::vector<std::string> Split(const std::string& line);
 std::string TrimLineEnds(std::string text);
 // An item as the user names it: no "&", no trailing "...", any case.
 std::string PlainText(const std::string& text);
+// The same without a Japanese item's "(&F)" access-key suffix.
+std::string WithoutAccessKeySuffix(const std::string& text);
+// What the user typed, in quotes, at most 80 characters of it, for an error message.
+std::string Quoted(const std::string& input);
 // A whole decimal number within [min, max].
 bool ParseNumber(const std::string& text, long min, long max, long& value);
