@@ -8,6 +8,8 @@
 
 #include <cstdio>
 #include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -124,6 +126,84 @@ TEST(RegistryFile, RoundTripsAndRefusesAMalformedFile) {
 
     sim::Registry missing;
     EXPECT_TRUE(LoadRegistry(missing, path + ".none", error)) << "a first run has no file";
+}
+
+struct FileCase {
+    const char* name;
+    const char* contents;
+    bool loads;
+};
+
+std::ostream& operator<<(std::ostream& out, const FileCase& c) {
+    return out << c.name;
+}
+
+const FileCase kFileCases[] = {
+    {"Plain", "Software\\A\\B=7\n", true},
+    {"WindowsLineEnds", "Software\\A\\B=7\r\nSoftware\\A\\C=8\r\n", true},
+    {"EmptyLinesSkipped", "\nSoftware\\A\\B=7\n\n", true},
+    {"LargestValue", "Software\\A\\B=4294967295\n", true},
+    {"EmptyValue", "Software\\A\\B=\n", false},
+    {"NoKey", "\\=7\n", false},
+    {"NoName", "Software\\A\\=7\n", false},
+    {"TooLarge", "Software\\A\\B=4294967296\n", false},
+    {"Negative", "Software\\A\\B=-1\n", false},
+    {"NotANumber", "Software\\A\\B=7x\n", false},
+};
+
+class RegistryFileLines : public ::testing::TestWithParam<FileCase> {};
+
+TEST_P(RegistryFileLines, LoadOrNameTheLine) {
+    const std::string path = ::testing::TempDir() + "corvane-registry-lines";
+    std::ofstream(path, std::ios::binary) << GetParam().contents;
+    sim::Registry registry;
+    std::string error;
+    EXPECT_EQ(GetParam().loads, LoadRegistry(registry, path, error)) << error;
+    if (!GetParam().loads) {
+        EXPECT_NE(std::string::npos, error.find(path + ":")) << error;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, RegistryFileLines, ::testing::ValuesIn(kFileCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RegistryFile, RefusesWhatIsNotARegularFile) {
+    sim::Registry registry;
+    std::string error;
+    EXPECT_FALSE(LoadRegistry(registry, "/dev/null", error));
+    EXPECT_NE(std::string::npos, error.find("not a regular file")) << error;
+    EXPECT_FALSE(LoadRegistry(registry, ::testing::TempDir(), error)) << "a folder";
+}
+
+TEST(RegistryFile, SavingKeepsTheLinkAndTheModeAndOnFailureTheOldFile) {
+    const std::string folder = ::testing::TempDir() + "corvane-registry-save/";
+    std::system(("rm -rf " + folder + " && mkdir -p " + folder).c_str());
+    const std::string target = folder + "settings";
+    const std::string link = folder + "registry";
+    std::ofstream(target) << "Software\\A\\B=1\n";
+    chmod(target.c_str(), 0640);
+    ASSERT_EQ(0, symlink(target.c_str(), link.c_str()));
+    sim::Registry registry;
+    registry.WriteDword("Software\\A", "B", 2);
+    std::string error;
+    ASSERT_TRUE(SaveRegistry(registry, link, error)) << error;
+    struct stat status {};
+    ASSERT_EQ(0, lstat(link.c_str(), &status));
+    EXPECT_TRUE(S_ISLNK(status.st_mode)) << "the link stays a link";
+    ASSERT_EQ(0, stat(target.c_str(), &status));
+    EXPECT_EQ(0640u, status.st_mode & 07777) << "the mode is kept";
+    std::ifstream written(target);
+    std::string line;
+    std::getline(written, line);
+    EXPECT_EQ("Software\\A\\B=2", line);
+
+    ASSERT_EQ(0, mkdir((target + ".new").c_str(), 0700)); // the new file cannot be written
+    registry.WriteDword("Software\\A", "B", 3);
+    EXPECT_FALSE(SaveRegistry(registry, link, error));
+    EXPECT_NE(std::string::npos, error.find("cannot write")) << error;
+    std::ifstream kept(target);
+    std::getline(kept, line);
+    EXPECT_EQ("Software\\A\\B=2", line) << "the old file stays";
 }
 
 } // namespace
