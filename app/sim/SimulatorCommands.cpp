@@ -62,6 +62,7 @@ struct SimulatorCommands {
         const std::string keyword = Lower(words[0]);
         if (keyword == "unplug") {
             s.m_world.Unplug(*converter);
+            s.m_world.ForgetUnpluggedConverters();
         } else {
             converter->HoldElsewhere(keyword == "hold");
         }

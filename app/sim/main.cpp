@@ -50,6 +50,7 @@ int Run(const Options& options) {
     LineSource lines(input);
 
     sim::World world;
+    world.KeepTraffic(false); // --wire prints each transfer as it happens
     world.SetScreenSize(options.screenWidth, options.screenHeight);
     if (options.japanese) {
         world.SetLanguage(sim::Language::Japanese);

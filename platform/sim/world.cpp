@@ -2,6 +2,7 @@
 
 #include "platform/sim/user32/controls/controls.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <strings.h>
@@ -76,7 +77,8 @@ void World::SetScreenSize(int width, int height) {
 
 Converter& World::Plug(const ChipConfig& config) {
     m_converters.push_back(
-        std::make_unique<Converter>(InterfacePathFor(m_converters.size()), config, m_now));
+        std::make_unique<Converter>(InterfacePathFor(m_nextInstance++), config, m_now));
+    m_converters.back()->KeepTraffic(m_keepTraffic);
     // An observer hears of it before the program does, so that it sees the whole open.
     if (m_observer != nullptr) {
         m_observer->ConverterPlugged(*m_converters.back());
@@ -96,6 +98,26 @@ void World::Unplug(Converter& converter) {
     if (converter.IsAttached()) {
         converter.Detach();
         BroadcastDeviceChange(converter, DBT_DEVICEREMOVECOMPLETE);
+    }
+}
+
+void World::ForgetUnpluggedConverters() {
+    std::set<const Converter*> referenced;
+    for (const auto& [handle, file] : files) {
+        referenced.insert(file.converter);
+    }
+    m_converters.erase(std::remove_if(m_converters.begin(), m_converters.end(),
+                                      [&](const std::unique_ptr<Converter>& converter) {
+                                          return !converter->IsAttached() &&
+                                                 referenced.count(converter.get()) == 0;
+                                      }),
+                       m_converters.end());
+}
+
+void World::KeepTraffic(bool keep) {
+    m_keepTraffic = keep;
+    for (const auto& converter : m_converters) {
+        converter->KeepTraffic(keep);
     }
 }
 

@@ -122,6 +122,12 @@ class World {
     void Unplug(Converter& converter);
     void LosePower(); // a suspend: every attached converter loses its registers
     std::vector<Converter*> AttachedConverters() const;
+    std::size_t ConverterCount() const { return m_converters.size(); }
+    // Frees the unplugged converters no handle refers to any more (nobody can plug those
+    // back), so that a long session of plugging and unplugging stays small.
+    void ForgetUnpluggedConverters();
+    // Whether converters keep their traffic log (tests read it; corvane-sim prints as it goes).
+    void KeepTraffic(bool keep);
 
     // Faults of the device setup services.
     void FailClassDevs(DWORD error) { m_classDevsError = error; }
@@ -219,6 +225,8 @@ class World {
     int m_screenWidth = 1024;
     int m_screenHeight = 768;
     std::vector<std::unique_ptr<Converter>> m_converters;
+    std::size_t m_nextInstance = 0;
+    bool m_keepTraffic = true;
     DWORD m_classDevsError = 0;
     std::map<DWORD, DWORD> m_detailErrors;
     std::map<DWORD, DWORD> m_detailSizes;

@@ -111,12 +111,14 @@ std::optional<Fault> Converter::TakeFault(const BYTE* block) {
 }
 
 DWORD Converter::Log(Transfer transfer) {
-    m_traffic.push_back(std::move(transfer));
-    const Transfer& logged = m_traffic.back();
     if (m_observer != nullptr) {
-        m_observer(logged, m_observerContext);
+        m_observer(transfer, m_observerContext);
     }
-    return logged.succeeded ? 0 : logged.error;
+    const DWORD result = transfer.succeeded ? 0 : transfer.error;
+    if (m_keepTraffic) {
+        m_traffic.push_back(std::move(transfer));
+    }
+    return result;
 }
 
 DWORD Converter::Control(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DWORD outSize,

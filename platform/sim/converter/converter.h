@@ -50,6 +50,13 @@ class Converter {
     WORD Register(BYTE reg, DWORD now) const { return chip_peek_register(&m_chip, reg, now); }
     const std::vector<Transfer>& Traffic() const { return m_traffic; }
     void ClearTraffic() { m_traffic.clear(); }
+    // Tests read the log; an observer sees each transfer as it happens and needs none kept.
+    void KeepTraffic(bool keep) {
+        m_keepTraffic = keep;
+        if (!keep) {
+            ClearTraffic();
+        }
+    }
     DWORD LastOpenFlags() const { return m_lastOpenFlags; }
     DWORD LastOpenShareMode() const { return m_lastOpenShareMode; }
 
@@ -82,6 +89,7 @@ class Converter {
     std::vector<std::pair<unsigned, Fault>> m_nthFaults;
     std::vector<std::pair<RequestMatch, Fault>> m_standingFaults;
     std::vector<Transfer> m_traffic;
+    bool m_keepTraffic = true;
     void (*m_observer)(const Transfer&, void*) = nullptr;
     void* m_observerContext = nullptr;
 };
