@@ -7,6 +7,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -97,7 +99,11 @@ TEST_P(ShortReadTest, RecoversTheBusThenThrows) {
 
 INSTANTIATE_TEST_SUITE_P(LastError, ShortReadTest,
                          ::testing::Values(std::pair<DWORD, DWORD>{1167, 1167},
-                                           std::pair<DWORD, DWORD>{0, ERROR_GEN_FAILURE}));
+                                           std::pair<DWORD, DWORD>{0, ERROR_GEN_FAILURE}),
+                         [](const auto& info) {
+                             return info.param.first == 0 ? std::string("NoErrorLeftGives31")
+                                                          : std::string("ItsOwnError");
+                         });
 
 TEST_F(DeviceTransferTest, FailedWriteThrowsItsOwnErrorAfterRecovery) {
     converter->FailNthTransfer(1, sim::Fault::Error(ERROR_DEVICE_NOT_CONNECTED));
@@ -166,7 +172,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(DescriptorCase{0xA002, 18, FALSE}, DescriptorCase{0xA003, 18, TRUE},
                       DescriptorCase{0x0000, 18, TRUE}, DescriptorCase{0xA002, 12, FALSE},
                       // too short to carry the product ID
-                      DescriptorCase{0xA002, 11, TRUE}, DescriptorCase{0xA002, 0, TRUE}));
+                      DescriptorCase{0xA002, 11, TRUE}, DescriptorCase{0xA002, 0, TRUE}),
+    [](const auto& info) {
+        char name[32];
+        std::snprintf(name, sizeof name, "Product%04X_%luBytes",
+                      static_cast<unsigned>(info.param.productId),
+                      static_cast<unsigned long>(info.param.replyLength));
+        return std::string(name);
+    });
 
 TEST_F(DeviceTransferTest, FailingDescriptorRequestThrowsTheSystemError) {
     converter->FailNthTransfer(1, sim::Fault::Error(ERROR_GEN_FAILURE));

@@ -166,7 +166,8 @@ TEST_P(OpenFailureTest, AnyFailingTransferReportsOnceAndGivesMinusOne) {
 // pinned by the next test.
 constexpr unsigned kTransfersOfSuppressedOpen = 60;
 INSTANTIATE_TEST_SUITE_P(EveryTransfer, OpenFailureTest,
-                         ::testing::Range(1u, kTransfersOfSuppressedOpen + 1));
+                         ::testing::Range(1u, kTransfersOfSuppressedOpen + 1),
+                         [](const auto& info) { return "Transfer" + std::to_string(info.param); });
 
 TEST_F(ConnectionTest, SuppressedOpenWaitsForTheOutputAndEndsWithSuppressionOn) {
     UseScreen(800, 600);
@@ -218,7 +219,10 @@ TEST_P(NoFirstRunRuleTest, StoredStandardIsKept) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NoFirstRunRuleTest,
-                         ::testing::Values(FirstRunCase{0xA002, TRUE},
-                                           FirstRunCase{0xA003, FALSE}));
+                         ::testing::Values(FirstRunCase{0xA002, TRUE}, FirstRunCase{0xA003, FALSE}),
+                         [](const auto& info) {
+                             return info.param.productId == 0xA002 ? std::string("MainModel")
+                                                                   : std::string("OtherModel");
+                         });
 
 } // namespace

@@ -62,7 +62,13 @@ INSTANTIATE_TEST_SUITE_P(Locales, PedestalByLocaleTest,
                                            std::pair<LCID, BOOL>{0x0409, TRUE},
                                            std::pair<LCID, BOOL>{0x0804, TRUE},
                                            // Japanese with another sort order is still Japanese
-                                           std::pair<LCID, BOOL>{0x10411, FALSE}));
+                                           std::pair<LCID, BOOL>{0x10411, FALSE}),
+                         [](const auto& info) {
+                             char name[16];
+                             std::snprintf(name, sizeof name, "Lcid%05X",
+                                           static_cast<unsigned>(info.param.first));
+                             return std::string(name);
+                         });
 
 TEST_F(SettingsTest, OneSaveWritesEveryValue) {
     doc.LoadSettings();
@@ -157,7 +163,11 @@ TEST_P(LostResolutionTest, AreaFallsBackToTheWholeDesktop) {
     EXPECT_TRUE(IsRectEmpty(&doc.m_rcDisplayArea));
 }
 
-INSTANTIATE_TEST_SUITE_P(Resolutions, LostResolutionTest, ::testing::Values(0, -1, -768));
+INSTANTIATE_TEST_SUITE_P(Resolutions, LostResolutionTest, ::testing::Values(0, -1, -768),
+                         [](const auto& info) {
+                             return info.param == 0 ? std::string("Zero")
+                                                    : "Minus" + std::to_string(-info.param);
+                         });
 
 TEST_F(SettingsTest, MissingResolutionWithAStoredAreaFallsBackToo) {
     Store("Selection", "Right", 200);

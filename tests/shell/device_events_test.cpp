@@ -106,7 +106,11 @@ TEST_P(UnhandledPowerEventTest, GoesToTheDefaultProcedure) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Events, UnhandledPowerEventTest,
-                         ::testing::Values(PBT_APMQUERYSUSPEND, PBT_APMPOWERSTATUSCHANGE));
+                         ::testing::Values(PBT_APMQUERYSUSPEND, PBT_APMPOWERSTATUSCHANGE),
+                         [](const auto& info) {
+                             return info.param == PBT_APMQUERYSUSPEND ? std::string("QuerySuspend")
+                                                                      : std::string("PowerStatus");
+                         });
 
 TEST_F(AppTest, StatusTimerAcknowledgesANewInputTiming) {
     sim::Converter& converter = world.Plug();

@@ -60,7 +60,8 @@ TEST_P(ChipIndirectBusyTest, ControlRegisterStaysBusyForTheConfiguredPolls) {
     EXPECT_EQ(1000, ReadRegister(REG_INDIRECT_DATA));
 }
 
-INSTANTIATE_TEST_SUITE_P(Polls, ChipIndirectBusyTest, ::testing::Values(0, 1, 7));
+INSTANTIATE_TEST_SUITE_P(Polls, ChipIndirectBusyTest, ::testing::Values(0, 1, 7),
+                         [](const auto& info) { return std::to_string(info.param) + "Polls"; });
 
 TEST_F(ChipTest, IndirectReadThatNeverCompletes) {
     config.indirect_busy_polls = CHIP_POLLS_NEVER;
