@@ -3,10 +3,17 @@
 #include <editline/readline.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <cstdlib>
 
 LineSource::LineSource(std::FILE* input)
-    : m_input(input), m_interactive(isatty(fileno(input)) && isatty(fileno(stdout))) {}
+    : m_input(input), m_interactive(isatty(fileno(input)) && isatty(fileno(stdout))) {
+    // Line editing reads multibyte characters only in the user's character set: without it,
+    // Japanese typed at the terminal never reaches the program.
+    if (m_interactive) {
+        std::setlocale(LC_CTYPE, "");
+    }
+}
 
 LineSource::~LineSource() {
     if (m_input != stdin) {
