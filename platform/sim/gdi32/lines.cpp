@@ -1,4 +1,5 @@
-// Lines on a window's device context: the current position, raster operations, and pixels.
+// Lines on a window's device context: the current position, raster operations, and reading
+// pixels back.
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 
@@ -23,13 +24,9 @@ POINT Origin(const sim::DeviceContext& context) {
     return origin;
 }
 
-// 0xRRGGBB on the screen and COLORREF (0x00BBGGRR) in the API.
-std::uint32_t ToScreen(COLORREF colour) {
-    return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
-}
-
+// The screen holds 0xRRGGBB; the API speaks COLORREF, 0x00BBGGRR.
 COLORREF FromScreen(std::uint32_t pixel) {
-    return ToScreen(pixel);
+    return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
 }
 
 void Plot(const sim::DeviceContext& context, int x, int y) {
@@ -63,11 +60,6 @@ int SetROP2(HDC dc, int mode) {
     const int previous = context->rop2;
     context->rop2 = mode;
     return previous;
-}
-
-int GetROP2(HDC dc) {
-    const sim::DeviceContext* context = FindDc(dc);
-    return context ? context->rop2 : 0;
 }
 
 BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous) {
@@ -124,18 +116,4 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     return screen.Contains(x + origin.x, y + origin.y)
                ? FromScreen(screen.Pixel(x + origin.x, y + origin.y))
                : CLR_INVALID;
-}
-
-COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour) {
-    const sim::DeviceContext* context = FindDc(dc);
-    if (context == nullptr) {
-        return CLR_INVALID;
-    }
-    const POINT origin = Origin(*context);
-    sim::Screen& screen = World::Current().screen;
-    if (!screen.Contains(x + origin.x, y + origin.y)) {
-        return CLR_INVALID;
-    }
-    screen.SetPixel(x + origin.x, y + origin.y, ToScreen(colour));
-    return colour;
 }

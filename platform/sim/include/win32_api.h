@@ -175,11 +175,9 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
 BOOL DeleteObject(HGDIOBJ object);
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 int SetROP2(HDC dc, int mode);
-int GetROP2(HDC dc);
 BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous);
 BOOL LineTo(HDC dc, int x, int y);
 COLORREF GetPixel(HDC dc, int x, int y);
-COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 int MulDiv(int number, int numerator, int denominator);
 
 // Strings in the ANSI code page, which the simulated system holds as UTF-8

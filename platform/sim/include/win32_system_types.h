@@ -96,10 +96,6 @@ using PNOTIFYICONDATAA = NOTIFYICONDATAA*;
 #define R2_COPYPEN 13
 #define R2_WHITE 16
 #define CLR_INVALID 0xFFFFFFFFu
-#define RGB(r, g, b)                                                                               \
-    (static_cast<COLORREF>((static_cast<BYTE>(r)) |                                                \
-                           (static_cast<DWORD>(static_cast<BYTE>(g)) << 8) |                       \
-                           (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
 #define LF_FACESIZE 32
 struct LOGFONTA {
     LONG lfHeight;
