@@ -1,6 +1,7 @@
 // The virtual clock: timers fire as time passes, and time never runs backwards.
 #include "platform/sim/world.h"
 #include "platform/win32.h"
+#include "tests/platform/sim/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -19,12 +20,8 @@ LRESULT CALLBACK SlowTimerWindow(HWND window, UINT message, WPARAM wParam, LPARA
 
 TEST(Clock, AHandlerThatWaitsPastTheEndKeepsTheClockMovingForward) {
     sim::World world;
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = SlowTimerWindow;
-    windowClass.lpszClassName = "SlowTimer";
-    RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(0, "SlowTimer", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                        nullptr, nullptr, nullptr);
+    const HWND window = testing_support::CreateTestWindow("SlowTimer", SlowTimerWindow, WS_POPUP,
+                                                          RECT{0, 0, 10, 10});
     g_fired.clear();
     SetTimer(window, 1, 20, nullptr);
     world.RunFor(20);

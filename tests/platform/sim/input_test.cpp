@@ -2,6 +2,7 @@
 // timers firing, and clicks once when let go.
 #include "platform/sim/world.h"
 #include "platform/win32.h"
+#include "tests/platform/sim/test_window.h"
 
 #include <gtest/gtest.h>
 
@@ -27,12 +28,8 @@ LRESULT CALLBACK Panel(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 
 TEST(Input, AHeldButtonStaysPushedWhileTimeGoesByAndClicksOnce) {
     sim::World world;
-    WNDCLASSA panelClass{};
-    panelClass.lpfnWndProc = Panel;
-    panelClass.lpszClassName = "Panel";
-    RegisterClassA(&panelClass);
-    const HWND panel = CreateWindowExA(0, "Panel", "", WS_POPUP | WS_VISIBLE, 100, 100, 200, 100,
-                                       nullptr, nullptr, nullptr, nullptr);
+    const HWND panel = testing_support::CreateTestWindow("Panel", Panel, WS_POPUP | WS_VISIBLE,
+                                                         RECT{100, 100, 300, 200});
     g_button = CreateWindowExA(0, "BUTTON", "Hold", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10,
                                80, 24, panel, reinterpret_cast<HMENU>(1032), nullptr, nullptr);
     g_pushedAtTicks.clear();
