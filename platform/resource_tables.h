@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 struct ResourceString {
     unsigned id;
@@ -45,6 +46,11 @@ struct DialogControlResource {
     int x, y, cx, cy;
 };
 
+// Where a control sits when a language's texts need another layout than the English one.
+struct ControlPlacement {
+    int x, y, cx, cy;
+};
+
 struct DialogResource {
     unsigned id;
     const char* englishCaption;
@@ -57,6 +63,36 @@ struct DialogResource {
     int x, y, cx, cy;
     const DialogControlResource* controls;
     std::size_t controlCount;
+    // The Japanese template's size and control positions, where they differ (else nullptr).
+    const ControlPlacement* japaneseSize;
+    const ControlPlacement* japanesePlacements;
 };
 
 const DialogResource* FindDialogResource(unsigned id);
+
+// The items a dialog's combo boxes start with: the dialog's initialisation data, a resource
+// of type 240 with the dialog's id.
+struct DialogInitItem {
+    int controlId;
+    const char* english;
+    const char* japanese;
+};
+
+struct DialogInitResource {
+    unsigned dialogId;
+    const DialogInitItem* items;
+    std::size_t count;
+};
+
+const DialogInitResource* FindDialogInitResource(unsigned dialogId);
+
+// The resource's bytes: for each item its control id (16 bits), the message that adds it
+// (0x0403, a combo box's add-string, 16 bits), the length of the text with its terminating
+// zero (32 bits) and the text, in the code page `encode` writes; a zero word ends the data.
+std::string DialogInitData(const DialogInitResource& resource, bool japanese,
+                           std::string (*encode)(const std::string& utf8));
+
+// The icons the program carries.
+extern const unsigned kIconIds[];
+extern const std::size_t kIconCount;
+bool IsIconResource(unsigned id);

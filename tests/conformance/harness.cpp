@@ -38,6 +38,7 @@ bool OfInterest(UINT message) {
     case WM_SETTEXT:
     case WM_CLOSE:
     case WM_COMMAND:
+    case WM_HSCROLL:
     case WM_TIMER:
     case WM_INITMENUPOPUP:
     case WM_KEYDOWN:

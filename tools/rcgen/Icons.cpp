@@ -16,8 +16,37 @@ constexpr Colour kScreenOff{0x60, 0x60, 0x60, 0xFF};
 constexpr Colour kSignal{0x40, 0xD0, 0x40, 0xFF};
 constexpr Colour kCross{0x20, 0x20, 0xE0, 0xFF};
 
+constexpr Colour kArrow{0x20, 0x20, 0x20, 0xFF};
+
+// A solid triangle pointing up, in the middle of the 16 x 16 square: rows 5 to 11, two
+// pixels wide at the top and one pixel wider on both sides on each row below.
+bool InUpArrow(int x, int y) {
+    return y >= 5 && y <= 11 && x >= 7 - (y - 5) && x <= 8 + (y - 5);
+}
+
+// The other arrows are the up arrow turned.
+bool InArrow(IconKind kind, int x, int y) {
+    switch (kind) {
+    case IconKind::ArrowUp:
+        return InUpArrow(x, y);
+    case IconKind::ArrowDown:
+        return InUpArrow(x, 15 - y);
+    case IconKind::ArrowLeft:
+        return InUpArrow(y, x);
+    default:
+        return InUpArrow(y, 15 - x);
+    }
+}
+
+bool IsArrow(IconKind kind) {
+    return kind != IconKind::Ready && kind != IconKind::NoDevice;
+}
+
 // The 16 x 16 picture; x and y from the top left.
 Colour Pixel(IconKind kind, int x, int y) {
+    if (IsArrow(kind)) {
+        return InArrow(kind, x, y) ? kArrow : kClear;
+    }
     const bool screen = x >= 3 && x <= 12 && y >= 3 && y <= 10;
     const bool bezel = x >= 1 && x <= 14 && y >= 1 && y <= 12;
     const bool stand = (y == 13 && x >= 7 && x <= 8) || (y == 14 && x >= 4 && x <= 11);

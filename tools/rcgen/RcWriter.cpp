@@ -4,6 +4,9 @@
 #include "res/resource.h"
 #include "res/version.h"
 
+#include <iconv.h>
+
+#include <stdexcept>
 #include <string>
 
 namespace {
@@ -20,7 +23,37 @@ const Language kLanguages[] = {
     {"Japanese", 0x11, 0x01, true},
 };
 
-const unsigned kDialogIds[] = {IDD_ABOUTBOX};
+const unsigned kDialogIds[] = {IDD_ABOUTBOX, IDD_SHORTCUTKEY, IDD_DEVICE, IDD_DEVICE_EX};
+const unsigned kDialogInitIds[] = {IDD_SHORTCUTKEY, IDD_DEVICE_EX};
+
+std::string Unchanged(const std::string& text) {
+    return text;
+}
+
+// Japanese Windows reads the bytes of a dialog's initialisation data in code page 932.
+std::string ToCodePage932(const std::string& utf8) {
+    iconv_t converter = iconv_open("CP932", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        throw std::runtime_error("no UTF-8 to CP932 conversion on this machine");
+    }
+    std::string in = utf8;
+    std::string out(in.size() * 2 + 1, '\0');
+    char* inPointer = in.data();
+    std::size_t inLeft = in.size();
+    char* outPointer = out.data();
+    std::size_t outLeft = out.size();
+    const std::size_t converted = iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft);
+    iconv_close(converter);
+    if (converted == static_cast<std::size_t>(-1)) {
+        throw std::runtime_error("not in code page 932: " + utf8);
+    }
+    out.resize(out.size() - outLeft);
+    return out;
+}
+
+std::string DialogInitFileName(unsigned id, bool japanese) {
+    return "dlginit" + std::to_string(id) + (japanese ? "_ja" : "_en") + ".bin";
+}
 
 std::string Quoted(const std::string& text) {
     std::string out = "\"";
@@ -77,8 +110,12 @@ void WriteMenu(std::ostream& out, unsigned id, bool japanese) {
 
 void WriteDialog(std::ostream& out, unsigned id, bool japanese) {
     const DialogResource* dialog = FindDialogResource(id);
-    out << id << " DIALOG " << dialog->x << ", " << dialog->y << ", " << dialog->cx << ", "
-        << dialog->cy << "\n";
+    const ControlPlacement size =
+        japanese && dialog->japaneseSize != nullptr
+            ? *dialog->japaneseSize
+            : ControlPlacement{dialog->x, dialog->y, dialog->cx, dialog->cy};
+    out << id << " DIALOG " << dialog->x << ", " << dialog->y << ", " << size.cx << ", " << size.cy
+        << "\n";
     out << "STYLE 0x" << std::hex << dialog->style << std::dec << "\n";
     out << "CAPTION " << Quoted(japanese ? dialog->japaneseCaption : dialog->englishCaption)
         << "\n";
@@ -90,9 +127,13 @@ void WriteDialog(std::ostream& out, unsigned id, bool japanese) {
         const std::string text = japanese ? control.japanese : control.english;
         // "#128" names a resource (an icon) by number rather than a text.
         const std::string written = !text.empty() && text[0] == '#' ? text.substr(1) : Quoted(text);
+        const ControlPlacement place =
+            japanese && dialog->japanesePlacements != nullptr
+                ? dialog->japanesePlacements[i]
+                : ControlPlacement{control.x, control.y, control.cx, control.cy};
         out << "    CONTROL " << written << ", " << control.id << ", " << Quoted(control.className)
-            << ", 0x" << std::hex << control.style << std::dec << ", " << control.x << ", "
-            << control.y << ", " << control.cx << ", " << control.cy << "\n";
+            << ", 0x" << std::hex << control.style << std::dec << ", " << place.x << ", " << place.y
+            << ", " << place.cx << ", " << place.cy << "\n";
     }
     out << "END\n\n";
 }
@@ -130,11 +171,33 @@ void WriteResourceScript(std::ostream& out) {
         for (unsigned id : kDialogIds) {
             WriteDialog(out, id, language.japanese);
         }
+        // Type 240: the combo boxes' items, which the dialogs read when they start.
+        for (unsigned id : kDialogInitIds) {
+            out << id << " 240 \"" << DialogInitFileName(id, language.japanese) << "\"\n";
+        }
+        out << "\n";
     }
-    out << "// Neutral\nLANGUAGE 0, 0\n\n"
-        << IDR_MAINFRAME << " ICON \"icon" << IDR_MAINFRAME << ".ico\"\n"
-        << IDI_TRAY_READY << " ICON \"icon" << IDI_TRAY_READY << ".ico\"\n"
-        << IDI_TRAY_NODEVICE << " ICON \"icon" << IDI_TRAY_NODEVICE << ".ico\"\n"
-        << "1 24 \"corvane.manifest\"\n\n";
+    out << "// Neutral\nLANGUAGE 0, 0\n\n";
+    for (std::size_t i = 0; i < kIconCount; ++i) {
+        out << kIconIds[i] << " ICON \"" << IconFileName(kIconIds[i]) << "\"\n";
+    }
+    out << "1 24 \"corvane.manifest\"\n\n";
     WriteVersion(out);
+}
+
+std::string IconFileName(unsigned id) {
+    return "icon" + std::to_string(id) + ".ico";
+}
+
+std::vector<DialogInitFile> DialogInitFiles() {
+    std::vector<DialogInitFile> files;
+    for (unsigned id : kDialogInitIds) {
+        const DialogInitResource* resource = FindDialogInitResource(id);
+        for (const bool japanese : {false, true}) {
+            files.push_back(DialogInitFile{
+                DialogInitFileName(id, japanese),
+                DialogInitData(*resource, japanese, japanese ? ToCodePage932 : Unchanged)});
+        }
+    }
+    return files;
 }

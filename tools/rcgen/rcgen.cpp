@@ -2,6 +2,8 @@
 // compiler, from the same tables the simulated Windows serves.
 #include "Icons.h"
 #include "RcWriter.h"
+#include "platform/resource_tables.h"
+#include "res/resource.h"
 
 #include <fstream>
 #include <iostream>
@@ -31,6 +33,43 @@ bool Write(const std::string& path, const std::string& content) {
     return static_cast<bool>(file);
 }
 
+IconKind KindOf(unsigned id) {
+    switch (id) {
+    case IDI_TRAY_NODEVICE:
+        return IconKind::NoDevice;
+    case IDI_ARROW_UP:
+        return IconKind::ArrowUp;
+    case IDI_ARROW_LEFT:
+        return IconKind::ArrowLeft;
+    case IDI_ARROW_RIGHT:
+        return IconKind::ArrowRight;
+    case IDI_ARROW_DOWN:
+        return IconKind::ArrowDown;
+    default:
+        return IconKind::Ready;
+    }
+}
+
+bool WriteIcons(const std::string& folder) {
+    for (std::size_t i = 0; i < kIconCount; ++i) {
+        const unsigned id = kIconIds[i];
+        // The program's own icon also comes large, for Explorer and the Alt+Tab list.
+        if (!Write(folder + IconFileName(id), MakeIcon(KindOf(id), id == IDR_MAINFRAME))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WriteDialogInitData(const std::string& folder) {
+    for (const DialogInitFile& file : DialogInitFiles()) {
+        if (!Write(folder + file.name, file.bytes)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -41,10 +80,8 @@ int main(int argc, char** argv) {
     const std::string folder = std::string(argv[1]) + "/";
     std::ofstream script(folder + "corvane.rc", std::ios::binary | std::ios::trunc);
     WriteResourceScript(script);
-    const bool written = static_cast<bool>(script) &&
-                         Write(folder + "icon128.ico", MakeIcon(IconKind::Ready, true)) &&
-                         Write(folder + "icon132.ico", MakeIcon(IconKind::Ready, false)) &&
-                         Write(folder + "icon133.ico", MakeIcon(IconKind::NoDevice, false)) &&
+    const bool written = static_cast<bool>(script) && WriteIcons(folder) &&
+                         WriteDialogInitData(folder) &&
                          Write(folder + "corvane.manifest", kManifest);
     if (!written) {
         std::cerr << "rcgen: cannot write into " << folder << "\n";

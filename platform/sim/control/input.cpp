@@ -72,8 +72,9 @@ void Input::PressButton(MouseButton button) {
     const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(m_world.cursor);
     const HWND top = GetAncestor(under, GA_ROOT);
     const Window* w = m_world.windows.Find(top);
+    constexpr DWORD kNoActivate = 0x08000000; // WS_EX_NOACTIVATE: an open list, a tooltip
     if (w != nullptr && w->threadId == kProgramThread && w->enabled &&
-        top != m_world.windows.Active()) {
+        !(w->exStyle & kNoActivate) && top != m_world.windows.Active()) {
         m_world.windows.Activate(top);
     }
     const bool left = button == MouseButton::Left;
@@ -111,6 +112,19 @@ void Input::ClickCloseBox(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     ClickAt(rect.right - 10, rect.top + 10);
+}
+
+// Since Windows 10 the wheel scrolls the window under the pointer, active or not.
+void Input::TurnWheel(int notches) {
+    const HWND target = GetCapture() ? GetCapture() : WindowFromPoint(m_world.cursor);
+    const Window* w = m_world.windows.Find(target);
+    if (w == nullptr || w->threadId != kProgramThread || !IsWindowEnabled(target)) {
+        return;
+    }
+    m_world.windows.Post(target, WM_MOUSEWHEEL,
+                         MAKEWPARAM(MouseKeys(), static_cast<WORD>(notches * WHEEL_DELTA)),
+                         MAKELPARAM(m_world.cursor.x, m_world.cursor.y));
+    m_world.Pump();
 }
 
 // A low-level keyboard hook sees a key before any window does, and may swallow it.

@@ -29,6 +29,18 @@ class Input {
     void ClickWindow(HWND window);
     // A click on the close box of a window's caption.
     void ClickCloseBox(HWND window);
+    // The wheel turned by notches (away from the user is positive), over the pointer.
+    void TurnWheel(int notches);
+
+    // Gestures on controls, each made of the moves, clicks and wheel turns above.
+    // A drop-down list opened, scrolled to the item and the item clicked.
+    void ChooseListItem(HWND combo, int index);
+    // A trackbar's thumb dragged to where the position lies.
+    void DragThumb(HWND trackbar, int position);
+    // A tab of a tab control clicked.
+    void ClickTab(HWND tab, int index);
+    // The left button held on the middle of a window for that long.
+    void HoldWindow(HWND window, DWORD milliseconds);
 
     // The keyboard. A key held down auto-repeats: `repeat` key-down messages in all. True
     // when the shortcut hook took the key, so that no window saw it.

@@ -2,6 +2,7 @@
 // served by the current sim::World.
 #pragma once
 
+#include "platform/sim/include/win32_control_types.h"
 #include "platform/sim/include/win32_system_types.h"
 #include "platform/sim/include/win32_types.h"
 #include "platform/sim/include/win32_window_types.h"
@@ -18,6 +19,10 @@ DWORD FormatMessageA(DWORD flags, LPCVOID source, DWORD messageId, DWORD languag
 
 // Resources
 int LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+HRSRC FindResourceA(HMODULE module, LPCSTR name, LPCSTR type);
+HGLOBAL LoadResource(HMODULE module, HRSRC resource);
+LPVOID LockResource(HGLOBAL loaded);
+DWORD SizeofResource(HMODULE module, HRSRC resource);
 
 // Device setup
 HDEVINFO SetupDiGetClassDevsA(const GUID* classGuid, LPCSTR enumerator, HWND parent, DWORD flags);
@@ -84,6 +89,8 @@ BOOL ClientToScreen(HWND window, LPPOINT point);
 HWND GetParent(HWND window);
 HWND GetAncestor(HWND window, UINT flags);
 LONG GetWindowLongA(HWND window, int index);
+LONG_PTR GetWindowLongPtrA(HWND window, int index);
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 BOOL IsChild(HWND parent, HWND window);
 BOOL ScreenToClient(HWND window, LPPOINT point);
 BOOL PtInRect(const RECT* rect, POINT point);
@@ -142,6 +149,7 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND own
                     const RECT* rect);
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags);
 
 // Dialogs
 INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
@@ -149,6 +157,10 @@ INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR templateName, HWND owner, DLG
 BOOL EndDialog(HWND dialog, INT_PTR result);
 LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 BOOL IsDialogMessageA(HWND dialog, LPMSG message);
+
+// Common controls
+void InitCommonControls();
+INT_PTR PropertySheetA(LPCPROPSHEETHEADERA header);
 
 // Shell
 BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data);

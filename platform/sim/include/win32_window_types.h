@@ -211,6 +211,7 @@ using LPMINMAXINFO = MINMAXINFO*;
 #define SW_HIDE 0
 #define SW_SHOWNORMAL 1
 #define SW_SHOW 5
+#define SW_SHOWNA 8
 
 #define SWP_NOSIZE 0x0001
 #define SWP_NOMOVE 0x0002

@@ -1,4 +1,5 @@
 // The notification-area icon and the icons it shows.
+#include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
 
@@ -23,12 +24,21 @@ HICON LoadIconA(HINSTANCE instance, LPCSTR name) {
     }
     const WORD id = LOWORD(reinterpret_cast<ULONG_PTR>(name));
     // The program's icons, and the system's own when no instance is given.
-    const bool known = instance == nullptr ? id == 32512 : (id == 128 || id == 132 || id == 133);
+    const bool known = instance == nullptr ? id == 32512 : IsIconResource(id);
     if (!known) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return nullptr;
     }
     return reinterpret_cast<HICON>(kIconBase + id);
+}
+
+// Icons only: the program loads no bitmaps or cursors of its own. Every size is the icon.
+HANDLE LoadImageA(HINSTANCE instance, LPCSTR name, UINT type, int, int, UINT) {
+    if (type != IMAGE_ICON) {
+        SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
+        return nullptr;
+    }
+    return LoadIconA(instance, name);
 }
 
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {

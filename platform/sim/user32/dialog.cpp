@@ -1,4 +1,5 @@
 // Modal dialogs from the dialog resources; the interaction driver works them.
+#include "platform/sim/user32/dialog.h"
 #include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/world.h"
@@ -11,11 +12,23 @@ namespace {
 
 const char kDialogClass[] = "#32770";
 
+// Messages whose result is what the dialog procedure returns; for every other message a
+// procedure that handled it answers through DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+    return message == WM_INITDIALOG || (message >= 0x0132 && message <= 0x0138) || // WM_CTLCOLOR*
+           message == 0x0037 || message == 0x0039 || // drag icon, compare
+           message == 0x002E || message == 0x002F;   // key/char to item
+}
+
 LRESULT CALLBACK DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    const sim::Window* window = World::Current().windows.Find(dialog);
-    if (window != nullptr && window->dialogProcedure != nullptr &&
-        window->dialogProcedure(dialog, message, wParam, lParam)) {
-        return TRUE;
+    sim::Window* window = World::Current().windows.Find(dialog);
+    if (window != nullptr && window->dialogProcedure != nullptr) {
+        window->msgResult = 0;
+        const INT_PTR handled = window->dialogProcedure(dialog, message, wParam, lParam);
+        if (handled) {
+            window = World::Current().windows.Find(dialog);
+            return AnswersDirectly(message) || window == nullptr ? handled : window->msgResult;
+        }
     }
     return DefDlgProcA(dialog, message, wParam, lParam);
 }
@@ -24,16 +37,6 @@ LRESULT CALLBACK DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 HWND FindDefaultButton(HWND dialog) {
     for (const HWND child : World::Current().windows.Children(dialog)) {
         if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) {
-            return child;
-        }
-    }
-    return nullptr;
-}
-
-HWND FirstTabStop(HWND dialog) {
-    for (const HWND child : World::Current().windows.Children(dialog)) {
-        const sim::Window* w = World::Current().windows.Find(child);
-        if ((w->style & WS_TABSTOP) && w->visible && w->enabled) {
             return child;
         }
     }
@@ -49,7 +52,7 @@ void SaveFocus(HWND dialog) {
 
 void RestoreFocus(HWND dialog) {
     const HWND saved = World::Current().windows.Find(dialog)->savedFocus;
-    const HWND control = IsChild(dialog, saved) ? saved : FirstTabStop(dialog);
+    const HWND control = IsChild(dialog, saved) ? saved : sim::FirstTabStop(dialog);
     if (control != nullptr) {
         SetFocus(control);
     }
@@ -75,17 +78,60 @@ void PressEnter(HWND dialog) {
     SendMessageA(dialog, WM_COMMAND, IDOK, reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
 }
 
-void RegisterDialogClass() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DialogWindowProc;
-    windowClass.lpszClassName = kDialogClass;
-    RegisterClassA(&windowClass); // once per world; later calls find it there
+} // namespace
+
+namespace sim {
+
+HWND FirstTabStop(HWND dialog) {
+    for (const HWND child : World::Current().windows.Children(dialog)) {
+        const Window* w = World::Current().windows.Find(child);
+        if ((w->style & WS_TABSTOP) && w->visible && w->enabled) {
+            return child;
+        }
+    }
+    return nullptr;
 }
 
 // Dialog units to pixels for an 8-point font: 4 horizontal and 8 vertical units per
 // average character of 6 by 13 pixels.
-RECT ToPixels(int x, int y, int cx, int cy) {
+RECT DialogUnitsToPixels(int x, int y, int cx, int cy) {
     return RECT{x * 6 / 4, y * 13 / 8, (x + cx) * 6 / 4, (y + cy) * 13 / 8};
+}
+
+SIZE TemplateSize(const DialogResource& resource) {
+    const bool japanese = World::Current().GetLanguage() == Language::Japanese;
+    const ControlPlacement size = japanese && resource.japaneseSize != nullptr
+                                      ? *resource.japaneseSize
+                                      : ControlPlacement{0, 0, resource.cx, resource.cy};
+    const RECT pixels = DialogUnitsToPixels(0, 0, size.cx, size.cy);
+    return SIZE{pixels.right, pixels.bottom};
+}
+
+HWND CreateDialogWindow(const DialogResource& resource, const std::string& caption, DWORD style,
+                        RECT rect, HWND parent, DLGPROC procedure) {
+    World& world = World::Current();
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DialogWindowProc;
+    windowClass.lpszClassName = kDialogClass;
+    RegisterClassA(&windowClass); // once per world; later calls find it there
+    const bool japanese = world.GetLanguage() == Language::Japanese;
+    const HWND dialog = world.windows.Create(0, kDialogClass, caption, style, rect, parent, 0,
+                                             nullptr, kProgramThread);
+    Window* window = world.windows.Find(dialog);
+    window->dialog = true;
+    window->dialogProcedure = procedure;
+    for (std::size_t i = 0; i < resource.controlCount; ++i) {
+        const DialogControlResource& control = resource.controls[i];
+        const ControlPlacement place =
+            japanese && resource.japanesePlacements != nullptr
+                ? resource.japanesePlacements[i]
+                : ControlPlacement{control.x, control.y, control.cx, control.cy};
+        const RECT pixels = DialogUnitsToPixels(place.x, place.y, place.cx, place.cy);
+        world.windows.Create(0, control.className, japanese ? control.japanese : control.english,
+                             static_cast<DWORD>(control.style), pixels, dialog, control.id, nullptr,
+                             kProgramThread);
+    }
+    return dialog;
 }
 
 // The dialog's own message loop: keyboard input goes through the dialog manager, and when
@@ -109,7 +155,7 @@ void RunModalLoop(World& world, HWND dialog) {
     world.windows.LeaveModal();
 }
 
-} // namespace
+} // namespace sim
 
 LRESULT DefDlgProcA(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -179,46 +225,36 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
         return -1;
     }
     const bool japanese = world.GetLanguage() == sim::Language::Japanese;
-    RegisterDialogClass();
     // The template places the dialog's client area relative to its owner's and gives its
     // size; the frame goes around that. The whole dialog is kept on the screen.
     const DWORD style = static_cast<DWORD>(resource->style) & ~static_cast<DWORD>(WS_VISIBLE);
-    RECT frame = ToPixels(0, 0, resource->cx, resource->cy);
+    const SIZE size = sim::TemplateSize(*resource);
+    RECT frame{0, 0, size.cx, size.cy};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    POINT origin = POINT{ToPixels(resource->x, resource->y, 0, 0).left,
-                         ToPixels(resource->x, resource->y, 0, 0).top};
+    const RECT place = sim::DialogUnitsToPixels(resource->x, resource->y, 0, 0);
+    POINT origin{place.left, place.top};
     if (owner != nullptr) {
         ClientToScreen(owner, &origin);
     }
     const int left = std::max(0, std::min<int>(origin.x + frame.left, world.ScreenWidth() - width));
     const int top = std::max(0, std::min<int>(origin.y + frame.top, world.ScreenHeight() - height));
-    const HWND dialog = world.windows.Create(
-        0, kDialogClass, japanese ? resource->japaneseCaption : resource->englishCaption, style,
-        RECT{left, top, left + width, top + height}, owner, 0, nullptr, sim::kProgramThread);
-    sim::Window* window = world.windows.Find(dialog);
-    window->dialog = true;
-    window->dialogProcedure = dialogProc;
-    for (std::size_t i = 0; i < resource->controlCount; ++i) {
-        const DialogControlResource& control = resource->controls[i];
-        const RECT rect = ToPixels(control.x, control.y, control.cx, control.cy);
-        world.windows.Create(0, control.className, japanese ? control.japanese : control.english,
-                             static_cast<DWORD>(control.style), rect, dialog, control.id, nullptr,
-                             sim::kProgramThread);
-    }
+    const HWND dialog = sim::CreateDialogWindow(
+        *resource, japanese ? resource->japaneseCaption : resource->englishCaption, style,
+        RECT{left, top, left + width, top + height}, owner, dialogProc);
     if (owner != nullptr) {
         EnableWindow(owner, FALSE);
     }
     if (SendMessageA(dialog, WM_INITDIALOG, 0, initParam)) {
-        world.windows.Find(dialog)->savedFocus = FirstTabStop(dialog);
+        world.windows.Find(dialog)->savedFocus = sim::FirstTabStop(dialog);
     }
     ShowWindow(dialog, SW_SHOW);
     if (world.GetObserver() != nullptr) {
         world.GetObserver()->DialogOpened(dialog);
     }
-    RunModalLoop(world, dialog);
-    window = world.windows.Find(dialog);
+    sim::RunModalLoop(world, dialog);
+    const sim::Window* window = world.windows.Find(dialog);
     // A user who walks away from a dialog has cancelled it.
     const INT_PTR result = window && window->dialogEnded ? window->dialogResult : IDCANCEL;
     if (owner != nullptr) {

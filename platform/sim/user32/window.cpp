@@ -399,6 +399,44 @@ LONG GetWindowLongA(HWND window, int index) {
     }
 }
 
+namespace {
+
+// The slot behind an index: a dialog's message result, or anyone's user data.
+LONG_PTR* LongPtrSlot(Window& w, int index) {
+    if (index == DWLP_MSGRESULT && w.dialog) {
+        return &w.msgResult;
+    }
+    return index == GWLP_USERDATA ? &w.userData : nullptr;
+}
+
+} // namespace
+
+LONG_PTR GetWindowLongPtrA(HWND window, int index) {
+    Window* w = Windows().Find(window);
+    if (w == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    const LONG_PTR* slot = LongPtrSlot(*w, index);
+    return slot != nullptr ? *slot : GetWindowLongA(window, index);
+}
+
+LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
+    Window* w = Windows().Find(window);
+    if (w == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    LONG_PTR* slot = LongPtrSlot(*w, index);
+    if (slot == nullptr) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+    const LONG_PTR previous = *slot;
+    *slot = value;
+    return previous;
+}
+
 BOOL IsChild(HWND parent, HWND window) {
     for (const Window* w = Windows().Find(window); w != nullptr && (w->style & WS_CHILD);
          w = Windows().Find(w->parent)) {

@@ -14,6 +14,27 @@ namespace sim {
 
 class World;
 
+// The items of a combo box or tab control and which one is chosen.
+struct ListState {
+    std::vector<std::string> items;
+    int selection = -1;
+    HWND dropped = nullptr; // a combo box's open list
+    int top = 0;            // the first item the open list shows
+    int droppedHeight = 0;  // a combo box's height with its list open
+};
+
+struct TrackState {
+    int minimum = 0;
+    int maximum = 100;
+    int position = 0;
+    int lineSize = 1;
+    int pageSize = 20;
+    bool pageSizeGiven = false; // else a fifth of the range, kept up with it
+    int ticFrequency = 1;
+    bool dragging = false;
+    int grabOffset = 0; // where on the thumb the pointer took it
+};
+
 struct Window {
     HWND handle = nullptr;
     std::string className;
@@ -33,6 +54,11 @@ struct Window {
     DLGPROC dialogProcedure = nullptr;
     HGDIOBJ font = nullptr;
     UINT buttonState = 0;       // BST_ flags of a button control
+    HANDLE image = nullptr;     // an icon button's icon
+    ListState list;             // a combo box's or tab control's items
+    TrackState track;           // a trackbar's range and position
+    LONG_PTR msgResult = 0;     // a dialog's DWLP_MSGRESULT
+    LONG_PTR userData = 0;      // GWLP_USERDATA
     HWND savedFocus = nullptr;  // a dialog's focused control while it is inactive
     bool sizeSent = false;      // WM_SIZE has been sent: by a resize, or when first shown
     std::optional<RECT> client; // another program's client area, in screen coordinates

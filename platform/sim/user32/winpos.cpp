@@ -14,15 +14,25 @@ bool TakesPoint(const Window& window, POINT point) {
     return window.visible && !disabledChild && PtInRect(&window.rect, point);
 }
 
-// The topmost child under the point, then its own children, down to the deepest.
-HWND DeepestChildAt(HWND parent, POINT point) {
-    for (const HWND child : World::Current().windows.Children(parent)) {
-        const Window* w = World::Current().windows.Find(child);
-        if (TakesPoint(*w, point)) {
-            return DeepestChildAt(child, point);
+// A child that calls itself transparent (a static text, a group box) lets the point through
+// to whatever lies beneath it.
+bool Transparent(HWND window, POINT point) {
+    const Window* w = World::Current().windows.Find(window);
+    return (w->style & WS_CHILD) &&
+           SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) == HTTRANSPARENT;
+}
+
+// The deepest window at the point inside this one: its topmost child that takes the point,
+// that child's own children, and so on; nullptr when this one is transparent there too.
+HWND DeepestAt(HWND window, POINT point) {
+    for (const HWND child : World::Current().windows.Children(window)) {
+        if (TakesPoint(*World::Current().windows.Find(child), point)) {
+            if (const HWND found = DeepestAt(child, point)) {
+                return found;
+            }
         }
     }
-    return parent;
+    return Transparent(window, point) ? nullptr : window;
 }
 
 } // namespace
@@ -43,14 +53,7 @@ HWND WindowFromPoint(POINT point) {
         if (!TakesPoint(*windows.Find(top), point)) {
             continue;
         }
-        HWND found = DeepestChildAt(top, point);
-        // A window that calls itself transparent (a static text) passes the point to its
-        // parent.
-        while (found != top && SendMessageA(found, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) ==
-                                   HTTRANSPARENT) {
-            found = GetParent(found);
-        }
-        return found;
+        return DeepestAt(top, point);
     }
     return nullptr;
 }

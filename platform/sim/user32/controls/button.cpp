@@ -1,9 +1,14 @@
-// BUTTON, push buttons: pressed while the mouse button or the space bar is held over them,
-// BN_CLICKED to the parent when released over them. A default push button tells the dialog
-// manager so through WM_GETDLGCODE.
+// BUTTON: push buttons, check boxes, radio buttons and group boxes. A button is pressed while
+// the mouse button or the space bar is held over it and tells its parent BN_CLICKED when
+// released over it; an automatic check box turns its check over first, an automatic radio
+// button checks itself and clears the others of its group. A default push button tells the
+// dialog manager so through WM_GETDLGCODE; a group box is only a frame, transparent to the
+// mouse.
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/controls/controls.h"
 #include "platform/sim/world.h"
+
+#include <algorithm>
 
 namespace sim {
 
@@ -12,6 +17,63 @@ namespace {
 void SetPushed(Window& button, bool pushed) {
     button.buttonState = pushed ? (button.buttonState | BST_PUSHED)
                                 : (button.buttonState & ~static_cast<UINT>(BST_PUSHED));
+}
+
+DWORD Kind(const Window& button) {
+    return button.style & BS_TYPEMASK;
+}
+
+void SetChecked(Window& button, bool checked) {
+    button.buttonState =
+        (button.buttonState & ~static_cast<UINT>(BST_CHECKED)) | (checked ? BST_CHECKED : 0);
+}
+
+// The group runs from the last control before it that starts one (WS_GROUP) to the next.
+void ClearRestOfGroup(HWND handle) {
+    WindowManager& windows = World::Current().windows;
+    const std::vector<HWND> siblings = windows.Children(GetParent(handle));
+    const auto self = std::find(siblings.begin(), siblings.end(), handle);
+    auto first = self;
+    while (first != siblings.begin() && !(windows.Find(*first)->style & WS_GROUP)) {
+        --first;
+    }
+    for (auto it = first; it != siblings.end(); ++it) {
+        Window* sibling = windows.Find(*it);
+        if (it != first && (sibling->style & WS_GROUP)) {
+            break;
+        }
+        if (*it != handle && sibling->className == "Button" &&
+            Kind(*sibling) == BS_AUTORADIOBUTTON) {
+            SetChecked(*sibling, false);
+        }
+    }
+}
+
+// What a click does to an automatic button before its parent hears of it.
+void ChangeCheck(HWND handle) {
+    Window* button = World::Current().windows.Find(handle);
+    if (Kind(*button) == BS_AUTOCHECKBOX) {
+        SetChecked(*button, !(button->buttonState & BST_CHECKED));
+    } else if (Kind(*button) == BS_AUTORADIOBUTTON) {
+        SetChecked(*button, true);
+        ClearRestOfGroup(handle);
+    }
+}
+
+LRESULT DialogCode(const Window& button) {
+    switch (Kind(button)) {
+    case BS_PUSHBUTTON:
+        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_DEFPUSHBUTTON:
+        return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+        return DLGC_BUTTON | DLGC_RADIOBUTTON;
+    case BS_GROUPBOX:
+        return DLGC_STATIC;
+    default:
+        return DLGC_BUTTON;
+    }
 }
 
 void NotifyClicked(HWND button) {
@@ -29,6 +91,7 @@ void Release(HWND handle, bool click) {
     const bool wasPushed = (button->buttonState & BST_PUSHED) != 0;
     SetPushed(*button, false);
     if (click && wasPushed) {
+        ChangeCheck(handle);
         NotifyClicked(handle);
     }
 }
@@ -49,11 +112,12 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (button == nullptr) {
         return 0;
     }
+    if (Kind(*button) == BS_GROUPBOX && message == WM_NCHITTEST) {
+        return HTTRANSPARENT;
+    }
     switch (message) {
     case WM_GETDLGCODE:
-        return DLGC_BUTTON |
-               ((button->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON
-                                                                  : DLGC_UNDEFPUSHBUTTON);
+        return DialogCode(*button);
     case WM_LBUTTONDOWN:
         SetCapture(window);
         SetFocus(window);
@@ -98,9 +162,15 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case BM_GETCHECK:
         return button->buttonState & BST_CHECKED;
     case BM_SETCHECK:
-        button->buttonState = (button->buttonState & ~static_cast<UINT>(BST_CHECKED)) |
-                              (wParam == BST_CHECKED ? BST_CHECKED : 0);
+        SetChecked(*button, wParam == BST_CHECKED);
         return 0;
+    case BM_SETIMAGE: {
+        const HANDLE previous = button->image;
+        button->image = reinterpret_cast<HANDLE>(lParam);
+        return reinterpret_cast<LRESULT>(previous);
+    }
+    case BM_GETIMAGE:
+        return reinterpret_cast<LRESULT>(button->image);
     case BM_SETSTYLE:
         button->style = (button->style & ~static_cast<DWORD>(BS_TYPEMASK)) |
                         (static_cast<DWORD>(wParam) & BS_TYPEMASK);

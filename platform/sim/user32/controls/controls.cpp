@@ -9,13 +9,16 @@ void RegisterControlClasses(WindowManager& windows) {
     const struct {
         const char* name;
         WNDPROC procedure;
-    } kClasses[] = {{"Static", StaticWindowProc}, {"Button", ButtonWindowProc}};
+    } kClasses[] = {{"Static", StaticWindowProc},
+                    {"Button", ButtonWindowProc},
+                    {"ComboBox", ComboBoxWindowProc}};
     for (const auto& control : kClasses) {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = control.procedure;
         windowClass.lpszClassName = control.name;
         windows.RegisterClass(windowClass);
     }
+    RegisterComboListClass(windows);
 }
 
 } // namespace sim

@@ -11,5 +11,10 @@ void RegisterControlClasses(WindowManager& windows);
 
 LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The height of a row of the list a combo box opens.
+constexpr int kComboItemHeight = 13;
+// The list a combo box opens.
+void RegisterComboListClass(WindowManager& windows);
 
 } // namespace sim

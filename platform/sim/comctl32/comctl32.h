@@ -1,0 +1,21 @@
+// The common controls: trackbars, tab controls and property sheets.
+#pragma once
+
+#include "platform/sim/include/win32_control_types.h"
+
+namespace sim {
+
+class WindowManager;
+
+void RegisterCommonControlClasses(WindowManager& windows);
+
+LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK TabWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// A tab control's display area from its window rectangle, or (larger) the other way round.
+void AdjustTabRect(BOOL larger, RECT& rect);
+
+// Where a trackbar's thumb centre lies, in client coordinates, at a position.
+int TrackbarThumbCentreFor(HWND trackbar, int position);
+
+} // namespace sim

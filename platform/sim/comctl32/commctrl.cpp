@@ -1,0 +1,25 @@
+// The common controls' classes, there once the program has asked for them.
+#include "platform/sim/comctl32/comctl32.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/world.h"
+
+namespace sim {
+
+void RegisterCommonControlClasses(WindowManager& windows) {
+    const struct {
+        const char* name;
+        WNDPROC procedure;
+    } kClasses[] = {{TRACKBAR_CLASSA, TrackbarWindowProc}, {WC_TABCONTROLA, TabWindowProc}};
+    for (const auto& control : kClasses) {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = control.procedure;
+        windowClass.lpszClassName = control.name;
+        windows.RegisterClass(windowClass);
+    }
+}
+
+} // namespace sim
+
+void InitCommonControls() {
+    sim::RegisterCommonControlClasses(sim::World::Current().windows);
+}

@@ -1,0 +1,80 @@
+// What a user does with the mouse to work a dialog's controls, made of plain moves, clicks
+// and wheel turns, so that the controls see what they would see on Windows.
+#include "platform/sim/comctl32/comctl32.h"
+#include "platform/sim/control/input.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/user32/controls/controls.h"
+#include "platform/sim/world.h"
+
+namespace sim {
+
+namespace {
+
+POINT Centre(const RECT& rect) {
+    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+POINT ToScreen(HWND window, POINT point) {
+    ClientToScreen(window, &point);
+    return point;
+}
+
+} // namespace
+
+void Input::ChooseListItem(HWND combo, int index) {
+    if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0) {
+        ClickWindow(combo);
+    }
+    const Window* box = m_world.windows.Find(combo);
+    if (box == nullptr || box->list.dropped == nullptr) {
+        return;
+    }
+    const HWND list = box->list.dropped;
+    RECT rect{};
+    GetWindowRect(list, &rect);
+    MoveMouse(Centre(rect).x, Centre(rect).y);
+    const int rows = (rect.bottom - rect.top - 2) / kComboItemHeight;
+    const int count = static_cast<int>(box->list.items.size());
+    // Scroll until the item is in view; the list stops at its ends.
+    for (int turns = 0; turns <= count; ++turns) {
+        const int top = m_world.windows.Find(combo)->list.top;
+        if (index < top) {
+            TurnWheel(1);
+        } else if (index >= top + rows) {
+            TurnWheel(-1);
+        } else {
+            break;
+        }
+    }
+    const int row = index - m_world.windows.Find(combo)->list.top;
+    ClickAt(Centre(rect).x, rect.top + 1 + row * kComboItemHeight + kComboItemHeight / 2);
+}
+
+void Input::DragThumb(HWND trackbar, int position) {
+    RECT thumb{};
+    SendMessageA(trackbar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    const POINT from = ToScreen(trackbar, Centre(thumb));
+    const POINT to = ToScreen(trackbar, POINT{TrackbarThumbCentreFor(trackbar, position), from.y});
+    MoveMouse(from.x, from.y);
+    PressButton(MouseButton::Left);
+    MoveMouse(to.x, to.y);
+    ReleaseButton(MouseButton::Left);
+}
+
+void Input::ClickTab(HWND tab, int index) {
+    RECT item{};
+    if (SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                     reinterpret_cast<LPARAM>(&item))) {
+        const POINT point = ToScreen(tab, Centre(item));
+        ClickAt(point.x, point.y);
+    }
+}
+
+void Input::HoldWindow(HWND window, DWORD milliseconds) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    MoveMouse(Centre(rect).x, Centre(rect).y);
+    HoldButton(MouseButton::Left, milliseconds);
+}
+
+} // namespace sim
