@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include "DialogInit.h"
 #include "WinApp.h"
 
 #include <map>
@@ -16,52 +17,89 @@ std::map<HWND, CDialog*>& Dialogs() {
 
 } // namespace
 
+HWND AfxGetModalOwner(CWnd* pParentWnd) {
+    CWnd* owner = pParentWnd;
+    if (owner == nullptr && AfxGetApp() != nullptr) {
+        owner = AfxGetApp()->m_pMainWnd;
+    }
+    return owner ? owner->m_hWnd : nullptr;
+}
+
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_nIDHelp(nIDTemplate), m_pParentWnd(pParentWnd) {}
 
 INT_PTR CDialog::DoModal() {
-    CWnd* owner = m_pParentWnd;
-    if (owner == nullptr && AfxGetApp() != nullptr) {
-        owner = AfxGetApp()->m_pMainWnd;
-    }
-    const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(m_nIDHelp),
-                                           owner ? owner->m_hWnd : nullptr, DialogProc,
-                                           reinterpret_cast<LPARAM>(this));
-    Dialogs().erase(m_hWnd);
-    m_hWnd = nullptr;
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(m_nIDHelp),
+                        AfxGetModalOwner(m_pParentWnd), DialogProc, reinterpret_cast<LPARAM>(this));
+    DetachDialog();
     return result;
+}
+
+void CDialog::AttachDialog(HWND hWnd) {
+    m_hWnd = hWnd;
+    Dialogs()[hWnd] = this;
+}
+
+void CDialog::DetachDialog() {
+    if (m_hWnd != nullptr) {
+        Dialogs().erase(m_hWnd);
+        m_hWnd = nullptr;
+    }
+}
+
+CDialog* CDialog::FromDialogHandle(HWND hWnd) {
+    const auto found = Dialogs().find(hWnd);
+    return found == Dialogs().end() ? nullptr : found->second;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
-        dialog->m_hWnd = hWnd;
-        Dialogs()[hWnd] = dialog;
+        dialog->AttachDialog(hWnd);
         return dialog->OnInitDialog();
     }
-    const auto found = Dialogs().find(hWnd);
-    if (found == Dialogs().end()) {
+    return Dispatch(FromDialogHandle(hWnd), message, wParam, lParam);
+}
+
+INT_PTR CDialog::Dispatch(CDialog* dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (dialog == nullptr) {
         return FALSE;
     }
-    CDialog* dialog = found->second;
-    // OK and Cancel arrive as clicks of their buttons, from Enter and Esc, or from the
-    // close box.
-    const bool clicked = message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED;
-    if (clicked && LOWORD(wParam) == IDOK) {
-        dialog->OnOK();
+    if (message == WM_DESTROY) {
+        dialog->DetachDialog();
+        return FALSE;
+    }
+    return dialog->OnDialogMessage(message, wParam, lParam);
+}
+
+BOOL CDialog::OnDialogMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_COMMAND:
+        // OK and Cancel arrive as clicks of their buttons, from Enter and Esc, or from the
+        // close box.
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDOK) {
+            OnOK();
+            return TRUE;
+        }
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) == IDCANCEL) {
+            OnCancel();
+            return TRUE;
+        }
+        return OnCommand(wParam, lParam);
+    case WM_HSCROLL:
+        OnHScroll(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return TRUE;
-    }
-    if (clicked && LOWORD(wParam) == IDCANCEL) {
-        dialog->OnCancel();
+    case WM_TIMER:
+        OnTimer(wParam);
         return TRUE;
+    default:
+        return FALSE;
     }
-    if (message == WM_COMMAND) {
-        return dialog->OnCommand(wParam, lParam);
-    }
-    return FALSE;
 }
 
 BOOL CDialog::OnInitDialog() {
+    ExecuteDlgInit(m_hWnd, m_nIDHelp);
     UpdateData(FALSE);
     return TRUE;
 }

@@ -5,6 +5,7 @@
 #include "../device/Device.h"
 #include "../device/DeviceNotification.h"
 #include "../framework/Document.h"
+#include "OptionValues.h"
 #include "ShadowRegisters.h"
 
 #include <functional>
@@ -117,4 +118,8 @@ class CMrgDoc : public CDocument {
     void ToggleExternalInput(BYTE bit);
     void UpdateExternalInput(CCmdUI* pCmdUI, BYTE bit) const;
     void ReportConnected();
+    // The Option command's halves: the values the sheet starts from, and taking them back.
+    OPTION_VALUES OptionValues() const;
+    void CommitOptionValues(const OPTION_VALUES& values);
+    void WaitForOpenOutputReady();
 };

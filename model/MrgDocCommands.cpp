@@ -37,9 +37,6 @@ void CMrgDoc::OnExternalCompositeInput() {
     ToggleExternalInput(EXTERNAL_COMPOSITE);
 }
 
-// The Option sheet is not part of the program yet; the item is offered and opens nothing.
-void CMrgDoc::OnOption() {}
-
 void CMrgDoc::OnUpdateFullScreen(CCmdUI* pCmdUI) {
     pCmdUI->Enable(m_pDevice != nullptr);
 }

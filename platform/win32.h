@@ -20,6 +20,8 @@
 #include <imm.h>
 #include <mbstring.h>
 #include <shellapi.h>
+
+#include <commctrl.h>
 #else
 #include "sim/include/win32_api.h"
 #endif

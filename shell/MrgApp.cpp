@@ -3,11 +3,12 @@
 #include "../framework/Dialog.h"
 #include "../framework/DocTemplate.h"
 #include "../model/MrgDoc.h"
+#include "../options/OptionSheet.h"
 #include "../res/resource.h"
 #include "../res/version.h"
 #include "../view/MrgView.h"
 #include "MainFrame.h"
-#include "ShortcutKeys.h"
+#include "ShortcutCommands.h"
 
 #include <string>
 
@@ -59,6 +60,8 @@ BOOL CMrgApp::InitInstance() {
     if (!ClaimTheSession()) {
         return FALSE;
     }
+    // The Option sheet's trackbars and tabs are common controls.
+    InitCommonControls();
     SuppressPowerSaving(TRUE);
     SetRegistryKey(kRegistryKey);
     m_bFirstRun = !IsProfilePresent();
@@ -77,13 +80,13 @@ BOOL CMrgApp::InitInstance() {
 
 void CMrgApp::LoadShortcuts() {
     for (std::size_t position = 0; position < SHORTCUT_COUNT; ++position) {
-        const ShortcutCommand& command = DEFAULT_SHORTCUTS[position];
+        const ShortcutCommand& command = SHORTCUT_COMMANDS[position];
         auto entry = std::make_unique<SHORTCUT_ENTRY>();
         // Taken as stored: a key outside the table is registered all the same.
         entry->vk = GetProfileInt(kShortcutKeys, ValueName("Key_", position).c_str(),
-                                  static_cast<int>(command.defaultKey.vk));
+                                  static_cast<int>(DEFAULT_SHORTCUTS[position].vk));
         entry->flags = GetProfileInt(kShortcutKeys, ValueName("Flags_", position).c_str(),
-                                     static_cast<int>(command.defaultKey.flags));
+                                     static_cast<int>(DEFAULT_SHORTCUTS[position].flags));
         entry->hwnd = nullptr;
         entry->message = command.message;
         entry->wParam = command.wParam;
@@ -218,4 +221,8 @@ void CMrgApp::SetTrayIcon(BOOL bDeviceAvailable) {
     if (m_pMainWnd != nullptr) {
         static_cast<CMainFrame*>(m_pMainWnd)->SetTrayIcon(bDeviceAvailable);
     }
+}
+
+INT_PTR CMrgApp::RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values) {
+    return ::RunOptionSheet(pDoc, values);
 }

@@ -24,9 +24,9 @@ class CMrgApp : public CMrgAppBase {
 
     void ShowMessage(const std::string& text, BOOL bError) override;
     void SetTrayIcon(BOOL bDeviceAvailable) override;
+    INT_PTR RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values) override;
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
 
-    std::vector<std::unique_ptr<SHORTCUT_ENTRY>> m_shortcutList;
     BOOL m_bSaverWasActive = FALSE;
     BOOL m_bLowPowerWasActive = FALSE;
     BOOL m_bPowerOffWasActive = FALSE;

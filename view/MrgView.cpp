@@ -3,7 +3,7 @@
 #include "../model/MrgDoc.h"
 #include "../res/resource.h"
 
-IMPLEMENT_DYNCREATE(CMrgView, CView)
+IMPLEMENT_DYNCREATE(CMrgView, CMrgViewBase)
 
 namespace {
 

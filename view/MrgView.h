@@ -6,14 +6,16 @@
 #include "../framework/Gdi.h"
 #include "../framework/Static.h"
 #include "../framework/View.h"
+#include "../model/MrgViewBase.h"
 
 class CMrgDoc;
 
-class CMrgView : public CView {
+class CMrgView : public CMrgViewBase {
     DECLARE_DYNCREATE(CMrgView)
   public:
     // The document, or nullptr once a session end has closed it.
     CMrgDoc* GetDocument() const;
+    int GetMode() const override { return m_nMode; }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;

@@ -1,5 +1,5 @@
 // The key table of the Shortcut Key page and the overlap rule.
-#include "shell/ShortcutKeys.h"
+#include "shell/ShortcutCommands.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +28,11 @@ TEST(ShortcutKeys, OverlapNeedsTheSameKeyAndTheSameModifiers) {
 }
 
 TEST(ShortcutKeys, DefaultsAreCtrlAltLAndCtrlAltF) {
-    EXPECT_EQ(static_cast<DWORD>('L'), DEFAULT_SHORTCUTS[0].defaultKey.vk);
-    EXPECT_EQ(6u, DEFAULT_SHORTCUTS[0].defaultKey.flags);
-    EXPECT_EQ(static_cast<LPARAM>(WM_LBUTTONUP), DEFAULT_SHORTCUTS[0].lParam);
-    EXPECT_EQ(static_cast<DWORD>('F'), DEFAULT_SHORTCUTS[1].defaultKey.vk);
-    EXPECT_EQ(static_cast<WPARAM>(32782), DEFAULT_SHORTCUTS[1].wParam);
+    EXPECT_EQ(static_cast<DWORD>('L'), DEFAULT_SHORTCUTS[0].vk);
+    EXPECT_EQ(6u, DEFAULT_SHORTCUTS[0].flags);
+    EXPECT_EQ(static_cast<LPARAM>(WM_LBUTTONUP), SHORTCUT_COMMANDS[0].lParam);
+    EXPECT_EQ(static_cast<DWORD>('F'), DEFAULT_SHORTCUTS[1].vk);
+    EXPECT_EQ(static_cast<WPARAM>(32782), SHORTCUT_COMMANDS[1].wParam);
 }
 
 } // namespace

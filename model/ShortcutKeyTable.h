@@ -1,26 +1,20 @@
-// The two global shortcut keys: what each does, its default, and the keys it may use.
+// The keys a global shortcut may use, the two shortcuts' defaults, and when two definitions
+// overlap: what the application registers and the Shortcut Key page edits.
 #pragma once
 
 #include "../platform/hook_library.h"
 
 #include <cstddef>
 
-// The vk and modifier flags the Shortcut Key page edits.
+// The vk and modifier flags of one definition.
 struct SHORTCUT_KEY {
     DWORD vk;
     DWORD flags;
 };
 
 // Position 0 opens the Left Button Menu, position 1 switches to full screen.
-struct ShortcutCommand {
-    SHORTCUT_KEY defaultKey;
-    UINT message;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
 constexpr std::size_t SHORTCUT_COUNT = 2;
-extern const ShortcutCommand DEFAULT_SHORTCUTS[SHORTCUT_COUNT];
+extern const SHORTCUT_KEY DEFAULT_SHORTCUTS[SHORTCUT_COUNT];
 
 constexpr std::size_t KEY_CODE_COUNT = 59;
 extern const BYTE KEY_CODES[KEY_CODE_COUNT];

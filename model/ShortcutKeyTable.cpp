@@ -1,11 +1,9 @@
-#include "ShortcutKeys.h"
+#include "ShortcutKeyTable.h"
 
-#include "../res/resource.h"
-#include "TrayMessages.h"
-
-const ShortcutCommand DEFAULT_SHORTCUTS[SHORTCUT_COUNT] = {
-    {{'L', SHORTCUT_CTRL | SHORTCUT_ALT}, WM_TRAYNOTIFY, 0, WM_LBUTTONUP},
-    {{'F', SHORTCUT_CTRL | SHORTCUT_ALT}, WM_COMMAND, ID_FULL_SCREEN, 0},
+// Ctrl+Alt+L and Ctrl+Alt+F.
+const SHORTCUT_KEY DEFAULT_SHORTCUTS[SHORTCUT_COUNT] = {
+    {'L', SHORTCUT_CTRL | SHORTCUT_ALT},
+    {'F', SHORTCUT_CTRL | SHORTCUT_ALT},
 };
 
 // Backspace, Enter, Space, Page Up to Down, "0" to "9", "A" to "Z", F1 to F12.

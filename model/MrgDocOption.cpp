@@ -1,0 +1,110 @@
+// The Option command: the sheet runs on the model's values while its pages change the
+// converter directly; OK commits the values and the changed shortcuts, and in every case
+// stripe suppression is decided again and the stored area programmed anew.
+#include "MrgAppBase.h"
+#include "MrgDoc.h"
+#include "MrgViewBase.h"
+
+#include "../res/resource.h"
+
+namespace {
+
+bool IsMouseTraceMode(int mode) {
+    return mode == ID_MOUSE_TRACE_MODE1 || mode == ID_MOUSE_TRACE_MODE2 ||
+           mode == ID_MOUSE_TRACE_MODE3;
+}
+
+} // namespace
+
+OPTION_VALUES CMrgDoc::OptionValues() const {
+    OPTION_VALUES values;
+    values.nBrightness = m_nBrightness;
+    values.nContrast = m_nContrast;
+    values.nSaturation = m_nSaturation;
+    values.nSharpness = m_nSharpness;
+    values.nAspectRatio = m_nAspectRatio;
+    values.bLuminanceFilter = m_bLuminanceFilter;
+    values.bChromaFilter = m_bChromaFilter;
+    values.nFlickerFilter = m_nFlickerFilter;
+    values.rcTvPosition = m_rcTvPosition;
+    values.nVideoStandard = m_nVideoStandard;
+    values.bPedestal = m_bPedestal;
+    values.bRgbGain = m_bRgbGain;
+    values.nTvPositionSize = m_nTvPositionSize;
+    values.bSuppressStripe = m_bSuppressStripe;
+    for (const auto& entry : GetMrgApp()->m_shortcutList) {
+        values.shortcutKeys.push_back(SHORTCUT_KEY{entry->vk, entry->flags});
+    }
+    return values;
+}
+
+void CMrgDoc::CommitOptionValues(const OPTION_VALUES& values) {
+    m_nBrightness = values.nBrightness;
+    m_nContrast = values.nContrast;
+    m_nSaturation = values.nSaturation;
+    m_nSharpness = values.nSharpness;
+    m_nAspectRatio = values.nAspectRatio;
+    m_bLuminanceFilter = values.bLuminanceFilter;
+    m_bChromaFilter = values.bChromaFilter;
+    m_nFlickerFilter = values.nFlickerFilter;
+    m_rcTvPosition = values.rcTvPosition;
+    m_nVideoStandard = values.nVideoStandard;
+    m_bPedestal = values.bPedestal;
+    m_bRgbGain = values.bRgbGain;
+    m_nTvPositionSize = values.nTvPositionSize;
+    m_bSuppressStripe = values.bSuppressStripe;
+    // Only a changed definition is taken out of the hook library and registered anew.
+    auto& entries = GetMrgApp()->m_shortcutList;
+    for (std::size_t i = 0; i < entries.size() && i < values.shortcutKeys.size(); ++i) {
+        SHORTCUT_ENTRY& entry = *entries[i];
+        const SHORTCUT_KEY& key = values.shortcutKeys[i];
+        if (entry.vk != key.vk || entry.flags != key.flags) {
+            RemoveShortcut(&entry);
+            entry.vk = key.vk;
+            entry.flags = key.flags;
+            AddShortcut(&entry);
+        }
+    }
+}
+
+// With no device there is nothing to wait for; a failing read is reported once and ends the
+// wait.
+void CMrgDoc::WaitForOpenOutputReady() {
+    if (m_pDevice != nullptr) {
+        WithDevice([&] { WaitForOutputReady(); });
+    }
+}
+
+void CMrgDoc::OnOption() {
+    // The pages' live changes must not switch suppression on and off meanwhile.
+    const BOOL bWasEnabled = m_bSuppressStripe;
+    const BOOL bWasActive = m_bSuppressActive;
+    if (bWasEnabled) {
+        StopSuppression();
+    }
+    m_bSuppressActive = FALSE;
+
+    OPTION_VALUES values = OptionValues();
+    if (GetMrgApp()->RunOptionSheet(this, values) == IDOK) {
+        CommitOptionValues(values);
+    }
+
+    if (bWasEnabled) {
+        m_bSuppressActive = m_bSuppressStripe ? bWasActive : FALSE;
+    } else if (m_bSuppressStripe) {
+        // Newly enabled: not while a trace mode follows the mouse; leaving it turns it on.
+        const auto* view =
+            GetViews().empty() ? nullptr : dynamic_cast<const CMrgViewBase*>(GetViews()[0]);
+        m_bSuppressActive = view == nullptr || !IsMouseTraceMode(view->GetMode());
+    }
+    if (m_bSuppressActive) {
+        WaitForOpenOutputReady();
+    }
+
+    if (!IsRectEmpty(&m_rcDisplayArea)) {
+        if (!m_bSuppressStripe) {
+            StopSuppression();
+        }
+        SetDisplayArea(&m_rcDisplayArea);
+    }
+}

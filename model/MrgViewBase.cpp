@@ -1,0 +1,3 @@
+#include "MrgViewBase.h"
+
+IMPLEMENT_DYNAMIC(CMrgViewBase, CView)

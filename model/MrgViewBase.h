@@ -1,0 +1,11 @@
+// What the document needs of its view, which sits above the model: which area mode runs.
+#pragma once
+
+#include "../framework/View.h"
+
+class CMrgViewBase : public CView {
+    DECLARE_DYNAMIC(CMrgViewBase)
+  public:
+    // The command that started the running mode (a tray command's id); 0 when idle.
+    virtual int GetMode() const = 0;
+};

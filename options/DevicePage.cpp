@@ -1,0 +1,140 @@
+#include "DevicePage.h"
+
+#include "../framework/DataExchange.h"
+#include "../model/MrgDoc.h"
+#include "../model/ShadowRegisters.h"
+#include "../res/resource.h"
+#include "PictureRanges.h"
+
+IMPLEMENT_DYNCREATE(CDevicePage, CPropertyPage)
+
+namespace {
+
+struct Slider {
+    int id;
+    PictureSetting setting;
+};
+
+// In the order the page sets them up.
+const Slider kSliders[] = {
+    {IDC_CONTRAST, PICTURE_CONTRAST},
+    {IDC_BRIGHTNESS, PICTURE_BRIGHTNESS},
+    {IDC_SHARPNESS, PICTURE_SHARPNESS},
+    {IDC_SATURATION, PICTURE_SATURATION},
+    {IDC_FLICKER_FILTER, PICTURE_FLICKER_FILTER},
+};
+
+const int kAspectRatioButtons[] = {IDC_ASPECT_4_3, IDC_ASPECT_16_9, IDC_ASPECT_CUSTOM};
+
+} // namespace
+
+CDevicePage::CDevicePage() : CPropertyPage(IDD_DEVICE) {}
+
+void CDevicePage::DoDataExchange(CDataExchange* pDX) {
+    DDX_Slider(pDX, IDC_BRIGHTNESS, m_nBrightness);
+    DDX_Slider(pDX, IDC_CONTRAST, m_nContrast);
+    DDX_Slider(pDX, IDC_SATURATION, m_nSaturation);
+    DDX_Slider(pDX, IDC_SHARPNESS, m_nSharpness);
+    DDX_Radio(pDX, IDC_ASPECT_4_3, m_nAspectRatio);
+    DDX_Check(pDX, IDC_LUMINANCE_FILTER, m_bLuminanceFilter);
+    DDX_Check(pDX, IDC_CHROMA_FILTER, m_bChromaFilter);
+    DDX_Slider(pDX, IDC_FLICKER_FILTER, m_nFlickerFilter);
+}
+
+BOOL CDevicePage::OnInitDialog() {
+    for (const Slider& slider : kSliders) {
+        const PICTURE_RANGE& range = g_pictureRanges[slider.setting];
+        const int span = range.nMax - range.nMin;
+        SendDlgItemMessage(slider.id, TBM_SETRANGE, FALSE, MAKELPARAM(range.nMin, range.nMax));
+        SendDlgItemMessage(slider.id, TBM_SETTICFREQ,
+                           static_cast<WPARAM>(span / range.nPageDivisor));
+        SendDlgItemMessage(slider.id, TBM_SETLINESIZE, 0, span / range.nLineDivisor);
+        SendDlgItemMessage(slider.id, TBM_SETPAGESIZE, 0, span / range.nPageDivisor);
+    }
+    CPropertyPage::OnInitDialog();
+    return TRUE;
+}
+
+BOOL CDevicePage::OnCommand(WPARAM wParam, LPARAM lParam) {
+    static const NotifyEntry<CDevicePage> kMessageMap[] = {
+        {IDC_DEFAULT, BN_CLICKED, &CDevicePage::OnDefault},
+        {IDC_RESTORE, BN_CLICKED, &CDevicePage::OnRestore},
+        {IDC_LUMINANCE_FILTER, BN_CLICKED, &CDevicePage::OnLuminanceFilter},
+        {IDC_CHROMA_FILTER, BN_CLICKED, &CDevicePage::OnChromaFilter},
+    };
+    return DispatchNotify(this, kMessageMap, wParam) || CPropertyPage::OnCommand(wParam, lParam);
+}
+
+// Every notification of a slider, whatever its code, sends the slider's present position.
+void CDevicePage::OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar) {
+    const int position = static_cast<int>(::SendMessageA(hScrollBar, TBM_GETPOS, 0, 0));
+    switch (::GetDlgCtrlID(hScrollBar)) {
+    case IDC_CONTRAST:
+        m_pDoc->SetRegister(REGIDX_CONTRAST, position);
+        break;
+    case IDC_BRIGHTNESS:
+        m_pDoc->SetRegister(REGIDX_BRIGHTNESS, position);
+        break;
+    case IDC_SHARPNESS:
+        m_pDoc->SetRegister(REGIDX_SHARPNESS, position);
+        break;
+    case IDC_SATURATION:
+        m_pDoc->SetRegister(REGIDX_SATURATION, position);
+        break;
+    case IDC_FLICKER_FILTER:
+        m_pDoc->SetFlickerFilter(position);
+        break;
+    default:
+        CPropertyPage::OnHScroll(nSBCode, nPos, hScrollBar);
+        break;
+    }
+}
+
+void CDevicePage::ShowAndSend(const Picture& picture) {
+    m_pDoc->SetRegister(REGIDX_CONTRAST, picture.nContrast);
+    SendDlgItemMessage(IDC_CONTRAST, TBM_SETPOS, TRUE, picture.nContrast);
+    m_pDoc->SetRegister(REGIDX_BRIGHTNESS, picture.nBrightness);
+    SendDlgItemMessage(IDC_BRIGHTNESS, TBM_SETPOS, TRUE, picture.nBrightness);
+    m_pDoc->SetRegister(REGIDX_SHARPNESS, picture.nSharpness);
+    SendDlgItemMessage(IDC_SHARPNESS, TBM_SETPOS, TRUE, picture.nSharpness);
+    m_pDoc->SetRegister(REGIDX_SATURATION, picture.nSaturation);
+    SendDlgItemMessage(IDC_SATURATION, TBM_SETPOS, TRUE, picture.nSaturation);
+    m_pDoc->SetFlickerFilter(picture.nFlickerFilter);
+    SendDlgItemMessage(IDC_FLICKER_FILTER, TBM_SETPOS, TRUE, picture.nFlickerFilter);
+    m_pDoc->SetLuminanceFilter(picture.bLuminanceFilter);
+    CheckDlgButton(IDC_LUMINANCE_FILTER, picture.bLuminanceFilter ? BST_CHECKED : BST_UNCHECKED);
+    m_pDoc->SetChromaFilter(picture.bChromaFilter);
+    CheckDlgButton(IDC_CHROMA_FILTER, picture.bChromaFilter ? BST_CHECKED : BST_UNCHECKED);
+    // The aspect ratio is no converter setting: it reaches the member when the page is left.
+    if (picture.nAspectRatio >= 0 && picture.nAspectRatio <= 2) {
+        for (int i = 0; i < 3; ++i) {
+            CheckDlgButton(kAspectRatioButtons[i],
+                           i == picture.nAspectRatio ? BST_CHECKED : BST_UNCHECKED);
+        }
+    }
+}
+
+void CDevicePage::OnDefault() {
+    ShowAndSend(Picture{
+        g_pictureRanges[PICTURE_CONTRAST].nDefault, g_pictureRanges[PICTURE_BRIGHTNESS].nDefault,
+        g_pictureRanges[PICTURE_SHARPNESS].nDefault, g_pictureRanges[PICTURE_SATURATION].nDefault,
+        g_pictureRanges[PICTURE_FLICKER_FILTER].nDefault, FALSE, FALSE, 0});
+}
+
+void CDevicePage::OnRestore() {
+    ShowAndSend(Picture{m_nContrast, m_nBrightness, m_nSharpness, m_nSaturation, m_nFlickerFilter,
+                        m_bLuminanceFilter, m_bChromaFilter, m_nAspectRatio});
+}
+
+void CDevicePage::OnReset() {
+    OnRestore();
+    CPropertyPage::OnReset();
+}
+
+void CDevicePage::OnLuminanceFilter() {
+    m_pDoc->SetLuminanceFilter(IsDlgButtonChecked(IDC_LUMINANCE_FILTER) == BST_CHECKED);
+}
+
+void CDevicePage::OnChromaFilter() {
+    m_pDoc->SetChromaFilter(IsDlgButtonChecked(IDC_CHROMA_FILTER) == BST_CHECKED);
+}
