@@ -89,3 +89,21 @@ CONFORMANCE_TEST(PushButtonsClickAndTellTheirState) {
        Log().Describe().c_str());
     DestroyWindow(parent);
 }
+
+CONFORMANCE_TEST(HeldButtonDisabledLetsGoWithoutAClick) {
+    const HWND parent = CreateParent();
+    const HWND button = CreateControl("BUTTON", WS_VISIBLE | BS_PUSHBUTTON, parent, kButtonId);
+    PostMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    conformance::PumpMessages(0);
+    ok(GetCapture() == button && GetFocus() == button, "held, with the mouse and the focus");
+    EnableWindow(button, FALSE);
+    ok(GetCapture() == nullptr, "disabling it lets the mouse go");
+    ok((SendMessageA(button, BM_GETSTATE, 0, 0) & BST_PUSHED) == 0, "it is no longer pushed");
+    ok(GetFocus() != button, "and it gives up the focus");
+    Log().Clear();
+    PostMessageA(button, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    conformance::PumpMessages(0);
+    ok(Log().Messages().empty() || Log().Describe().find("0x0111") == std::string::npos,
+       "releasing it then is no click: %s", Log().Describe().c_str());
+    DestroyWindow(parent);
+}

@@ -82,7 +82,9 @@ bool Activate(Sheet& sheet, int index) {
     if (Ask(sheet, index, PSN_SETACTIVE) != 0) {
         return false;
     }
+    // The page lies over the tab control's display area.
     const HWND shown = sheet.pages[static_cast<std::size_t>(index)].window;
+    SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(shown, SW_SHOW);
     if (sheet.active >= 0 && sheet.active != index) {
         ShowWindow(sheet.pages[static_cast<std::size_t>(sheet.active)].window, SW_HIDE);

@@ -54,6 +54,12 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
+    // Whatever the window was doing with the mouse ends.
+    case WM_CANCELMODE:
+        if (GetCapture() == window) {
+            ReleaseCapture();
+        }
+        return 0;
     // Creation goes on, the background counts as erased, the session may end, and power
     // events are granted.
     case WM_NCCREATE:

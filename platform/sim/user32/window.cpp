@@ -158,9 +158,21 @@ BOOL EnableWindow(HWND window, BOOL enable) {
     if (w == nullptr) {
         return FALSE;
     }
+    // A window being disabled first lets go of the mouse (a held button stops being
+    // pushed), and gives up the focus.
+    if (!enable) {
+        Windows().Send(window, WM_CANCELMODE, 0, 0);
+        w = FindOrFail(window);
+        if (w == nullptr) {
+            return FALSE;
+        }
+    }
     const BOOL wasDisabled = !w->enabled;
     if (w->enabled != (enable != FALSE)) {
         w->enabled = enable != FALSE;
+        if (!enable && GetFocus() == window) {
+            SetFocus(nullptr);
+        }
         Windows().Send(window, WM_ENABLE, enable, 0);
     }
     return wasDisabled;
@@ -216,6 +228,9 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         if (w == nullptr) {
             return TRUE;
         }
+    }
+    if (!(flags & SWP_NOZORDER) && (w->style & WS_CHILD) && insertAfter == HWND_TOP) {
+        Windows().BringChildToTop(window);
     }
     if (!(flags & SWP_NOZORDER) && !(w->style & WS_CHILD)) {
         if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {

@@ -50,6 +50,7 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
     window.parent = parent;
     window.id = id;
     window.threadId = threadId;
+    window.siblingOrder = ++m_bottomSibling;
     if ((style & WS_CHILD) && parent != nullptr) {
         POINT origin{0, 0};
         ClientToScreen(parent, &origin);
@@ -153,7 +154,16 @@ std::vector<HWND> WindowManager::Children(HWND parent) const {
             children.push_back(handle);
         }
     }
+    std::sort(children.begin(), children.end(), [this](HWND a, HWND b) {
+        return Find(a)->siblingOrder < Find(b)->siblingOrder;
+    });
     return children;
+}
+
+void WindowManager::BringChildToTop(HWND handle) {
+    if (Window* window = Find(handle)) {
+        window->siblingOrder = --m_topSibling;
+    }
 }
 
 std::vector<HWND> WindowManager::TopLevelWindows() const {

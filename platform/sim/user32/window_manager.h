@@ -62,6 +62,7 @@ struct Window {
     HWND savedFocus = nullptr;  // a dialog's focused control while it is inactive
     bool sizeSent = false;      // WM_SIZE has been sent: by a resize, or when first shown
     std::optional<RECT> client; // another program's client area, in screen coordinates
+    long long siblingOrder = 0; // a child's place among its siblings, the top one lowest
 };
 
 struct Timer {
@@ -109,7 +110,9 @@ class WindowManager {
     const std::vector<HWND>& ZOrder() const { return m_zOrder; }
     void BringToTop(HWND handle);
     void SetTopmost(HWND handle, bool topmost);
+    // A parent's children, the top of their z-order first: new children go to the bottom.
     std::vector<HWND> Children(HWND parent) const;
+    void BringChildToTop(HWND handle);
     std::vector<HWND> TopLevelWindows() const;
 
     HWND Foreground() const { return m_foreground; }
@@ -158,6 +161,8 @@ class WindowManager {
     void Unlink(HWND handle);
 
     World& m_world;
+    long long m_bottomSibling = 0;
+    long long m_topSibling = 0;
     std::map<std::string, WNDCLASSA> m_classes; // by lower-case name
     std::map<std::string, std::string> m_classNames;
     std::map<HWND, Window> m_windows;
