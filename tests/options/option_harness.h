@@ -47,8 +47,12 @@ class OptionSheetTest : public AppTest {
         return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
     }
     bool Enabled(int id) const { return IsWindowEnabled(Control(id)) != FALSE; }
-    int Selection(int id) const { return static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0)); }
-    int Position(int id) const { return static_cast<int>(SendMessageA(Control(id), TBM_GETPOS, 0, 0)); }
+    int Selection(int id) const {
+        return static_cast<int>(SendMessageA(Control(id), CB_GETCURSEL, 0, 0));
+    }
+    int Position(int id) const {
+        return static_cast<int>(SendMessageA(Control(id), TBM_GETPOS, 0, 0));
+    }
     std::vector<std::string> TabNames() const {
         std::vector<std::string> names;
         const int count = static_cast<int>(SendMessageA(Tabs(), TCM_GETITEMCOUNT, 0, 0));
@@ -58,7 +62,8 @@ class OptionSheetTest : public AppTest {
             item.mask = TCIF_TEXT;
             item.pszText = text;
             item.cchTextMax = sizeof text;
-            SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+            SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(i),
+                         reinterpret_cast<LPARAM>(&item));
             names.emplace_back(text);
         }
         return names;
@@ -70,7 +75,8 @@ class OptionSheetTest : public AppTest {
         std::vector<WORD> values;
         for (const std::string& line : Wire(*converter)) {
             unsigned reg = 0, low = 0, high = 0;
-            if (std::sscanf(line.c_str(), "40 10 94 00 00 00 | %2x %2x %2x", &reg, &low, &high) == 3 &&
+            if (std::sscanf(line.c_str(), "40 10 94 00 00 00 | %2x %2x %2x", &reg, &low, &high) ==
+                    3 &&
                 reg == address) {
                 values.push_back(static_cast<WORD>(low | (high << 8)));
             }

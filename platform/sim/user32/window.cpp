@@ -191,7 +191,8 @@ BOOL ShowWindow(HWND window, int command) {
         }
     } else {
         SetVisible(*w, true);
-        if (!(w->style & WS_CHILD)) {
+        // SW_SHOWNA shows a window as it is, without activating it (an open list, a tip).
+        if (!(w->style & WS_CHILD) && command != SW_SHOWNA) {
             Windows().Activate(window);
         }
         Windows().SendFirstSize(window);

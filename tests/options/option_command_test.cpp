@@ -1,0 +1,110 @@
+// The Option command around the sheet: what OK commits, what every close programs again, and
+// when stripe suppression comes back into force.
+#include "tests/options/option_harness.h"
+
+#include <gmock/gmock.h>
+
+namespace {
+
+using ::testing::IsEmpty;
+using ::testing::Not;
+using testing_support::OptionSheetTest;
+
+constexpr int kExtensionTab = 1;
+constexpr BYTE kReadRequest = 0x11;
+
+class OptionCommandTest : public OptionSheetTest {
+  protected:
+    void EnableSuppression() {
+        Doc()->m_bSuppressStripe = TRUE;
+        Doc()->m_bSuppressActive = TRUE;
+    }
+};
+
+TEST_F(OptionCommandTest, CancelChangesNoFieldYetProgramsTheStoredAreaAgain) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    RunSheet({[&](HWND) {
+        world.input.DragThumb(Control(IDC_SATURATION), 10);
+        Cancel();
+    }});
+    EXPECT_EQ(32, Doc()->m_nSaturation);
+    EXPECT_THAT(Writes(REGIDX_HSCALE), Not(IsEmpty())) << "the area is programmed again";
+}
+
+TEST_F(OptionCommandTest, AnEmptyAreaIsNotProgrammed) {
+    StartWithConverter();
+    RunSheet({[&](HWND) { Cancel(); }});
+    EXPECT_THAT(Writes(REGIDX_HSCALE), IsEmpty());
+}
+
+TEST_F(OptionCommandTest, SuppressionNewlyEnabledDuringATraceWaitsForTheTraceToEnd) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    user.Choose(ID_MOUSE_TRACE_MODE1);
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
+    const DWORD before = GetTickCount();
+    RunSheet({[&](HWND) {
+        ChooseTab(kExtensionTab);
+        Click(IDC_SUPPRESS_STRIPE);
+        Ok();
+    }});
+    EXPECT_TRUE(Doc()->m_bSuppressStripe);
+    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    EXPECT_LT(GetTickCount() - before, 1000u) << "no wait for the output";
+    user.Choose(ID_MOUSE_TRACE_MODE1); // the checked mode again ends it
+    world.input.ClickTrayIcon(sim::MouseButton::Left);
+    EXPECT_TRUE(Doc()->m_bSuppressActive);
+}
+
+TEST_F(OptionCommandTest, SuppressionNewlyEnabledWhileIdleWaitsForTheOutputAndIsInForce) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    const DWORD before = GetTickCount();
+    RunSheet({[&](HWND) {
+        ChooseTab(kExtensionTab);
+        Click(IDC_SUPPRESS_STRIPE);
+        Ok();
+    }});
+    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    EXPECT_GE(GetTickCount() - before, 1000u) << "the output-ready wait ran";
+}
+
+TEST_F(OptionCommandTest, SuppressionSwitchedOffIsOutOfForce) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    EnableSuppression();
+    RunSheet({[&](HWND) {
+        ChooseTab(kExtensionTab);
+        Click(IDC_SUPPRESS_STRIPE);
+        Ok();
+    }});
+    EXPECT_FALSE(Doc()->m_bSuppressStripe);
+    EXPECT_FALSE(Doc()->m_bSuppressActive);
+}
+
+// The wait needs the converter: without one there is nothing to wait for, and a failing
+// read is told once and ends the wait.
+TEST_F(OptionCommandTest, TheOutputWaitWithoutAConverterIsSkipped) {
+    ASSERT_TRUE(Start());
+    EnableSuppression();
+    world.messageBoxes.clear();
+    world.tray.balloons.clear();
+    const DWORD before = GetTickCount();
+    RunSheet({[&](HWND) { Ok(); }});
+    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    EXPECT_LT(GetTickCount() - before, 1000u);
+}
+
+TEST_F(OptionCommandTest, AFailingOutputWaitIsToldOnceAndEndsTheWait) {
+    StartWithConverter();
+    EnableSuppression();
+    RunSheet({[&](HWND) {
+        converter->FailMatching(sim::RequestMatch::Any(kReadRequest), sim::Fault::Error(31));
+        Ok();
+    }});
+    EXPECT_EQ(1u, Balloons().size() + MessageBoxes().size()) << "one report of the failure";
+    EXPECT_NE(nullptr, Frame()) << "the program runs on";
+}
+
+} // namespace
