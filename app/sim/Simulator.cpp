@@ -1,5 +1,7 @@
 #include "Simulator.h"
 
+#include "DialogCommands.h"
+
 #include "Text.h"
 #include "model/MrgDoc.h"
 #include "res/resource.h"
@@ -185,6 +187,11 @@ bool Simulator::ActInDialog(HWND dialog) {
         m_world.input.ClickCloseBox(dialog);
     } else if (keyword == "logoff" || keyword == "exit") {
         Print("error: close the dialog first");
+    } else if (const std::optional<std::string> result =
+                   DialogCommands::Run(*this, dialog, words)) {
+        if (!result->empty()) {
+            Print("error: " + *result);
+        }
     } else if (const std::string error = Run(words); !error.empty()) {
         Print("error: " + error);
     }

@@ -45,6 +45,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
   private:
     friend struct SimulatorCommands;
     friend struct PointerCommands;
+    friend struct DialogCommands;
     using Words = std::vector<std::string>;
     // Carries out one command of the main loop; the text of an error, or empty.
     std::string Run(const Words& words);

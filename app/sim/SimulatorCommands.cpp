@@ -1,4 +1,5 @@
 // The simulator's commands, one small function each, found through one table.
+#include "DialogCommands.h"
 #include "KeyNames.h"
 #include "PointerCommands.h"
 #include "Simulator.h"
@@ -166,11 +167,14 @@ struct SimulatorCommands {
             }
         } else if (what == "selection") {
             return ShowSelection(s);
+        } else if (what == "dialog") {
+            return "no dialog is open";
         } else if (what == "cursor") {
             s.Print("cursor: " + std::to_string(s.m_world.cursor.x) + " " +
                     std::to_string(s.m_world.cursor.y));
         } else {
-            return "show takes tray, area, registry, registers, windows, selection or cursor";
+            return "show takes tray, area, registry, registers, windows, selection, cursor or "
+                   "dialog";
         }
         return "";
     }
@@ -269,7 +273,7 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "logoff [cancel]      end the session, or have another program cancel it"},
     {"exit", 0, 0, Exit,
      "exit                 choose \"Exit Application\" from the right-button menu"},
-    {"show", 1, 1, Show, "show tray|area|registry|registers|windows|selection|cursor"},
+    {"show", 1, 1, Show, "show tray|area|registry|registers|windows|selection|cursor|dialog"},
     {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
     {"help", 0, 0, Help, "help                 this list"},
 };
@@ -280,6 +284,7 @@ std::string SimulatorCommands::Help(Simulator& s, const Words&) {
             s.Print(command.help);
         }
     }
+    s.Print(DialogCommands::kHelp);
     return "";
 }
 

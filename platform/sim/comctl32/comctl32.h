@@ -17,5 +17,7 @@ void AdjustTabRect(BOOL larger, RECT& rect);
 
 // Where a trackbar's thumb centre lies, in client coordinates, at a position.
 int TrackbarThumbCentreFor(HWND trackbar, int position);
+// The position a dragged thumb takes with its centre at x (client coordinates).
+int TrackbarPositionAt(HWND trackbar, int x);
 
 } // namespace sim

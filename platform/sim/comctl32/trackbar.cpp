@@ -167,6 +167,11 @@ LRESULT Previous(int& field, int value) {
 } // namespace
 
 // Where the thumb's centre lies, in client coordinates, when it stands at a position.
+int TrackbarPositionAt(HWND trackbar, int x) {
+    const Window* window = Windows().Find(trackbar);
+    return window ? PositionAt(*window, x) : 0;
+}
+
 int TrackbarThumbCentreFor(HWND trackbar, int position) {
     Window copy = *Windows().Find(trackbar);
     copy.track.position = Clamp(copy.track, position);

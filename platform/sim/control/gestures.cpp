@@ -6,6 +6,8 @@
 #include "platform/sim/user32/controls/controls.h"
 #include "platform/sim/world.h"
 
+#include <cstdlib>
+
 namespace sim {
 
 namespace {
@@ -17,6 +19,20 @@ POINT Centre(const RECT& rect) {
 POINT ToScreen(HWND window, POINT point) {
     ClientToScreen(window, &point);
     return point;
+}
+
+// Where a range is wider than the channel, not every position has a pixel of its own: the
+// user lets go where the thumb comes nearest.
+int NearestReach(HWND trackbar, int position) {
+    const int aimed = TrackbarThumbCentreFor(trackbar, position);
+    int best = aimed;
+    for (int x = aimed - 3; x <= aimed + 3; ++x) {
+        if (std::abs(TrackbarPositionAt(trackbar, x) - position) <
+            std::abs(TrackbarPositionAt(trackbar, best) - position)) {
+            best = x;
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -54,7 +70,7 @@ void Input::DragThumb(HWND trackbar, int position) {
     RECT thumb{};
     SendMessageA(trackbar, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     const POINT from = ToScreen(trackbar, Centre(thumb));
-    const POINT to = ToScreen(trackbar, POINT{TrackbarThumbCentreFor(trackbar, position), from.y});
+    const POINT to = ToScreen(trackbar, POINT{NearestReach(trackbar, position), from.y});
     MoveMouse(from.x, from.y);
     PressButton(MouseButton::Left);
     MoveMouse(to.x, to.y);
