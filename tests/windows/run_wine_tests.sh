@@ -2,8 +2,10 @@
 # Runs the Windows build under Wine on Xvfb, in English and in Japanese, each in a fresh
 # prefix: the conformance tests, the hook library's contract, the scaler arithmetic against the
 # simulated build's, and the program itself: it stays resident with its tray icon and balloon,
-# its About box closes by a click on OK, by Esc and by its close box, Ctrl+Alt+L opens the
-# left-button menu and Escape closes it, Exit ends it and its settings are in the registry.
+# its About box closes by a click on OK, by Esc and by its close box, its Option sheet (the
+# Shortcut Key page alone, with no converter) takes a new key by clicks and OK, Ctrl+Alt+L
+# opens the left-button menu and Escape closes it, Exit ends it and its settings, the new key
+# among them, are in the registry.
 # Screenshots and logs go to build/wine-results.
 #
 # Corvane ships as a 32-bit program and is tested as one where this machine can run 32-bit
@@ -122,7 +124,7 @@ second_start_ends() {
 }
 dialog_open() { wintool dialog-point ok; }
 dialog_closed() { ! wintool dialog-point ok; }
-click() { xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
+click() { [ $# -eq 2 ] && xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
 # The right-button menu from the tray icon, then a click on About, its second of three items.
 open_about_box() {
     xdotool mousemove 1014 757 click 3 2>/dev/null
@@ -140,6 +142,31 @@ about_box_closes_by() { # ok|escape|close
     within 5 dialog_closed && wintool wait-frame 1
 }
 
+# The right-button menu's Option, its first item: with no converter, the Shortcut Key page.
+open_option_sheet() {
+    xdotool mousemove 1014 757 click 3 2>/dev/null
+    within 5 menu_open || return 1
+    click $(wintool menu-point 1 3)
+    within 10 dialog_open
+}
+checked() { wintool dialog-checked "$1"; }
+# Shift added to the Left Button Menu's Ctrl+Alt+L, its key changed to K (typed in the opened
+# Key list, which brings K into view, then clicked), and OK: all by the user's own clicks and
+# keys.
+shortcut_changed_by_clicks() {
+    click $(wintool dialog-point 1002)
+    within 3 checked 1002 || return 1
+    click $(wintool dialog-point 1005)
+    sleep 0.5
+    desktop_keys $(wintool dialog-point 1005) k
+    sleep 0.5
+    click $(wintool list-item-point 1005)
+    sleep 0.5
+    screenshot "$lang-option-changed"
+    click $(wintool dialog-point ok)
+    within 5 dialog_closed
+}
+
 run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     local lang=$1
     work=$(mktemp -d)
@@ -147,12 +174,14 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     cp "$build/app/corvane.exe" "$build/hook/PelbrinEx.dll" "$build/tests/windows/"*.exe "$work/"
     $wine wineboot -i >/dev/null 2>&1
     wineserver -w
-    # One 1024x768 virtual desktop for every program, and Japanese fonts.
+    # One 1024x768 virtual desktop for every program, Japanese fonts, and Arial as Windows
+    # has it: without it the pages' text is set wider than the sheet measured them.
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' '"MS UI Gothic"="IPAGothic"' \
-        '"MS Gothic"="IPAGothic"' '"MS PGothic"="IPAPGothic"' '"ＭＳ Ｐゴシック"="IPAPGothic"' |
+        '"MS Gothic"="IPAGothic"' '"MS PGothic"="IPAPGothic"' '"ＭＳ Ｐゴシック"="IPAPGothic"' \
+        '"Arial"="Liberation Sans"' |
         iconv -f UTF-8 -t UTF-16 >"$work/setup.reg"
     $wine regedit /S "$($wine winepath -w "$work/setup.reg" | tr -d "\r")" >/dev/null 2>&1
     wineserver -w
@@ -176,9 +205,14 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     check "$lang: the About box closes by Esc" about_box_closes_by escape
     check "$lang: the About box closes by its close box" about_box_closes_by close
 
+    check "$lang: the Option sheet opens from the tray" open_option_sheet
+    sleep 0.5
+    screenshot "$lang-option"
+    check "$lang: a shortcut key changed by clicks and OK" shortcut_changed_by_clicks
+
     # The menu opens above the pointer; Escape goes to it with the pointer inside it.
-    desktop_keys 600 500 ctrl+alt+l
-    check "$lang: Ctrl+Alt+L opens the left-button menu" within 5 menu_open
+    desktop_keys 600 500 ctrl+alt+shift+k
+    check "$lang: the new Ctrl+Alt+Shift+K opens the left-button menu" within 5 menu_open
     screenshot "$lang-menu"
     desktop_keys 650 440 Escape
     within 2 menu_closed || desktop_keys 650 440 Escape
@@ -187,8 +221,9 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     wintool post-exit
     check "$lang: Exit ends the program" within 10 program_gone
     check "$lang: General\\Version" stored General Version 0x1000a
-    check "$lang: the shortcut keys" stored ShortcutKeys Key_1 0x4c
-    check "$lang: the shortcut flags" stored ShortcutKeys Flags_2 0x6
+    check "$lang: the new shortcut key" stored ShortcutKeys Key_1 0x4b
+    check "$lang: its new modifiers" stored ShortcutKeys Flags_1 0x7
+    check "$lang: the other shortcut as it was" stored ShortcutKeys Flags_2 0x6
     check "$lang: the display area" stored Selection HorizontalResolution 0x400
     check "$lang: the picture settings" stored Device Contrast 0x20
     wineserver -k >/dev/null 2>&1

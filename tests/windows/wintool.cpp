@@ -10,9 +10,13 @@
 //   frames               how many Corvane frames exist
 //   menu-point N COUNT   the middle of item N (from 1) of the open popup menu of COUNT
 //                        items of equal height, as screen coordinates "X Y"
-//   dialog-point WHAT    where to click on the open dialog: "ok" (its OK button) or
-//                        "close" (its close box), as screen coordinates "X Y"; exit 1 when
-//                        no dialog is open
+//   dialog-point WHAT    where to click on the open dialog: "ok" (its OK button),
+//                        "close" (its close box) or a control's id (on a property sheet's
+//                        page too), as screen coordinates "X Y"; exit 1 when no dialog is
+//                        open or it has no such control showing
+//   dialog-checked ID    exit 0 when the open dialog's check box or radio button is checked
+//   list-item-point ID   the middle of the chosen item in the open list of the dialog's
+//                        drop-down list ID, as screen coordinates "X Y"
 #include "platform/hook_library.h"
 
 #include <windows.h>
@@ -96,18 +100,40 @@ HWND OpenDialog() {
 
 // The middle of the OK button, or a point of the caption that the dialog itself says is its
 // close box.
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM lParam) {
+    auto* search = reinterpret_cast<ControlSearch*>(lParam);
+    if (GetDlgCtrlID(window) == search->id && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The dialog's showing control with that id, among its pages' controls too.
+HWND ShownControl(HWND dialog, int id) {
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(dialog, MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 bool DialogPoint(const std::string& what, POINT& point) {
     const HWND dialog = OpenDialog();
     RECT rect{};
     if (dialog == nullptr || !GetWindowRect(dialog, &rect)) {
         return false;
     }
-    if (what == "ok") {
-        RECT button{};
-        if (!GetWindowRect(GetDlgItem(dialog, IDOK), &button)) {
+    if (what == "ok" || std::atoi(what.c_str()) > 0) {
+        RECT control{};
+        const int id = what == "ok" ? IDOK : std::atoi(what.c_str());
+        if (!GetWindowRect(ShownControl(dialog, id), &control)) {
             return false;
         }
-        point = POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+        point = POINT{(control.left + control.right) / 2, (control.top + control.bottom) / 2};
         return true;
     }
     long sumX = 0;
@@ -220,6 +246,30 @@ int main(int argc, char** argv) {
         std::printf("%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y));
         return 0;
     }
+    if (command == "list-item-point" && argc == 3) {
+        const HWND dialog = OpenDialog();
+        const HWND combo = dialog ? ShownControl(dialog, std::atoi(argv[2])) : nullptr;
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof info;
+        if (combo == nullptr || !GetComboBoxInfo(combo, &info) || !IsWindowVisible(info.hwndList)) {
+            return 1;
+        }
+        const LRESULT item = SendMessageA(info.hwndList, LB_GETCURSEL, 0, 0);
+        RECT rect{};
+        if (SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item),
+                         reinterpret_cast<LPARAM>(&rect)) == LB_ERR) {
+            return 1;
+        }
+        POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        ClientToScreen(info.hwndList, &point);
+        std::printf("%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y));
+        return 0;
+    }
+    if (command == "dialog-checked" && argc == 3) {
+        const HWND dialog = OpenDialog();
+        const HWND box = dialog ? ShownControl(dialog, std::atoi(argv[2])) : nullptr;
+        return box != nullptr && SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED ? 0 : 1;
+    }
     if (command == "hook-selftest" && argc == 3) {
         return HookSelfTest(argv[2]);
     }
@@ -252,6 +302,7 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID |"
-        " windows | hook-selftest DLL | menu-point N COUNT | dialog-point ok|close\n");
+        " windows | hook-selftest DLL | menu-point N COUNT | dialog-point ok|close|ID |"
+        " dialog-checked ID | list-item-point ID\n");
     return 2;
 }
