@@ -35,50 +35,56 @@ COptionSheet::COptionSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
     AddPage(&m_pageShortcutKey);
 }
 
+namespace {
+
+// One list of the values the pages hold, read either way: into the pages before the sheet
+// runs, back out of them after OK.
+template <class T> void Carry(T& value, T& member, bool intoPages) {
+    if (intoPages) {
+        member = value;
+    } else {
+        value = member;
+    }
+}
+
+void Exchange(OPTION_VALUES& values, COptionSheet& sheet, bool intoPages) {
+    CDevicePage& normal = sheet.m_pageNormal;
+    Carry(values.nBrightness, normal.m_nBrightness, intoPages);
+    Carry(values.nContrast, normal.m_nContrast, intoPages);
+    Carry(values.nSaturation, normal.m_nSaturation, intoPages);
+    Carry(values.nSharpness, normal.m_nSharpness, intoPages);
+    Carry(values.nAspectRatio, normal.m_nAspectRatio, intoPages);
+    Carry(values.bLuminanceFilter, normal.m_bLuminanceFilter, intoPages);
+    Carry(values.bChromaFilter, normal.m_bChromaFilter, intoPages);
+    Carry(values.nFlickerFilter, normal.m_nFlickerFilter, intoPages);
+    CDeviceExPage& extension = sheet.m_pageExtension;
+    Carry(values.rcTvPosition, extension.m_rcTvPosition, intoPages);
+    Carry(values.nVideoStandard, extension.m_nVideoStandard, intoPages);
+    Carry(values.bPedestal, extension.m_bPedestal, intoPages);
+    Carry(values.bRgbGain, extension.m_bRgbGain, intoPages);
+    Carry(values.nTvPositionSize, extension.m_nTvPositionSize, intoPages);
+    Carry(values.bSuppressStripe, extension.m_bSuppressStripe, intoPages);
+    CShortcutKeyPage& shortcuts = sheet.m_pageShortcutKey;
+    if (intoPages) {
+        shortcuts.m_nCount = static_cast<int>(values.shortcutKeys.size());
+        shortcuts.m_pKeys = std::make_unique<SHORTCUT_KEY[]>(values.shortcutKeys.size());
+        std::copy(values.shortcutKeys.begin(), values.shortcutKeys.end(), shortcuts.m_pKeys.get());
+    } else {
+        std::copy(shortcuts.m_pKeys.get(), shortcuts.m_pKeys.get() + shortcuts.m_nCount,
+                  values.shortcutKeys.begin());
+    }
+}
+
+} // namespace
+
 INT_PTR RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values) {
     COptionSheet sheet(IDS_OPTION_CAPTION, nullptr, 0);
-    CDevicePage& normal = sheet.m_pageNormal;
-    normal.m_pDoc = pDoc;
-    normal.m_nBrightness = values.nBrightness;
-    normal.m_nContrast = values.nContrast;
-    normal.m_nSaturation = values.nSaturation;
-    normal.m_nSharpness = values.nSharpness;
-    normal.m_nAspectRatio = values.nAspectRatio;
-    normal.m_bLuminanceFilter = values.bLuminanceFilter;
-    normal.m_bChromaFilter = values.bChromaFilter;
-    normal.m_nFlickerFilter = values.nFlickerFilter;
-    CDeviceExPage& extension = sheet.m_pageExtension;
-    extension.m_pDoc = pDoc;
-    extension.m_rcTvPosition = values.rcTvPosition;
-    extension.m_nVideoStandard = values.nVideoStandard;
-    extension.m_bPedestal = values.bPedestal;
-    extension.m_bRgbGain = values.bRgbGain;
-    extension.m_nTvPositionSize = values.nTvPositionSize;
-    extension.m_bSuppressStripe = values.bSuppressStripe;
-    CShortcutKeyPage& shortcuts = sheet.m_pageShortcutKey;
-    shortcuts.m_nCount = static_cast<int>(values.shortcutKeys.size());
-    shortcuts.m_pKeys = std::make_unique<SHORTCUT_KEY[]>(values.shortcutKeys.size());
-    std::copy(values.shortcutKeys.begin(), values.shortcutKeys.end(), shortcuts.m_pKeys.get());
-
+    sheet.m_pageNormal.m_pDoc = pDoc;
+    sheet.m_pageExtension.m_pDoc = pDoc;
+    Exchange(values, sheet, true);
     const INT_PTR result = sheet.DoModal();
-    if (result != IDOK) {
-        return result;
+    if (result == IDOK) {
+        Exchange(values, sheet, false);
     }
-    values.nBrightness = normal.m_nBrightness;
-    values.nContrast = normal.m_nContrast;
-    values.nSaturation = normal.m_nSaturation;
-    values.nSharpness = normal.m_nSharpness;
-    values.nAspectRatio = normal.m_nAspectRatio;
-    values.bLuminanceFilter = normal.m_bLuminanceFilter;
-    values.bChromaFilter = normal.m_bChromaFilter;
-    values.nFlickerFilter = normal.m_nFlickerFilter;
-    values.rcTvPosition = extension.m_rcTvPosition;
-    values.nVideoStandard = extension.m_nVideoStandard;
-    values.bPedestal = extension.m_bPedestal;
-    values.bRgbGain = extension.m_bRgbGain;
-    values.nTvPositionSize = extension.m_nTvPositionSize;
-    values.bSuppressStripe = extension.m_bSuppressStripe;
-    std::copy(shortcuts.m_pKeys.get(), shortcuts.m_pKeys.get() + shortcuts.m_nCount,
-              values.shortcutKeys.begin());
     return result;
 }
