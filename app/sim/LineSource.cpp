@@ -39,6 +39,8 @@ std::optional<std::string> LineSource::Next(const char* prompt) {
     while ((c = std::fgetc(m_input)) != EOF && c != '\n') {
         text += static_cast<char>(c);
     }
+    // A signal that broke the read off leaves the stream in error; the caller asks why.
+    std::clearerr(m_input);
     if (c == EOF && text.empty()) {
         return std::nullopt;
     }

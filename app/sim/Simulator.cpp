@@ -1,6 +1,7 @@
 #include "Simulator.h"
 
 #include "DialogCommands.h"
+#include "Interrupts.h"
 
 #include "Text.h"
 #include "model/MrgDoc.h"
@@ -34,13 +35,15 @@ void Simulator::Watch(sim::Converter& converter) {
     converter.SetObserver(m_wire ? PrintTransfer : nullptr, m_output);
 }
 
+// A signal to end counts as the end of the input, before a line and while waiting for one.
 std::optional<std::string> Simulator::NextCommand(const char* prompt) {
-    if (m_endOfInput) {
+    if (m_endOfInput || InterruptRequested()) {
+        m_endOfInput = true;
         return std::nullopt;
     }
     std::optional<std::string> line = m_input.Next(prompt);
-    m_endOfInput = !line;
-    return line;
+    m_endOfInput = !line || InterruptRequested();
+    return m_endOfInput ? std::nullopt : line;
 }
 
 void Simulator::TrayAdded(int iconResource, const std::string& tip) {

@@ -1,4 +1,5 @@
 // corvane-sim: Corvane itself, on a simulated Windows with a simulated converter.
+#include "Interrupts.h"
 #include "LineSource.h"
 #include "Options.h"
 #include "RegistryFile.h"
@@ -66,6 +67,7 @@ int Run(const Options& options) {
 
     CMrgApp app;
     Simulator simulator(world, app, lines, stdout);
+    CatchInterrupts();
     simulator.SetWire(options.wire);
     world.SetUser(&simulator);
     world.SetObserver(&simulator);

@@ -1,4 +1,5 @@
 // corvane-sim's own parsing: key combinations, the command line and the registry file.
+#include "app/sim/Interrupts.h"
 #include "app/sim/KeyNames.h"
 #include "app/sim/Options.h"
 #include "app/sim/RegistryFile.h"
@@ -6,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -204,6 +207,37 @@ TEST(RegistryFile, SavingKeepsTheLinkAndTheModeAndOnFailureTheOldFile) {
     std::ifstream kept(target);
     std::getline(kept, line);
     EXPECT_EQ("Software\\A\\B=2", line) << "the old file stays";
+}
+
+} // namespace
+
+namespace {
+
+// The handlers' own logic, each case in a process of its own: a signal only asks to end,
+// and a second Ctrl+C quits at once with the shell's code for it.
+TEST(InterruptsDeathTest, ASecondCtrlCQuitsAtOnce) {
+    EXPECT_EXIT(
+        {
+            OnInterrupt(SIGINT);
+            std::exit(InterruptRequested() ? 3 : 4);
+        },
+        ::testing::ExitedWithCode(3), "");
+    EXPECT_EXIT(
+        {
+            OnInterrupt(SIGINT);
+            OnInterrupt(SIGINT);
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(130), "");
+    EXPECT_EXIT(
+        {
+            OnInterrupt(SIGTERM);
+            OnInterrupt(SIGTERM);
+            OnInterrupt(SIGHUP);
+            std::exit(InterruptRequested() ? 3 : 4);
+        },
+        ::testing::ExitedWithCode(3), "")
+        << "termination and hang-up only ask, however often";
 }
 
 } // namespace
