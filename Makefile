@@ -1,6 +1,6 @@
 # The everyday commands. Each one installs what is missing first. `make run ARGS="--lang ja"`
 # passes options to corvane-sim.
-.PHONY: run test test-asan windows wine-test deps deps-windows clean
+.PHONY: run test test-asan fuzz windows wine-test deps deps-windows clean
 
 deps:
 	@scripts/deps.sh
@@ -22,6 +22,10 @@ test-asan: deps
 	cmake --preset sim-asan >/dev/null
 	cmake --build --preset sim-asan
 	ctest --preset sim-asan
+
+# Each fuzz target for FUZZ_SECONDS (20 unless given).
+fuzz: deps
+	scripts/fuzz.sh $(or $(FUZZ_SECONDS),20)
 
 windows: deps deps-windows
 	cmake --preset windows >/dev/null

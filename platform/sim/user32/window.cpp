@@ -149,8 +149,9 @@ BOOL IsWindowEnabled(HWND window) {
     return w != nullptr && w->enabled;
 }
 
-BOOL IsWindowUnicode(HWND) {
-    return FALSE;
+BOOL IsWindowUnicode(HWND window) {
+    const Window* w = Windows().Find(window);
+    return w != nullptr && w->unicode ? TRUE : FALSE;
 }
 
 BOOL EnableWindow(HWND window, BOOL enable) {

@@ -63,6 +63,7 @@ struct Window {
     bool sizeSent = false;      // WM_SIZE has been sent: by a resize, or when first shown
     std::optional<RECT> client; // another program's client area, in screen coordinates
     long long siblingOrder = 0; // a child's place among its siblings, the top one lowest
+    bool unicode = false;       // a window of a Unicode class (the program's are ANSI)
 };
 
 struct Timer {

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# fuzz.sh SECONDS: builds the libFuzzer targets (preset "fuzz") and runs each for SECONDS from
+# the seeds in fuzz/corpus/. What a run finds goes to build/fuzz/findings and fails the run;
+# new inputs that reach new code are kept in build/fuzz/corpus.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-20}
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
+    echo "Installing: clang libclang-rt-14-dev"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        clang libclang-rt-14-dev >/dev/null
+fi
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz
+findings=build/fuzz/findings
+mkdir -p "$findings"
+failed=0
+for target in device_broadcast settings registry_file command_line commands; do
+    corpus=build/fuzz/corpus/$target
+    mkdir -p "$corpus"
+    if build/fuzz/fuzz/${target}_fuzz "$corpus" "fuzz/corpus/$target" -max_total_time="$seconds" \
+        -timeout=10 -rss_limit_mb=4096 -artifact_prefix="$findings/$target-" -print_final_stats=1 \
+        >"build/fuzz/$target.log" 2>&1; then
+        echo "fuzz: $target, $seconds s: $(grep -m1 -oE 'stat::number_of_executed_units: *[0-9]+' \
+            "build/fuzz/$target.log" | grep -oE '[0-9]+') runs, nothing found"
+    else
+        failed=1
+        echo "FAILED: fuzz: $target found a fault (build/fuzz/$target.log, $findings)"
+        tail -30 "build/fuzz/$target.log"
+    fi
+done
+exit $failed
