@@ -86,6 +86,7 @@ struct HookLibrary {
     int failAddAt = 0;              // the nth AddShortcut (from 1) returns nonzero
     bool failStart = false;
     int addsSeen = 0;
+    std::set<BYTE> delivered; // shortcut keys down that delivered: their repeats deliver nothing
 };
 
 ChipConfig MainModelConfig();

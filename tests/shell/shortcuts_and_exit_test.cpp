@@ -40,6 +40,21 @@ TEST_F(AppTest, CtrlAltLOpensTheLeftButtonMenu) {
     EXPECT_FALSE(world.input.TypeKey('L', SHORTCUT_CTRL)) << "only with exactly its modifiers";
 }
 
+TEST_F(AppTest, AHeldShortcutDeliversOnceAndItsRepeatsReachNoWindow) {
+    world.Plug();
+    ASSERT_TRUE(Start());
+    world.input.PressKey(VK_CONTROL);
+    world.input.PressKey(VK_MENU);
+    EXPECT_TRUE(world.input.PressKey('L', 5)) << "every repeat is the hook's";
+    world.input.ReleaseKey('L');
+    EXPECT_EQ(1, world.popupMenusShown);
+    EXPECT_TRUE(world.input.PressKey('L'));
+    EXPECT_EQ(2, world.popupMenusShown) << "pressed again, it delivers again";
+    world.input.ReleaseKey('L');
+    world.input.ReleaseKey(VK_MENU);
+    world.input.ReleaseKey(VK_CONTROL);
+}
+
 TEST_F(AppTest, LeftMenuFromAnotherProgramsForegroundSharesItsInputBriefly) {
     ASSERT_TRUE(Start());
     const HWND other = world.windows.AddForeignWindow("Editor", RECT{0, 0, 400, 300});

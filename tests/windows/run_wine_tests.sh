@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the Windows build under Wine on Xvfb, in English and in Japanese, each in a fresh
-# prefix: the conformance tests, the hook library's contract, the scaler arithmetic against the
+# prefix: the conformance tests, the hook library's contract and its keys under load (sent with
+# SendInput while the entries' thread is blocked), the scaler arithmetic against the
 # simulated build's, and the program itself: it stays resident with its tray icon and balloon,
 # its About box closes by a click on OK, by Esc and by its close box, its Option sheet (the
 # Shortcut Key page alone, with no converter) takes a new key by clicks and OK, Ctrl+Alt+L
@@ -122,6 +123,7 @@ second_start_ends() {
     (cd "$work" && timeout 30 $wine corvane.exe >/dev/null 2>&1)
     [ $? -ne 124 ] && [ "$(wintool frames)" = 1 ]
 }
+hook_under_load() { wintool hook-under-load PelbrinEx.dll | tee "$results/hook-under-load.txt"; }
 dialog_open() { wintool dialog-point ok; }
 dialog_closed() { ! wintool dialog-point ok; }
 click() { [ $# -eq 2 ] && xdotool mousemove "$1" "$2" click 1 2>/dev/null; }
@@ -189,6 +191,8 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     check "$lang: the conformance tests pass" conformance "$lang"
     check "$lang: the hook library keeps its contract" wintool hook-selftest PelbrinEx.dll
     [ "$lang" = en ] && check "the scaler table equals the simulated build's" same_scaler_table
+    [ "$lang" = en ] && check "the hook keeps its keys with the window's thread blocked, by SendInput" \
+        hook_under_load
     (cd "$work" && $wine corvane.exe >"$results/corvane-$lang.log" 2>&1 &)
     check "$lang: the program is resident" within 30 wintool wait-frame 1
     check "$lang: the no-device balloon shows" within 10 balloon_shown

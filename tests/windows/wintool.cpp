@@ -7,6 +7,10 @@
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
 //   windows              the visible top-level windows: class, then title
 //   hook-selftest DLL    the hook library's contract, called by ordinal as the program does
+//   hook-under-load DLL  the hook library driven by SendInput: exact modifiers match, an extra
+//                        Shift does not, a held key delivers once, a modifier whose key-up
+//                        the hook never saw does not count, and the hook answers while the
+//                        thread that owns the entries' window is blocked for 3 s
 //   frames               how many Corvane frames exist
 //   menu-point N COUNT   the middle of item N (from 1) of the open popup menu of COUNT
 //                        items of equal height, as screen coordinates "X Y"
@@ -23,7 +27,10 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -89,6 +96,163 @@ int HookSelfTest(const char* path) {
     expect(start() == 0 && start() == 0, "the hook starts, and a second start is harmless");
     stop();
     stop();
+    FreeLibrary(library);
+    return failures == 0 ? 0 : 1;
+}
+
+// Keys as the user's keyboard sends them.
+void SendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
+    std::vector<INPUT> inputs;
+    for (const auto& [vk, up] : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = vk;
+        input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+        // The right Ctrl and Alt are extended keys, as a keyboard sends them.
+        const bool extended = vk == VK_RCONTROL || vk == VK_RMENU;
+        input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+constexpr bool kDown = false;
+constexpr bool kUp = true;
+constexpr UINT kFullScreen = WM_APP + 1;
+constexpr UINT kAltG = WM_APP + 2;
+
+// How many of a message reached the thread's windows within the time.
+int Deliveries(UINT message, DWORD milliseconds) {
+    int count = 0;
+    const DWORD until = GetTickCount() + milliseconds;
+    while (static_cast<LONG>(until - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            count += msg.message == message ? 1 : 0;
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return count;
+}
+
+// A second hook, installed after the library's and so asked first, that keeps the next
+// left Ctrl key-up from the hooks after it while the system still takes it: as when the
+// key-up goes to the secure desktop.
+volatile bool g_hideCtrlUp = false;
+LRESULT CALLBACK HidingProc(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    if (code == HC_ACTION && g_hideCtrlUp && key->vkCode == VK_LCONTROL &&
+        (wParam == WM_KEYUP || wParam == WM_SYSKEYUP)) {
+        g_hideCtrlUp = false;
+        return 0;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+DWORD WINAPI HidingThread(LPVOID ready) {
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    const HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, HidingProc, GetModuleHandleA(nullptr), 0);
+    SetEvent(static_cast<HANDLE>(ready));
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        DispatchMessageA(&msg);
+    }
+    UnhookWindowsHookEx(hook);
+    return 0;
+}
+
+DWORD WINAPI TypeCtrlAltF(LPVOID elapsed) {
+    const DWORD started = GetTickCount();
+    SendKeys({{VK_LCONTROL, kDown},
+              {VK_LMENU, kDown},
+              {'F', kDown},
+              {'F', kUp},
+              {VK_LMENU, kUp},
+              {VK_LCONTROL, kUp}});
+    *static_cast<DWORD*>(elapsed) = GetTickCount() - started;
+    return 0;
+}
+
+int HookUnderLoad(const char* path) {
+    const HMODULE library = LoadLibraryA(path);
+    if (library == nullptr) {
+        return 2;
+    }
+    const auto start = Ordinal<int(WINAPI*)()>(library, 1);
+    const auto stop = Ordinal<void(WINAPI*)()>(library, 2);
+    const auto add = Ordinal<int(WINAPI*)(SHORTCUT_ENTRY*)>(library, 3);
+    const HWND window =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    SHORTCUT_ENTRY fullScreen{'F', SHORTCUT_CTRL | SHORTCUT_ALT, window, kFullScreen, 0, 0};
+    SHORTCUT_ENTRY altG{'G', SHORTCUT_ALT, window, kAltG, 0, 0};
+    int failures = 0;
+    const auto expect = [&failures](int got, int wanted, const char* what) {
+        std::printf("hook: %s: %d delivered%s\n", what, got, got == wanted ? "" : " (wrong)");
+        failures += got == wanted ? 0 : 1;
+    };
+    if (start() != 0 || add(&fullScreen) != 0 || add(&altG) != 0) {
+        std::printf("hook: does not start\n");
+        return 1;
+    }
+    SendKeys({{VK_LCONTROL, kDown},
+              {VK_LMENU, kDown},
+              {'F', kDown},
+              {'F', kUp},
+              {VK_LMENU, kUp},
+              {VK_LCONTROL, kUp}});
+    expect(Deliveries(kFullScreen, 500), 1, "Ctrl+Alt+F");
+    SendKeys({{VK_LSHIFT, kDown},
+              {VK_LCONTROL, kDown},
+              {VK_LMENU, kDown},
+              {'F', kDown},
+              {'F', kUp},
+              {VK_LMENU, kUp},
+              {VK_LCONTROL, kUp},
+              {VK_LSHIFT, kUp}});
+    expect(Deliveries(kFullScreen, 500), 0, "Shift+Ctrl+Alt+F");
+    SendKeys({{VK_RCONTROL, kDown},
+              {VK_LMENU, kDown},
+              {'F', kDown},
+              {'F', kDown},
+              {'F', kDown},
+              {'F', kDown},
+              {'F', kUp},
+              {VK_LMENU, kUp},
+              {VK_RCONTROL, kUp}});
+    expect(Deliveries(kFullScreen, 500), 1, "right Ctrl+Alt+F held through four repeats");
+    SendKeys({{VK_LCONTROL, kDown},
+              {VK_RCONTROL, kDown},
+              {VK_LCONTROL, kUp},
+              {VK_LMENU, kDown},
+              {'F', kDown},
+              {'F', kUp},
+              {VK_LMENU, kUp},
+              {VK_RCONTROL, kUp}});
+    expect(Deliveries(kFullScreen, 500), 1, "Ctrl+Alt+F with the right Ctrl still down");
+
+    const HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    DWORD hidingId = 0;
+    const HANDLE hiding = CreateThread(nullptr, 0, HidingThread, ready, 0, &hidingId);
+    WaitForSingleObject(ready, INFINITE);
+    g_hideCtrlUp = true;
+    SendKeys({{VK_LCONTROL, kDown}, {VK_LCONTROL, kUp}});
+    Deliveries(0, 200);
+    SendKeys({{VK_LMENU, kDown}, {'G', kDown}, {'G', kUp}, {VK_LMENU, kUp}});
+    expect(Deliveries(kAltG, 500), 1, "Alt+G after a Ctrl whose key-up the hook missed");
+    PostThreadMessageA(hidingId, WM_QUIT, 0, 0);
+    WaitForSingleObject(hiding, INFINITE);
+
+    DWORD elapsed = 0;
+    const HANDLE typist = CreateThread(nullptr, 0, TypeCtrlAltF, &elapsed, 0, nullptr);
+    Sleep(3000); // the entries' thread answers nothing meanwhile
+    WaitForSingleObject(typist, INFINITE);
+    expect(Deliveries(kFullScreen, 500), 1, "Ctrl+Alt+F while the window's thread is blocked");
+    std::printf("hook: the keys took %lu ms to pass the hook\n",
+                static_cast<unsigned long>(elapsed));
+    failures += elapsed < 1000 ? 0 : 1;
+    stop();
+    DestroyWindow(window);
     FreeLibrary(library);
     return failures == 0 ? 0 : 1;
 }
@@ -273,6 +437,9 @@ int main(int argc, char** argv) {
     if (command == "hook-selftest" && argc == 3) {
         return HookSelfTest(argv[2]);
     }
+    if (command == "hook-under-load" && argc == 3) {
+        return HookUnderLoad(argv[2]);
+    }
     if (command == "windows" && argc == 2) {
         EnumWindows(PrintWindow, 0);
         return 0;
@@ -302,7 +469,8 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID |"
-        " windows | hook-selftest DLL | menu-point N COUNT | dialog-point ok|close|ID |"
+        " windows | hook-selftest DLL | hook-under-load DLL | menu-point N COUNT | dialog-point "
+        "ok|close|ID |"
         " dialog-checked ID | list-item-point ID\n");
     return 2;
 }

@@ -127,13 +127,19 @@ void Input::TurnWheel(int notches) {
     m_world.Pump();
 }
 
-// A low-level keyboard hook sees a key before any window does, and may swallow it.
+// A low-level keyboard hook sees a key before any window does, and may swallow it. A held
+// shortcut key delivers once; its auto-repeat is swallowed until it is let go.
 bool Input::OfferToHook(BYTE vk) {
-    if (!m_world.hook.running || IsModifier(vk)) {
+    HookLibrary& hook = m_world.hook;
+    if (!hook.running || IsModifier(vk)) {
         return false;
     }
-    for (const SHORTCUT_ENTRY* entry : m_world.hook.entries) {
+    if (hook.delivered.count(vk) != 0) {
+        return true;
+    }
+    for (const SHORTCUT_ENTRY* entry : hook.entries) {
         if (entry->vk == vk && entry->flags == HeldModifiers()) {
+            hook.delivered.insert(vk);
             m_world.windows.Post(entry->hwnd, entry->message, entry->wParam, entry->lParam);
             m_world.Pump();
             return true;
@@ -167,6 +173,7 @@ bool Input::PressKey(BYTE vk, int repeat) {
 
 void Input::ReleaseKey(BYTE vk) {
     m_down.erase(vk);
+    m_world.hook.delivered.erase(vk);
     const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
     if (target == nullptr) {
         return;
