@@ -1,6 +1,6 @@
 # The everyday commands. Each one installs what is missing first. `make run ARGS="--lang ja"`
 # passes options to corvane-sim.
-.PHONY: run test test-asan fuzz windows wine-test deps deps-windows clean
+.PHONY: run test test-asan fuzz windows installer wine-test deps deps-windows clean
 
 deps:
 	@scripts/deps.sh
@@ -30,6 +30,10 @@ fuzz: deps
 windows: deps deps-windows
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows
+
+# build/Corvane-<version>.msi, the 32-bit program's installer.
+installer: windows
+	scripts/installer.sh build/windows
 
 wine-test: windows
 	@scripts/wine-deps.sh

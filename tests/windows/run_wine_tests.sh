@@ -76,9 +76,17 @@ scaler_has_no_x87_arithmetic() {
 }
 needs_no_mingw_dlls() { ! grep -iE 'DLL Name: (libgcc|libstdc|libwinpthread)' <<<"$headers"; }
 aslr_and_dep() { grep -q DYNAMIC_BASE <<<"$headers" && grep -q NX_COMPAT <<<"$headers"; }
+# Per-monitor v2, and system awareness where Windows is older.
+dpi_aware_manifest() {
+    local manifest
+    manifest=$(strings -n 8 "$build/app/corvane.exe" | sed -n '/<assembly/,/<\/assembly>/p')
+    grep -q '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' <<<"$manifest" &&
+        grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$manifest"
+}
 check "corvane.exe imports PelbrinEx.dll by ordinals 1 to 4 only" imports_by_ordinal_only
 check "corvane.exe needs no MinGW DLLs" needs_no_mingw_dlls
 check "corvane.exe has ASLR and DEP" aslr_and_dep
+check "corvane.exe declares itself DPI-aware, per monitor" dpi_aware_manifest
 check "the 32-bit scaler arithmetic is SSE2 double, not x87" scaler_has_no_x87_arithmetic
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -234,6 +242,92 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     wineserver -w
     rm -rf "$work"
 }
+
+# The installer in a fresh prefix: a silent install (files, Start menu shortcut, start at
+# logon, one entry among the installed programs), the program started from where it went, a
+# newer build installed over it, and an uninstall that leaves nothing behind but the user's
+# own settings. Wine's msiexec has no Restart Manager, so the test closes the running program
+# as the Restart Manager does on Windows before an uninstall replaces files in use.
+msi() { # FILE /i|/x [PROPERTY=VALUE...]: msiexec on the package, silently
+    $wine msiexec "$2" "$($wine winepath -w "$1" | tr -d '\r')" "${@:3}" /qn
+}
+installed_file() { [ -f "$WINEPREFIX/drive_c/Program Files/Corvane/$1" ]; }
+start_menu_shortcut() { find "$WINEPREFIX/drive_c" -iname 'Corvane.lnk' | grep -q .; }
+run_value() { $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Corvane 2>/dev/null |
+    tr -d '\r' | grep -qF "Program Files\Corvane\corvane.exe"; }
+installed_versions() { $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+    tr -d '\r' | grep -A3 'DisplayName    REG_SZ    Corvane$' | sed -n 's/.*DisplayVersion    REG_SZ    //p'; }
+one_installation() { [ "$(installed_versions)" = "$1" ]; }
+arp_entry() { $wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+    tr -d '\r' | grep -q 'Publisher    REG_SZ    Velmora'; }
+start_installed() {
+    (cd "$WINEPREFIX/drive_c/Program Files/Corvane" &&
+        $wine corvane.exe >>"$results/installed.log" 2>&1 &)
+    within 30 wintool wait-frame 1
+}
+closed_as_by_an_installer() { wintool close-app && within 10 program_gone; }
+nothing_left() {
+    ! installed_file corvane.exe && ! installed_file PelbrinEx.dll && ! start_menu_shortcut &&
+        ! run_value && [ -z "$(installed_versions)" ]
+}
+# What installer.sh made: "PATH (N bytes, version V, ARCH)".
+package() { scripts/installer.sh "$build" "$@" | sed -n 's/^installer: //p'; }
+installs_without_start_at_logon() { msi "$current_msi" /i STARTATLOGON=0 && ! run_value; }
+run_installer() {
+    local version made
+    version=$(sed -n 's/^#define CORVANE_FILE_VERSION_TEXT "\(.*\)"$/\1/p' res/version.h | tr -d ' ' | tr ',' '.')
+    made=$(package)
+    current_msi=${made%% *}
+    made=$(package "${version%.*}.$((${version##*.} + 1))")
+    newer_msi=${made%% *}
+    newer_msi_version=$(sed -n 's/.*version \([^,]*\),.*/\1/p' <<<"$made")
+    cp "$current_msi" "$results/"
+    # The package people download is the 32-bit program's; kept with the results too.
+    if [ "$build" != "$PWD/build/windows" ] && [ -f build/windows/app/corvane.exe ]; then
+        made=$(scripts/installer.sh build/windows | sed -n 's/^installer: //p')
+        cp "${made%% *}" "$results/"
+    fi
+    work=$(mktemp -d)
+    export WINEPREFIX=$work/prefix LANG=en_US.UTF-8
+    cp "$build/tests/windows/wintool.exe" "$work/"
+    $wine wineboot -i >/dev/null 2>&1
+    wineserver -w
+    check "installer: a silent install" msi "$current_msi" /i
+    check "installer: the program in Program Files\\Corvane" installed_file corvane.exe
+    check "installer: the hook library beside it" installed_file PelbrinEx.dll
+    check "installer: the Start menu shortcut" start_menu_shortcut
+    check "installer: the start at logon" run_value
+    check "installer: one entry among the installed programs, with its publisher" arp_entry
+    check "installer: Corvane runs from where it was installed" start_installed
+    check "installer: closed as an installer closes it" closed_as_by_an_installer
+    check "installer: it saved its settings on the way" stored General Version 0x1000a
+    check "installer: a newer build installs over it" msi "$newer_msi" /i
+    check "installer: one installation, the newer" one_installation "$newer_msi_version"
+    # On a display scaled to 150 %, the program sees the screen's own pixels. (Wine 8 does not
+    # scale programs that are not DPI-aware, so here this shows the program's view at 144 dpi;
+    # the manifest check above is what shows the declaration.)
+    $wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+        /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+    $wine reg delete 'HKCU\Software\Velmora\Corvane\Selection' /f >/dev/null 2>&1
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    start_installed
+    closed_as_by_an_installer
+    check "installer: at 144 dpi it sees the whole screen's width" \
+        stored Selection HorizontalResolution 0x400
+    check "installer: and its height" stored Selection VerticalResolution 0x300
+    check "installer: a silent uninstall" msi "$newer_msi" /x
+    check "installer: no file, shortcut, start at logon or entry is left" nothing_left
+    check "installer: the user's settings stay" stored General Version 0x1000a
+    check "installer: STARTATLOGON=0 installs without the start at logon" \
+        installs_without_start_at_logon
+    msi "$current_msi" /x
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    rm -rf "$work"
+}
+
+run_installer
 
 run_language en en_US.UTF-8 "No devices are connected or working properly." "  &Change Display Area..."
 run_language ja ja_JP.UTF-8 "デバイスが接続されていないか、または、正常に動作していません。" "  表示領域の切り替え(&C)..."

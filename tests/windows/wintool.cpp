@@ -3,6 +3,8 @@
 //   wait-frame SECONDS   until the frame window exists (exit 1 if it never does)
 //   menu-open            exit 0 when a popup menu is on screen
 //   post-exit            post the Exit command to the frame
+//   close-app            close the program as the Restart Manager does for an installer:
+//                        WM_QUERYENDSESSION, then WM_ENDSESSION, with ENDSESSION_CLOSEAPP
 //   strings EXE ID...    the string resources, one a line
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
 //   windows              the visible top-level windows: class, then title
@@ -444,6 +446,21 @@ int main(int argc, char** argv) {
         EnumWindows(PrintWindow, 0);
         return 0;
     }
+    if (command == "close-app" && argc == 2) {
+        const HWND frame = Frame();
+        if (frame == nullptr) {
+            return 1;
+        }
+        DWORD_PTR agreed = 0;
+        SendMessageTimeoutA(frame, WM_QUERYENDSESSION, 0, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 10000,
+                            &agreed);
+        if (!agreed) {
+            return 1;
+        }
+        SendMessageTimeoutA(frame, WM_ENDSESSION, TRUE, ENDSESSION_CLOSEAPP, SMTO_NORMAL, 10000,
+                            &agreed);
+        return 0;
+    }
     if (command == "post-exit" && argc == 2) {
         const HWND frame = Frame();
         return frame != nullptr && PostMessageA(frame, WM_COMMAND, 57665, 0) ? 0 : 1;
@@ -469,7 +486,8 @@ int main(int argc, char** argv) {
     std::fprintf(
         stderr,
         "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID |"
-        " windows | hook-selftest DLL | hook-under-load DLL | menu-point N COUNT | dialog-point "
+        " windows | close-app | hook-selftest DLL | hook-under-load DLL | menu-point N COUNT | "
+        "dialog-point "
         "ok|close|ID |"
         " dialog-checked ID | list-item-point ID\n");
     return 2;

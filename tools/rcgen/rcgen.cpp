@@ -1,5 +1,8 @@
 // rcgen OUTPUT_FOLDER: writes corvane.rc, its icons and its manifest for the resource
-// compiler, from the same tables the simulated Windows serves.
+// compiler, from the same tables the simulated Windows serves. The manifest declares the
+// program aware of each monitor's DPI (per-monitor v2; system-aware where Windows is older),
+// so that on a scaled display its overlay, selection frame and coordinates are the screen's
+// own pixels instead of a stretched picture.
 #include "Icons.h"
 #include "RcWriter.h"
 #include "platform/resource_tables.h"
@@ -21,6 +24,12 @@ const char kManifest[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes
                         processorArchitecture="x86" publicKeyToken="6595b64144ccf1df" language="*"/>
     </dependentAssembly>
   </dependency>
+  <application xmlns="urn:schemas-microsoft-com:asm.v3">
+    <windowsSettings>
+      <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true</dpiAware>
+      <dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2</dpiAwareness>
+    </windowsSettings>
+  </application>
   <trustInfo xmlns="urn:schemas-microsoft-com:asm.v3">
     <security><requestedPrivileges><requestedExecutionLevel level="asInvoker" uiAccess="false"/></requestedPrivileges></security>
   </trustInfo>
