@@ -92,8 +92,9 @@ BOOL CDeviceExPage::OnInitDialog() {
     SendDlgItemMessage(IDC_TEST_PATTERN_TYPE, CB_SETCURSEL, kPatternItemOnClose);
     EnableDlgItem(IDC_TEST_PATTERN_TYPE, FALSE);
     for (int i = 0; i < 4; ++i) {
+        // Shared: the system keeps one of each for the program and frees it at the end.
         const HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCE(IDI_ARROW_UP + i),
-                                       IMAGE_ICON, 16, 16, 0);
+                                       IMAGE_ICON, 16, 16, LR_SHARED);
         SendDlgItemMessage(IDC_POSITION_UP + i, BM_SETIMAGE, IMAGE_ICON,
                            reinterpret_cast<LPARAM>(icon));
         SendDlgItemMessage(IDC_SIZE_UP + i, BM_SETIMAGE, IMAGE_ICON,

@@ -32,6 +32,7 @@ using LPNMHDR = NMHDR*;
 #define BM_GETIMAGE 0x00F6
 #define BM_SETIMAGE 0x00F7
 #define IMAGE_ICON 1
+#define LR_SHARED 0x8000
 #define DLGC_RADIOBUTTON 0x0040
 
 // Combo boxes
