@@ -159,9 +159,8 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LP
             OpenList(window);
         }
         return 0;
+    // The list closes when the box loses the focus, and goes with the box.
     case WM_KILLFOCUS:
-        CloseList(window);
-        return 0;
     case WM_DESTROY:
         CloseList(window);
         return 0;
