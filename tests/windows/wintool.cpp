@@ -120,6 +120,21 @@ void SendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
 
 constexpr bool kDown = false;
 constexpr bool kUp = true;
+
+// Modifiers pressed in order, the key down `repeats` times (auto-repeat), the key released,
+// the modifiers released in reverse.
+void Chord(std::initializer_list<WORD> modifiers, WORD key, int repeats = 1) {
+    for (WORD modifier : modifiers) {
+        SendKeys({{modifier, kDown}});
+    }
+    for (int i = 0; i < repeats; ++i) {
+        SendKeys({{key, kDown}});
+    }
+    SendKeys({{key, kUp}});
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) {
+        SendKeys({{*it, kUp}});
+    }
+}
 constexpr UINT kFullScreen = WM_APP + 1;
 constexpr UINT kAltG = WM_APP + 2;
 
@@ -166,12 +181,7 @@ DWORD WINAPI HidingThread(LPVOID ready) {
 
 DWORD WINAPI TypeCtrlAltF(LPVOID elapsed) {
     const DWORD started = GetTickCount();
-    SendKeys({{VK_LCONTROL, kDown},
-              {VK_LMENU, kDown},
-              {'F', kDown},
-              {'F', kUp},
-              {VK_LMENU, kUp},
-              {VK_LCONTROL, kUp}});
+    Chord({VK_LCONTROL, VK_LMENU}, 'F');
     *static_cast<DWORD*>(elapsed) = GetTickCount() - started;
     return 0;
 }
@@ -197,40 +207,15 @@ int HookUnderLoad(const char* path) {
         std::printf("hook: does not start\n");
         return 1;
     }
-    SendKeys({{VK_LCONTROL, kDown},
-              {VK_LMENU, kDown},
-              {'F', kDown},
-              {'F', kUp},
-              {VK_LMENU, kUp},
-              {VK_LCONTROL, kUp}});
+    Chord({VK_LCONTROL, VK_LMENU}, 'F');
     expect(Deliveries(kFullScreen, 500), 1, "Ctrl+Alt+F");
-    SendKeys({{VK_LSHIFT, kDown},
-              {VK_LCONTROL, kDown},
-              {VK_LMENU, kDown},
-              {'F', kDown},
-              {'F', kUp},
-              {VK_LMENU, kUp},
-              {VK_LCONTROL, kUp},
-              {VK_LSHIFT, kUp}});
+    Chord({VK_LSHIFT, VK_LCONTROL, VK_LMENU}, 'F');
     expect(Deliveries(kFullScreen, 500), 0, "Shift+Ctrl+Alt+F");
-    SendKeys({{VK_RCONTROL, kDown},
-              {VK_LMENU, kDown},
-              {'F', kDown},
-              {'F', kDown},
-              {'F', kDown},
-              {'F', kDown},
-              {'F', kUp},
-              {VK_LMENU, kUp},
-              {VK_RCONTROL, kUp}});
+    Chord({VK_RCONTROL, VK_LMENU}, 'F', 4);
     expect(Deliveries(kFullScreen, 500), 1, "right Ctrl+Alt+F held through four repeats");
-    SendKeys({{VK_LCONTROL, kDown},
-              {VK_RCONTROL, kDown},
-              {VK_LCONTROL, kUp},
-              {VK_LMENU, kDown},
-              {'F', kDown},
-              {'F', kUp},
-              {VK_LMENU, kUp},
-              {VK_RCONTROL, kUp}});
+    SendKeys({{VK_LCONTROL, kDown}, {VK_RCONTROL, kDown}, {VK_LCONTROL, kUp}});
+    Chord({VK_LMENU}, 'F');
+    SendKeys({{VK_RCONTROL, kUp}});
     expect(Deliveries(kFullScreen, 500), 1, "Ctrl+Alt+F with the right Ctrl still down");
 
     const HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, nullptr);
@@ -240,7 +225,7 @@ int HookUnderLoad(const char* path) {
     g_hideCtrlUp = true;
     SendKeys({{VK_LCONTROL, kDown}, {VK_LCONTROL, kUp}});
     Deliveries(0, 200);
-    SendKeys({{VK_LMENU, kDown}, {'G', kDown}, {'G', kUp}, {VK_LMENU, kUp}});
+    Chord({VK_LMENU}, 'G');
     expect(Deliveries(kAltG, 500), 1, "Alt+G after a Ctrl whose key-up the hook missed");
     PostThreadMessageA(hidingId, WM_QUIT, 0, 0);
     WaitForSingleObject(hiding, INFINITE);
