@@ -169,6 +169,8 @@ struct SimulatorCommands {
             return ShowSelection(s);
         } else if (what == "dialog") {
             return "no dialog is open";
+        } else if (what == "tv") {
+            return ShowTv(s);
         } else if (what == "cursor") {
             s.Print("cursor: " + std::to_string(s.m_world.cursor.x) + " " +
                     std::to_string(s.m_world.cursor.y));
@@ -205,6 +207,24 @@ struct SimulatorCommands {
                     ? "selection: no mode runs"
                     : "selection: " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                           std::to_string(r.right) + " " + std::to_string(r.bottom));
+        return "";
+    }
+
+    // What the converter shows: its standard, the desktop rectangle its scaler selects and where
+    // that lies in the TV raster (inclusive rectangles).
+    static std::string ShowTv(Simulator& s) {
+        sim::Converter* converter = s.LastAttached();
+        if (converter == nullptr) {
+            return "no converter is attached";
+        }
+        const sim::TvGeometry tv =
+            converter->Picture(s.m_world.ScreenWidth(), s.m_world.ScreenHeight(), s.m_world.Now());
+        const auto rect = [](const sim::TvRect& r) {
+            return std::to_string(r.left) + " " + std::to_string(r.top) + " " +
+                   std::to_string(r.right) + " " + std::to_string(r.bottom);
+        };
+        s.Print(std::string("tv: ") + (tv.rasterHeight == 576 ? "PAL" : "NTSC") + ", source " +
+                rect(tv.source) + ", picture " + rect(tv.picture));
         return "";
     }
 
@@ -273,7 +293,7 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "logoff [cancel]      end the session, or have another program cancel it"},
     {"exit", 0, 0, Exit,
      "exit                 choose \"Exit Application\" from the right-button menu"},
-    {"show", 1, 1, Show, "show tray|area|registry|registers|windows|selection|cursor|dialog"},
+    {"show", 1, 1, Show, "show tray|area|registry|registers|windows|selection|cursor|dialog|tv"},
     {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
     {"help", 0, 0, Help, "help                 this list"},
 };

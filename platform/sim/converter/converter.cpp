@@ -177,4 +177,15 @@ DWORD Converter::Control(DWORD code, const BYTE* in, DWORD inSize, BYTE* out, DW
     return Log(transfer);
 }
 
+// The scaler at 0x6C, 0x6E, 0x68, 0x6A; the TV position at 0x7C, 0x7E and size at 0x74, 0x76;
+// PAL is bit 0x0800 of 0x64; the chip's own measurements are indirect values 18, 25 and 27.
+TvGeometry Converter::Picture(int screenWidth, int screenHeight, DWORD now) const {
+    const auto reg = [&](BYTE address) { return Register(address, now); };
+    const TvRegisters registers{reg(0x6C), reg(0x6E), reg(0x68),
+                                reg(0x6A), reg(0x7C), reg(0x7E),
+                                reg(0x74), reg(0x76), (reg(0x64) & 0x0800) != 0};
+    return ComputeTvGeometry(registers, TvInput{screenWidth, screenHeight, m_chip.indirect[18],
+                                                m_chip.indirect[25], m_chip.indirect[27]});
+}
+
 } // namespace sim

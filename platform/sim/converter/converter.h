@@ -4,6 +4,7 @@
 
 #include "platform/sim/converter/chip/converter_chip.h"
 #include "platform/sim/converter/traffic.h"
+#include "platform/sim/converter/tv/tv_geometry.h"
 
 #include <optional>
 #include <string>
@@ -48,6 +49,8 @@ class Converter {
 
     ConverterChip& Chip() { return m_chip; }
     WORD Register(BYTE reg, DWORD now) const { return chip_peek_register(&m_chip, reg, now); }
+    // What the converter shows of a screen of that size, from its registers now.
+    TvGeometry Picture(int screenWidth, int screenHeight, DWORD now) const;
     const std::vector<Transfer>& Traffic() const { return m_traffic; }
     void ClearTraffic() { m_traffic.clear(); }
     // Tests read the log; an observer sees each transfer as it happens and needs none kept.
