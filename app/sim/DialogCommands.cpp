@@ -73,21 +73,6 @@ HWND TabsOf(HWND dialog) {
     return reinterpret_cast<HWND>(SendMessageA(dialog, PSM_GETTABCONTROL, 0, 0));
 }
 
-std::vector<std::string> TabNames(HWND tabs) {
-    std::vector<std::string> names;
-    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char text[64] = {};
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        names.emplace_back(text);
-    }
-    return names;
-}
-
 struct Control {
     HWND window;
     Kind kind;
@@ -218,7 +203,7 @@ std::string Tab(Simulator&, sim::World& world, HWND dialog, const Words& words) 
         return "this dialog has no tabs";
     }
     const std::string wanted = WithoutAccessKeySuffix(Joined(words, 1, words.size()));
-    const std::vector<std::string> names = TabNames(tabs);
+    const std::vector<std::string> names = DialogCommands::TabNames(tabs);
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (WithoutAccessKeySuffix(names[i]) == wanted) {
             world.input.ClickTab(tabs, static_cast<int>(i));
@@ -270,6 +255,21 @@ std::string Select(sim::World& world, HWND dialog, const Words& words) {
 }
 
 } // namespace
+
+std::vector<std::string> DialogCommands::TabNames(HWND tabs) {
+    std::vector<std::string> names;
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char text[64] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        names.emplace_back(text);
+    }
+    return names;
+}
 
 const char* const DialogCommands::kHelp =
     "In an open dialog, controls named by id or by their text (\"show dialog\" lists them):\n"
@@ -351,7 +351,7 @@ void DialogCommands::Show(Simulator& s, HWND dialog) {
     if (const HWND tabs = TabsOf(dialog)) {
         std::string line = "tabs:";
         const auto current = static_cast<std::size_t>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
-        const std::vector<std::string> names = TabNames(tabs);
+        const std::vector<std::string> names = DialogCommands::TabNames(tabs);
         for (std::size_t i = 0; i < names.size(); ++i) {
             line += " \"" + names[i] + "\"" + (i == current ? " (shown)" : "");
         }

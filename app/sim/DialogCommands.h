@@ -18,4 +18,6 @@ struct DialogCommands {
     // Prints the dialog's caption, its tabs and every control of the page shown.
     static void Show(Simulator& s, HWND dialog);
     static const char* const kHelp;
+    // The texts of a tab control's tabs, in order.
+    static std::vector<std::string> TabNames(HWND tabs);
 };

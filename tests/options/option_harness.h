@@ -2,6 +2,7 @@
 // simulated mouse and keyboard, and the register writes it caused read off the wire.
 #pragma once
 
+#include "app/sim/DialogCommands.h"
 #include "tests/shell/app_harness.h"
 
 #include <cstdio>
@@ -53,21 +54,7 @@ class OptionSheetTest : public AppTest {
     int Position(int id) const {
         return static_cast<int>(SendMessageA(Control(id), TBM_GETPOS, 0, 0));
     }
-    std::vector<std::string> TabNames() const {
-        std::vector<std::string> names;
-        const int count = static_cast<int>(SendMessageA(Tabs(), TCM_GETITEMCOUNT, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            char text[64] = {};
-            TCITEMA item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text;
-            item.cchTextMax = sizeof text;
-            SendMessageA(Tabs(), TCM_GETITEMA, static_cast<WPARAM>(i),
-                         reinterpret_cast<LPARAM>(&item));
-            names.emplace_back(text);
-        }
-        return names;
-    }
+    std::vector<std::string> TabNames() const { return DialogCommands::TabNames(Tabs()); }
 
     // The values written to the register behind a shadow index, in order.
     std::vector<WORD> Writes(int index) const {
