@@ -3,7 +3,7 @@
 # cross-compiler of the Windows build; silent when all are present.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libedit-dev)
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libedit-dev libpng-dev)
 [ "${1:-}" = windows ] && packages=(g++-mingw-w64-i686)
 
 missing=()

@@ -1,6 +1,8 @@
 #include "Desktop.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -30,7 +32,12 @@ void Desktop::Furnish() {
     Add(Framed("Terminal", RECT{120, 460, 700, 740}));
 }
 
-int Desktop::Add(const sim::WindowManager::ForeignWindow& window) {
+int Desktop::Add(sim::WindowManager::ForeignWindow window) {
+    static constexpr std::uint32_t kColours[] = {0xF2E6C9, 0xFFFFFF, 0x3C8D5A,
+                                                 0x1E1E28, 0xC8503C, 0x8C64C8};
+    if (!window.colour) {
+        window.colour = kColours[m_windows.size() % std::size(kColours)];
+    }
     m_windows.push_back(m_world.windows.AddForeignWindow(window));
     return static_cast<int>(m_windows.size());
 }
@@ -64,6 +71,11 @@ std::vector<std::string> Desktop::Describe() const {
         line += window->visible ? "" : " hidden";
         line += window->enabled ? "" : " disabled";
         line += (window->exStyle & WS_EX_TRANSPARENT) ? " transparent" : "";
+        if (window->colour) {
+            char colour[16];
+            std::snprintf(colour, sizeof colour, " color %06X", *window->colour);
+            line += colour;
+        }
         lines.push_back(line);
     }
     return lines;

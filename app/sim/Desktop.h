@@ -13,8 +13,9 @@ class Desktop {
 
     // A few ordinary windows, with titles and client areas, as a newcomer's desktop has.
     void Furnish();
-    // The number `show windows` gives the window, from 1.
-    int Add(const sim::WindowManager::ForeignWindow& window);
+    // The number `show windows` gives the window, from 1. A window without a colour of its
+    // own gets the next of a few distinct ones, so that each can be told apart on the TV.
+    int Add(sim::WindowManager::ForeignWindow window);
     HWND Window(int number) const;
     std::vector<std::string> Describe() const;
 

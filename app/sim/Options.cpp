@@ -15,7 +15,7 @@ bool JapaneseLocale(const char* lcAll, const char* lcMessages, const char* lang)
 namespace {
 
 bool TakesValue(const std::string& option) {
-    return option == "--lang" || option == "--screen" || option == "--registry";
+    return option == "--lang" || option == "--screen" || option == "--registry" || option == "--tv";
 }
 
 } // namespace
@@ -61,6 +61,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
         } else if (option == "--registry") {
             options.registryPath = argv[++i];
             registryGiven = true;
+        } else if (option == "--tv") {
+            options.tvPicture = argv[++i];
         } else if (option == "--fresh") {
             options.fresh = true;
         } else if (option == "--bare-desktop") {

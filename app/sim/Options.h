@@ -13,6 +13,7 @@ struct Options {
     bool fresh = false;
     bool bareDesktop = false; // no other programs' windows
     std::string registryPath; // empty: the default under the user's configuration folder
+    std::string tvPicture;    // a PNG file kept up to date with what the TV shows
     std::string script;       // empty or "-": standard input
     bool help = false;
     bool version = false;
@@ -20,7 +21,8 @@ struct Options {
 
 constexpr const char* kUsage =
     "usage: corvane-sim [--lang en|ja] [--screen WxH] [--no-converter] [--wire]\n"
-    "                   [--bare-desktop] [--registry FILE | --fresh] [SCRIPT | -]\n"
+    "                   [--bare-desktop] [--registry FILE | --fresh] [--tv FILE.png]\n"
+    "                   [SCRIPT | -]\n"
     "       corvane-sim --help | --version\n";
 
 // Whether the user's locale is Japanese: the first of LC_ALL, LC_MESSAGES and LANG that is set

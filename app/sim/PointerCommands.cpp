@@ -57,11 +57,45 @@ std::string PointerCommands::Key(Simulator& s, const Words& words) {
     return "";
 }
 
-// window L T R B [client L T R B] [title TEXT] [hidden] [disabled] [transparent] [child-of N]
+namespace {
+
+// "RRGGBB", as a web colour is written.
+bool ParseColour(const std::string& text, std::uint32_t& colour) {
+    if (text.size() != 6 || text.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        return false;
+    }
+    colour = static_cast<std::uint32_t>(std::stoul(text, nullptr, 16));
+    return true;
+}
+
+} // namespace
+
+// window N color RRGGBB: another colour for a window already there.
+std::string PointerCommands::Recolour(Simulator& s, const Words& words) {
+    long number = 0;
+    std::uint32_t colour = 0;
+    sim::Window* window = nullptr;
+    if (!ParseNumber(words[1], 1, 9999, number) ||
+        (window = s.m_world.windows.Find(s.m_desktop.Window(static_cast<int>(number)))) ==
+            nullptr) {
+        return "there is no window " + words[1] + " (\"show windows\" lists them)";
+    }
+    if (!ParseColour(words[3], colour)) {
+        return "color takes RRGGBB, for example 3C8D5A";
+    }
+    window->colour = colour;
+    return "";
+}
+
+// window L T R B [client L T R B] [title TEXT] [color RRGGBB] [hidden] [disabled] [transparent]
+// [child-of N]
 std::string PointerCommands::Window(Simulator& s, const Words& words) {
+    if (words.size() == 4 && Lower(words[2]) == "color") {
+        return Recolour(s, words);
+    }
     sim::WindowManager::ForeignWindow window;
     if (!ParseRect(words, 1, window.rect)) {
-        return "window takes L T R B first";
+        return "window takes L T R B first, or N color RRGGBB";
     }
     for (std::size_t i = 5; i < words.size(); ++i) {
         const std::string word = Lower(words[i]);
@@ -70,6 +104,9 @@ std::string PointerCommands::Window(Simulator& s, const Words& words) {
             i += 4;
         } else if (word == "title" && i + 1 < words.size()) {
             window.title = words[++i];
+        } else if (word == "color" && i + 1 < words.size() &&
+                   ParseColour(words[i + 1], window.colour.emplace())) {
+            ++i;
         } else if (word == "hidden") {
             window.visible = false;
         } else if (word == "disabled") {

@@ -12,4 +12,5 @@ struct PointerCommands {
     static std::string Click(Simulator& s, const Words& words);
     static std::string Key(Simulator& s, const Words& words);
     static std::string Window(Simulator& s, const Words& words);
+    static std::string Recolour(Simulator& s, const Words& words);
 };

@@ -2,6 +2,7 @@
 
 #include "DialogCommands.h"
 #include "Interrupts.h"
+#include "PictureCommands.h"
 
 #include "Text.h"
 #include "model/MrgDoc.h"
@@ -37,6 +38,8 @@ void Simulator::Watch(sim::Converter& converter) {
 
 // A signal to end counts as the end of the input, before a line and while waiting for one.
 std::optional<std::string> Simulator::NextCommand(const char* prompt) {
+    // Whatever the last command did has happened by now.
+    PictureCommands::KeepTvFile(*this);
     if (m_endOfInput || InterruptRequested()) {
         m_endOfInput = true;
         return std::nullopt;

@@ -20,6 +20,8 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output);
 
     void SetWire(bool on) { m_wire = on; }
+    // A PNG file rewritten whenever the TV's picture changes; empty for none.
+    void KeepTvPicture(const std::string& path) { m_tvFile = path; }
     // Prints the converter's traffic while the wire trace is on.
     void Watch(sim::Converter& converter);
 
@@ -46,6 +48,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     friend struct SimulatorCommands;
     friend struct PointerCommands;
     friend struct DialogCommands;
+    friend struct PictureCommands;
     using Words = std::vector<std::string>;
     // Carries out one command of the main loop; the text of an error, or empty.
     std::string Run(const Words& words);
@@ -62,4 +65,6 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
     Desktop m_desktop{m_world};
+    std::string m_tvFile;
+    sim::Image m_tvShown; // what the file holds
 };

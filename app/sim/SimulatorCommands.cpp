@@ -1,6 +1,7 @@
 // The simulator's commands, one small function each, found through one table.
 #include "DialogCommands.h"
 #include "KeyNames.h"
+#include "PictureCommands.h"
 #include "PointerCommands.h"
 #include "Simulator.h"
 #include "Text.h"
@@ -145,6 +146,9 @@ struct SimulatorCommands {
 
     static std::string Show(Simulator& s, const Words& words) {
         const std::string what = Lower(words[1]);
+        if (words.size() > 2 && what != "tv" && what != "screen") {
+            return "only show tv and show screen take a file";
+        }
         if (what == "tray") {
             const sim::TrayIcon& tray = s.m_world.tray;
             s.Print(tray.present ? "tray: icon " + std::to_string(tray.iconResource) + " \"" +
@@ -170,13 +174,15 @@ struct SimulatorCommands {
         } else if (what == "dialog") {
             return "no dialog is open";
         } else if (what == "tv") {
-            return ShowTv(s);
+            return PictureCommands::ShowTv(s, words);
+        } else if (what == "screen") {
+            return PictureCommands::ShowScreen(s, words);
         } else if (what == "cursor") {
             s.Print("cursor: " + std::to_string(s.m_world.cursor.x) + " " +
                     std::to_string(s.m_world.cursor.y));
         } else {
-            return "show takes tray, area, registry, registers, windows, selection, cursor or "
-                   "dialog";
+            return "show takes tray, area, registry, registers, windows, selection, cursor, "
+                   "dialog, tv or screen";
         }
         return "";
     }
@@ -207,24 +213,6 @@ struct SimulatorCommands {
                     ? "selection: no mode runs"
                     : "selection: " + std::to_string(r.left) + " " + std::to_string(r.top) + " " +
                           std::to_string(r.right) + " " + std::to_string(r.bottom));
-        return "";
-    }
-
-    // What the converter shows: its standard, the desktop rectangle its scaler selects and where
-    // that lies in the TV raster (inclusive rectangles).
-    static std::string ShowTv(Simulator& s) {
-        sim::Converter* converter = s.LastAttached();
-        if (converter == nullptr) {
-            return "no converter is attached";
-        }
-        const sim::TvGeometry tv =
-            converter->Picture(s.m_world.ScreenWidth(), s.m_world.ScreenHeight(), s.m_world.Now());
-        const auto rect = [](const sim::TvRect& r) {
-            return std::to_string(r.left) + " " + std::to_string(r.top) + " " +
-                   std::to_string(r.right) + " " + std::to_string(r.bottom);
-        };
-        s.Print(std::string("tv: ") + (tv.rasterHeight == 576 ? "PAL" : "NTSC") + ", source " +
-                rect(tv.source) + ", picture " + rect(tv.picture));
         return "";
     }
 
@@ -282,9 +270,10 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "click [X Y]          click the left mouse button (after moving there)"},
     {"key", 1, 2, PointerCommands::Key,
      "key NAME [shift]     press a key: esc, enter, left, up, right, down, a letter"},
-    {"window", 4, 40, PointerCommands::Window,
-     "window L T R B [client L T R B] [title TEXT] [hidden] [disabled] [transparent]\n"
-     "       [child-of N]  add another program's window to the desktop"},
+    {"window", 3, 40, PointerCommands::Window,
+     "window L T R B [client L T R B] [title TEXT] [color RRGGBB] [hidden] [disabled]\n"
+     "       [transparent] [child-of N]  add another program's window to the desktop\n"
+     "window N color RRGGBB  paint window N's client area in another colour"},
     {"wait", 1, 1, Wait, "wait MS              let time pass; timers fire"},
     {"suspend", 0, 0, Power, "suspend, resume      the system sleeps and wakes"},
     {"resume", 0, 0, Power, ""},
@@ -293,7 +282,10 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "logoff [cancel]      end the session, or have another program cancel it"},
     {"exit", 0, 0, Exit,
      "exit                 choose \"Exit Application\" from the right-button menu"},
-    {"show", 1, 1, Show, "show tray|area|registry|registers|windows|selection|cursor|dialog|tv"},
+    {"show", 1, 2, Show, "show tray|area|registry|registers|windows|selection|cursor|dialog"},
+    {"show", 1, 2, Show,
+     "show tv [FILE.png]   what the TV shows: its source and place, a picture or a file"},
+    {"show", 1, 2, Show, "show screen FILE.png the screen as a picture file"},
     {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
     {"help", 0, 0, Help, "help                 this list"},
 };

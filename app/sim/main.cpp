@@ -69,6 +69,7 @@ int Run(const Options& options) {
     Simulator simulator(world, app, lines, stdout);
     CatchInterrupts();
     simulator.SetWire(options.wire);
+    simulator.KeepTvPicture(options.tvPicture);
     world.SetUser(&simulator);
     world.SetObserver(&simulator);
     if (options.converter) {

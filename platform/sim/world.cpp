@@ -1,6 +1,7 @@
 #include "platform/sim/world.h"
 
 #include "platform/sim/user32/controls/controls.h"
+#include "platform/sim/user32/desktop_painter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -73,6 +74,11 @@ void World::SetScreenSize(int width, int height) {
     m_screenWidth = width;
     m_screenHeight = height;
     screen.Resize(width, height);
+}
+
+const Screen& World::RepaintedScreen() {
+    PaintDesktop(windows, screen.Windows());
+    return screen;
 }
 
 Converter& World::Plug(const ChipConfig& config) {

@@ -116,6 +116,8 @@ class World {
     int ScreenWidth() const { return m_screenWidth; }
     int ScreenHeight() const { return m_screenHeight; }
     void SetScreenSize(int width, int height);
+    // The screen with the desktop's windows painted as they are now.
+    const Screen& RepaintedScreen();
 
     // Converters on the bus.
     Converter& Plug(const ChipConfig& config = MainModelConfig());

@@ -50,32 +50,38 @@ TEST_F(SelectAreaTest, SwitchingAwayCancelsLikeEsc) {
 
 TEST_F(SelectAreaTest, TheFrameDrawnAndRemovedLeavesTheScreenAsItWas) {
     StartWithConverter();
-    const std::vector<std::uint32_t> before = world.screen.Pixels();
+    const std::vector<std::uint32_t> before = world.RepaintedScreen().Picture().pixels;
     Choose(ID_SELECT_AREA);
     world.input.ClickAt(100, 100);
     world.input.MoveMouse(500, 200);
-    EXPECT_NE(before, world.screen.Pixels()) << "the frame is on the screen";
+    EXPECT_NE(before, world.RepaintedScreen().Picture().pixels) << "the frame is on the screen";
     // The frame covers the edge columns and rows, right and bottom included, three deep.
     for (const auto& [x, y] : {std::pair{100, 250}, {500, 250}, {300, 400}, {102, 250}}) {
         EXPECT_NE(before[static_cast<std::size_t>(y) * 1024 + static_cast<std::size_t>(x)],
-                  world.screen.Pixel(x, y))
+                  world.RepaintedScreen().Pixel(x, y))
             << x << ", " << y;
     }
-    EXPECT_EQ(before[250 * 1024 + 103], world.screen.Pixel(103, 250)) << "three pixels wide";
+    EXPECT_EQ(before[250 * 1024 + 103], world.RepaintedScreen().Pixel(103, 250))
+        << "three pixels wide";
     world.input.MoveMouse(400, 100);
     world.input.TypeKey(VK_ESCAPE);
-    EXPECT_EQ(before, world.screen.Pixels());
+    EXPECT_EQ(before, world.RepaintedScreen().Picture().pixels);
 }
 
 TEST_F(SelectAreaTest, ThinSelectionsArePreviewedWithoutAFrame) {
     StartWithConverter();
     Doc()->m_nAspectRatio = 2;
-    const std::vector<std::uint32_t> before = world.screen.Pixels();
+    const std::vector<std::uint32_t> before = world.RepaintedScreen().Picture().pixels;
     Choose(ID_SELECT_AREA);
     world.input.ClickAt(100, 100);
     world.input.MoveMouse(102, 300);
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 102, 300}));
-    EXPECT_EQ(before, world.screen.Pixels()) << "two pixels wide: no frame";
+    // Two pixels wide: no frame on its edges (the indicator shows in the middle of the screen).
+    for (const auto& [x, y] : {std::pair{100, 200}, {102, 200}, {101, 100}, {101, 300}}) {
+        EXPECT_EQ(before[static_cast<std::size_t>(y) * 1024 + static_cast<std::size_t>(x)],
+                  world.RepaintedScreen().Pixel(x, y))
+            << x << ", " << y;
+    }
     EXPECT_TRUE(Doc()->m_bPreview);
     world.input.Click();
     EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 102, 300}));

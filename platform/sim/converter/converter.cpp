@@ -188,4 +188,29 @@ TvGeometry Converter::Picture(int screenWidth, int screenHeight, DWORD now) cons
                                                 m_chip.indirect[25], m_chip.indirect[27]});
 }
 
+bool Converter::OutputReady(DWORD now) const {
+    return (Register(CHIP_REG_STATUS, now) & CHIP_STATUS_OUTPUT_READY) != 0 &&
+           (Register(CHIP_REG_OUTPUT, now) & 0x18) == 0;
+}
+
+Image Converter::Render(const Image& screen, DWORD now) const {
+    const auto reg = [&](BYTE address) { return Register(address, now); };
+    const WORD control = reg(CHIP_REG_CONTROL);
+    const WORD output = reg(CHIP_REG_OUTPUT);
+    TvPictureSettings settings;
+    settings.outputReady = OutputReady(now);
+    settings.contrast = reg(0x26);
+    settings.brightness = static_cast<std::int16_t>(reg(0x28));
+    settings.sharpness = reg(0x2A);
+    settings.saturation = reg(0x2E);
+    settings.flickerLevel = control >> 12;
+    settings.luminanceFilter = (output & 0x20) != 0;
+    settings.chromaFilter = (output & 0x40) != 0;
+    settings.pedestal = (output & 0x80) != 0;
+    settings.testPattern = (control & 0x04) != 0;
+    settings.patternType = (reg(0x66) >> 8) & 0x07;
+    settings.externalInputs = m_chip.aux[CHIP_AUX_INPUT_SELECT][2];
+    return RenderTv(Picture(screen.width, screen.height, now), settings, screen);
+}
+
 } // namespace sim

@@ -5,6 +5,7 @@
 #include "platform/sim/converter/chip/converter_chip.h"
 #include "platform/sim/converter/traffic.h"
 #include "platform/sim/converter/tv/tv_geometry.h"
+#include "platform/sim/converter/tv/tv_picture.h"
 
 #include <optional>
 #include <string>
@@ -51,6 +52,10 @@ class Converter {
     WORD Register(BYTE reg, DWORD now) const { return chip_peek_register(&m_chip, reg, now); }
     // What the converter shows of a screen of that size, from its registers now.
     TvGeometry Picture(int screenWidth, int screenHeight, DWORD now) const;
+    // Whether the TV gets a picture: powered up long enough, and not held for a suspend.
+    bool OutputReady(DWORD now) const;
+    // The TV's raster as the converter makes it now from the screen it is fed.
+    Image Render(const Image& screen, DWORD now) const;
     const std::vector<Transfer>& Traffic() const { return m_traffic; }
     void ClearTraffic() { m_traffic.clear(); }
     // Tests read the log; an observer sees each transfer as it happens and needs none kept.

@@ -36,15 +36,15 @@ void Plot(const sim::DeviceContext& context, int x, int y) {
     const int sy = y + origin.y;
     switch (context.rop2) {
     case R2_NOT:
-        screen.SetPixel(sx, sy, ~screen.Pixel(sx, sy));
+        screen.Invert(sx, sy);
         break;
     case R2_NOP:
         break;
     case R2_WHITE:
-        screen.SetPixel(sx, sy, 0xFFFFFF);
+        screen.Paint(sx, sy, true);
         break;
     default: // the default black pen
-        screen.SetPixel(sx, sy, 0);
+        screen.Paint(sx, sy, false);
         break;
     }
 }
@@ -112,7 +112,7 @@ COLORREF GetPixel(HDC dc, int x, int y) {
         return CLR_INVALID;
     }
     const POINT origin = Origin(*context);
-    const sim::Screen& screen = World::Current().screen;
+    const sim::Screen& screen = World::Current().RepaintedScreen();
     return screen.Contains(x + origin.x, y + origin.y)
                ? FromScreen(screen.Pixel(x + origin.x, y + origin.y))
                : CLR_INVALID;

@@ -3,23 +3,49 @@
 namespace sim {
 
 void Screen::Resize(int width, int height) {
-    m_width = width > 0 ? width : 0;
-    m_height = height > 0 ? height : 0;
-    m_pixels.assign(static_cast<std::size_t>(m_width) * static_cast<std::size_t>(m_height),
-                    kDesktopColour);
+    m_windows = Image(width, height, kDesktopColour);
+    m_ink.assign(m_windows.pixels.size(), kNone);
+}
+
+std::uint32_t Screen::Apply(Ink ink, std::uint32_t beneath) {
+    switch (ink) {
+    case kInverted:
+        return ~beneath & 0xFFFFFF;
+    case kWhite:
+        return 0xFFFFFF;
+    case kBlack:
+        return 0;
+    case kNone:
+        break;
+    }
+    return beneath;
 }
 
 std::uint32_t Screen::Pixel(int x, int y) const {
     return Contains(x, y)
-               ? m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
-                          static_cast<std::size_t>(x)]
+               ? Apply(m_ink[static_cast<std::size_t>(y * Width() + x)], m_windows.At(x, y))
                : 0;
 }
 
-void Screen::SetPixel(int x, int y, std::uint32_t colour) {
+Image Screen::Picture() const {
+    Image picture = m_windows;
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        picture.pixels[i] = Apply(m_ink[i], picture.pixels[i]);
+    }
+    return picture;
+}
+
+void Screen::Invert(int x, int y) {
     if (Contains(x, y)) {
-        m_pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_width) +
-                 static_cast<std::size_t>(x)] = colour & 0xFFFFFF;
+        Ink& ink = m_ink[static_cast<std::size_t>(y * Width() + x)];
+        static constexpr Ink kInverse[] = {kInverted, kNone, kBlack, kWhite};
+        ink = kInverse[ink];
+    }
+}
+
+void Screen::Paint(int x, int y, bool white) {
+    if (Contains(x, y)) {
+        m_ink[static_cast<std::size_t>(y * Width() + x)] = white ? kWhite : kBlack;
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/sim/include/win32_types.h"
+#include "platform/sim/picture/image.h"
 
 #include <cstdint>
 #include <vector>
@@ -10,23 +11,33 @@ namespace sim {
 
 constexpr std::uint32_t kDesktopColour = 0x3A6EA5;
 
+// The primary screen: the desktop's windows as they paint themselves, and over them what
+// programs draw straight onto the screen (the selection frame). The two are kept apart so that
+// windows painting again leave a drawn frame as it was, and a frame drawn twice is gone.
 class Screen {
   public:
     Screen(int width, int height) { Resize(width, height); }
-    // A new size shows a plain desktop again.
+    // A new size shows a plain desktop again, with nothing drawn over it.
     void Resize(int width, int height);
-    int Width() const { return m_width; }
-    int Height() const { return m_height; }
-    bool Contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
+    int Width() const { return m_windows.width; }
+    int Height() const { return m_windows.height; }
+    bool Contains(int x, int y) const { return m_windows.Contains(x, y); }
+    // The windows' layer, which the desktop painter fills.
+    Image& Windows() { return m_windows; }
+    // A pixel as the user sees it; 0 outside the screen.
     std::uint32_t Pixel(int x, int y) const;
-    void SetPixel(int x, int y, std::uint32_t colour);
-    // Every pixel as it is, for comparing the screen before and after.
-    const std::vector<std::uint32_t>& Pixels() const { return m_pixels; }
+    // Every pixel as the user sees it.
+    Image Picture() const;
+    // What drawing does to a pixel: R2_NOT, R2_WHITE and R2_BLACK.
+    void Invert(int x, int y);
+    void Paint(int x, int y, bool white);
 
   private:
-    int m_width = 0;
-    int m_height = 0;
-    std::vector<std::uint32_t> m_pixels;
+    enum Ink : std::uint8_t { kNone, kInverted, kWhite, kBlack };
+    static std::uint32_t Apply(Ink ink, std::uint32_t beneath);
+
+    Image m_windows;
+    std::vector<Ink> m_ink;
 };
 
 // What a device context holds: the window it draws in, the selected font, the raster

@@ -116,10 +116,11 @@ HWND WindowManager::AddForeignWindow(const ForeignWindow& wanted) {
         OffsetRect(&rect, -origin.x, -origin.y);
     }
     const HWND handle =
-        Create(wanted.transparent ? WS_EX_TRANSPARENT : 0, "ForeignWindow", wanted.title, style, rect,
-               wanted.parent, 0, nullptr, parent ? parent->threadId : nextThread++);
+        Create(wanted.transparent ? WS_EX_TRANSPARENT : 0, "ForeignWindow", wanted.title, style,
+               rect, wanted.parent, 0, nullptr, parent ? parent->threadId : nextThread++);
     if (Window* window = Find(handle)) {
         window->client = wanted.client;
+        window->colour = wanted.colour;
     }
     return handle;
 }
@@ -154,9 +155,8 @@ std::vector<HWND> WindowManager::Children(HWND parent) const {
             children.push_back(handle);
         }
     }
-    std::sort(children.begin(), children.end(), [this](HWND a, HWND b) {
-        return Find(a)->siblingOrder < Find(b)->siblingOrder;
-    });
+    std::sort(children.begin(), children.end(),
+              [this](HWND a, HWND b) { return Find(a)->siblingOrder < Find(b)->siblingOrder; });
     return children;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/sim/include/win32_window_types.h"
 
+#include <cstdint>
 #include <deque>
 #include <map>
 #include <optional>
@@ -53,17 +54,18 @@ struct Window {
     bool dialogEnded = false;
     DLGPROC dialogProcedure = nullptr;
     HGDIOBJ font = nullptr;
-    UINT buttonState = 0;       // BST_ flags of a button control
-    HANDLE image = nullptr;     // an icon button's icon
-    ListState list;             // a combo box's or tab control's items
-    TrackState track;           // a trackbar's range and position
-    LONG_PTR msgResult = 0;     // a dialog's DWLP_MSGRESULT
-    LONG_PTR userData = 0;      // GWLP_USERDATA
-    HWND savedFocus = nullptr;  // a dialog's focused control while it is inactive
-    bool sizeSent = false;      // WM_SIZE has been sent: by a resize, or when first shown
-    std::optional<RECT> client; // another program's client area, in screen coordinates
-    long long siblingOrder = 0; // a child's place among its siblings, the top one lowest
-    bool unicode = false;       // a window of a Unicode class (the program's are ANSI)
+    UINT buttonState = 0;                // BST_ flags of a button control
+    HANDLE image = nullptr;              // an icon button's icon
+    ListState list;                      // a combo box's or tab control's items
+    TrackState track;                    // a trackbar's range and position
+    LONG_PTR msgResult = 0;              // a dialog's DWLP_MSGRESULT
+    LONG_PTR userData = 0;               // GWLP_USERDATA
+    HWND savedFocus = nullptr;           // a dialog's focused control while it is inactive
+    bool sizeSent = false;               // WM_SIZE has been sent: by a resize, or when first shown
+    std::optional<RECT> client;          // another program's client area, in screen coordinates
+    long long siblingOrder = 0;          // a child's place among its siblings, the top one lowest
+    bool unicode = false;                // a window of a Unicode class (the program's are ANSI)
+    std::optional<std::uint32_t> colour; // another program's client colour, 0xRRGGBB
 };
 
 struct Timer {
@@ -103,6 +105,7 @@ class WindowManager {
         bool visible = true;
         bool enabled = true;
         bool transparent = false;
+        std::optional<std::uint32_t> colour; // of the client area, 0xRRGGBB
     };
     HWND AddForeignWindow(const std::string& title, RECT rect);
     HWND AddForeignWindow(const ForeignWindow& window);

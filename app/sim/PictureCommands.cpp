@@ -1,0 +1,74 @@
+#include "PictureCommands.h"
+
+#include "PngFile.h"
+#include "Simulator.h"
+#include "TerminalPicture.h"
+
+namespace {
+
+constexpr int kTerminalColumns = 64;
+constexpr double kTvAspect = 4.0 / 3.0;
+
+std::string Rect(const sim::TvRect& r) {
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) +
+           " " + std::to_string(r.bottom);
+}
+
+} // namespace
+
+sim::Image PictureCommands::TvFrame(Simulator& s) {
+    sim::Converter* converter = s.LastAttached();
+    if (converter == nullptr) {
+        return sim::Image(720, 480, 0);
+    }
+    return converter->Render(s.m_world.RepaintedScreen().Picture(), s.m_world.Now());
+}
+
+// The standard, the desktop rectangle the scaler selects and where it lies in the TV raster
+// (inclusive rectangles); then the picture itself, in a colour terminal or into a file.
+std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
+    sim::Converter* converter = s.LastAttached();
+    if (converter == nullptr) {
+        return "no converter is attached";
+    }
+    const sim::TvGeometry tv =
+        converter->Picture(s.m_world.ScreenWidth(), s.m_world.ScreenHeight(), s.m_world.Now());
+    s.Print(std::string("tv: ") + (tv.rasterHeight == 576 ? "PAL" : "NTSC") + ", source " +
+            Rect(tv.source) + ", picture " + Rect(tv.picture));
+    if (!converter->OutputReady(s.m_world.Now())) {
+        s.Print("tv: black: the converter's output is not ready (it is starting or suspended)");
+    }
+    if (words.size() > 2) {
+        return WritePng(words[2], TvFrame(s));
+    }
+    if (IsColourTerminal(s.m_output)) {
+        for (const std::string& line :
+             TerminalPicture(TvFrame(s), kTerminalColumns, kTvAspect, TerminalHasTrueColour())) {
+            s.Print(line);
+        }
+    }
+    return "";
+}
+
+std::string PictureCommands::ShowScreen(Simulator& s, const Words& words) {
+    if (words.size() < 3) {
+        return "show screen takes the PNG file to write";
+    }
+    return WritePng(words[2], s.m_world.RepaintedScreen().Picture());
+}
+
+void PictureCommands::KeepTvFile(Simulator& s) {
+    if (s.m_tvFile.empty()) {
+        return;
+    }
+    sim::Image frame = TvFrame(s);
+    if (frame.pixels == s.m_tvShown.pixels && frame.height == s.m_tvShown.height) {
+        return;
+    }
+    if (const std::string error = WritePng(s.m_tvFile, frame); !error.empty()) {
+        s.Print("error: " + error + "; the TV picture is no longer kept");
+        s.m_tvFile.clear();
+        return;
+    }
+    s.m_tvShown = std::move(frame);
+}

@@ -1,0 +1,67 @@
+#include "PngFile.h"
+
+#include <png.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// libpng reports errors by a long jump; this keeps the jump inside one plain C function so
+// that no C++ object lives across it.
+bool WriteRows(std::FILE* file, int width, int height, png_bytep* rows) {
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
+    if (info == nullptr) {
+        png_destroy_write_struct(&png, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        return false;
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
+                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    png_write_image(png, rows);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return true;
+}
+
+} // namespace
+
+std::string WritePng(const std::string& path, const sim::Image& image) {
+    if (image.width <= 0 || image.height <= 0) {
+        return "there is no picture to write";
+    }
+    std::vector<png_byte> bytes;
+    bytes.reserve(image.pixels.size() * 3);
+    for (const std::uint32_t pixel : image.pixels) {
+        bytes.push_back(static_cast<png_byte>(pixel >> 16));
+        bytes.push_back(static_cast<png_byte>(pixel >> 8));
+        bytes.push_back(static_cast<png_byte>(pixel));
+    }
+    std::vector<png_bytep> rows;
+    for (int y = 0; y < image.height; ++y) {
+        rows.push_back(
+            &bytes[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) * 3]);
+    }
+    const std::string partial = path + ".part";
+    std::FILE* file = std::fopen(partial.c_str(), "wb");
+    if (file == nullptr) {
+        return "cannot write " + path + ": " + std::strerror(errno);
+    }
+    const bool written = WriteRows(file, image.width, image.height, rows.data());
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed || std::rename(partial.c_str(), path.c_str()) != 0) {
+        const std::string reason = written && closed ? std::strerror(errno) : "write failed";
+        std::remove(partial.c_str());
+        return "cannot write " + path + ": " + reason;
+    }
+    return "";
+}

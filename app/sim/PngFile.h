@@ -1,0 +1,11 @@
+// Pictures written as PNG files for a person to look at.
+#pragma once
+
+#include "platform/sim/picture/image.h"
+
+#include <string>
+
+// Writes the picture as an 8-bit RGB PNG. The file is written beside its final name and then
+// renamed into place, so that an image viewer watching it never reads half a picture. Empty
+// on success, else what went wrong.
+std::string WritePng(const std::string& path, const sim::Image& image);

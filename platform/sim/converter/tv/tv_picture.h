@@ -1,0 +1,51 @@
+// What the TV shows: the converter's output raster, made from the screen it is fed and its
+// picture registers. Plain C++ beside the chip model, with no knowledge of the program.
+//
+// The picture controls act on luminance (Y) and colour difference (B-Y, R-Y), as a video
+// encoder does, in this order:
+//   1. the selected desktop rectangle is scaled into its place in the raster (nearest pixel);
+//      the rest of the raster is black;
+//   2. the flicker filter blends each line with the lines above and below it, by level / 16
+//      (level 8, the usual setting, weighs them 1:2:1);
+//   3. the luminance filter softens luminance across three pixels, the chroma filter colour
+//      across five (colour bleeding at sharp edges); sharpness s adds s / 16 of the
+//      difference between a pixel and its neighbours;
+//   4. contrast c scales luminance by c / 32 and brightness b adds b / 2 (in 0..255 steps);
+//      saturation s scales colour by s / 32, so 32 leaves either as it is;
+//   5. the pedestal lifts black to 7.5 % (a setup level) over the whole raster.
+// A test pattern, when on, replaces the raster and bypasses the controls; a selected external
+// input shows a slate naming it; an output that is not ready is black.
+#pragma once
+
+#include "platform/sim/converter/tv/tv_geometry.h"
+#include "platform/sim/picture/image.h"
+
+#include <cstdint>
+
+namespace sim {
+
+// Which external inputs are switched through (the input selection byte).
+constexpr std::uint8_t kTvInputSVideo = 0x20;
+constexpr std::uint8_t kTvInputComposite = 0x10;
+
+struct TvPictureSettings {
+    bool outputReady = true;
+    int contrast = 32;    // 0..63
+    int brightness = 0;   // -128..127
+    int sharpness = 0;    // 0..31
+    int saturation = 32;  // 0..63
+    int flickerLevel = 0; // 0..15
+    bool luminanceFilter = false;
+    bool chromaFilter = false;
+    bool pedestal = false;
+    bool testPattern = false;
+    int patternType = 0; // 1..7; another value shows black
+    std::uint8_t externalInputs = 0;
+};
+
+Image RenderTv(const TvGeometry& geometry, const TvPictureSettings& settings, const Image& screen);
+
+// The pattern generator's raster for a pattern type.
+Image RenderTestPattern(int type, int width, int height);
+
+} // namespace sim

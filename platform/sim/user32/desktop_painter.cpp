@@ -1,0 +1,135 @@
+#include "platform/sim/user32/desktop_painter.h"
+
+#include "platform/sim/gdi32/screen.h"
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/user32/window_manager.h"
+
+#include <algorithm>
+
+namespace sim {
+
+namespace {
+
+constexpr std::uint32_t kFace = 0xF0F0F0;  // dialogs and controls
+constexpr std::uint32_t kFrame = 0xD4D0C8; // window borders
+constexpr std::uint32_t kEdge = 0x404040;
+constexpr std::uint32_t kShadow = 0xA0A0A0;
+constexpr std::uint32_t kActiveCaption = 0x0A246A;
+constexpr std::uint32_t kInactiveCaption = 0x808080;
+constexpr std::uint32_t kText = 0x000000;
+constexpr std::uint32_t kWhite = 0xFFFFFF;
+
+RECT ClientOnScreen(HWND handle) {
+    RECT client{};
+    GetClientRect(handle, &client);
+    POINT origin{0, 0};
+    ClientToScreen(handle, &origin);
+    OffsetRect(&client, origin.x, origin.y);
+    return client;
+}
+
+void Fill(Image& image, const RECT& r, std::uint32_t colour) {
+    FillRect(image, r.left, r.top, r.right, r.bottom, colour);
+}
+
+// As much of the text as fits the width, from its start.
+std::string Fitting(const std::string& text, int width) {
+    std::string fitted = text;
+    while (!fitted.empty() && TextWidth(fitted, 1) > width) {
+        fitted.pop_back();
+    }
+    return fitted;
+}
+
+// One line of text in a rectangle, vertically centred, at its left or centred.
+void Label(Image& image, const RECT& r, const std::string& text, std::uint32_t colour,
+           bool centred) {
+    const std::string shown = Fitting(text, r.right - r.left - 4);
+    const int x = centred ? (r.left + r.right - TextWidth(shown, 1)) / 2 : r.left + 2;
+    DrawText(image, x, (r.top + r.bottom - kGlyphCellHeight) / 2 + 1, shown, colour, 1);
+}
+
+// A top-level window: its border, the caption above the client area (if there is room for
+// one), and the client area in the colour given.
+void PaintFramed(const WindowManager& windows, const Window& w, std::uint32_t clientColour,
+                 Image& image) {
+    const RECT client = ClientOnScreen(w.handle);
+    if (!EqualRect(&client, &w.rect)) {
+        Fill(image, w.rect, kFrame);
+        Outline(image, w.rect.left, w.rect.top, w.rect.right, w.rect.bottom, kEdge);
+        const RECT caption{client.left, w.rect.top + 3, client.right, client.top - 1};
+        if (caption.bottom - caption.top >= kGlyphCellHeight) {
+            const bool active = w.handle == windows.Active() || w.handle == windows.Foreground();
+            Fill(image, caption, active ? kActiveCaption : kInactiveCaption);
+            Label(image, caption, w.text, kWhite, false);
+        }
+    }
+    Fill(image, client, clientColour);
+}
+
+void PaintControl(const Window& w, Image& image) {
+    const RECT& r = w.rect;
+    if (w.className == "Static") {
+        if (w.style & SS_SUNKEN) {
+            Fill(image, r, kWhite);
+            Outline(image, r.left, r.top, r.right, r.bottom, kShadow);
+        }
+        Label(image, r, w.text, kText, (w.style & SS_TYPEMASK) == SS_CENTER);
+    } else if (w.className == "Button") {
+        const DWORD type = w.style & BS_TYPEMASK;
+        if (type == BS_GROUPBOX) {
+            Outline(image, r.left, r.top + 4, r.right, r.bottom, kShadow);
+            Label(image, RECT{r.left + 6, r.top, r.right, r.top + 9}, w.text, kText, false);
+        } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
+            Outline(image, r.left, r.top, r.right, r.bottom, type ? kEdge : kShadow);
+            Label(image, r, w.text, kText, true);
+        } else {
+            const int mid = (r.top + r.bottom) / 2;
+            Fill(image, RECT{r.left, mid - 5, r.left + 10, mid + 5}, kWhite);
+            Outline(image, r.left, mid - 5, r.left + 10, mid + 5, kEdge);
+            if (w.buttonState & BST_CHECKED) {
+                Fill(image, RECT{r.left + 3, mid - 2, r.left + 7, mid + 2}, kText);
+            }
+            Label(image, RECT{r.left + 12, r.top, r.right, r.bottom}, w.text, kText, false);
+        }
+    } else if (!w.dialog) {
+        Outline(image, r.left, r.top, r.right, r.bottom, kShadow);
+    }
+}
+
+void PaintChildren(const WindowManager& windows, HWND parent, bool foreign, Image& image) {
+    const std::vector<HWND> children = windows.Children(parent);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        const Window* child = windows.Find(*it);
+        if (child == nullptr || !child->visible) {
+            continue;
+        }
+        if (foreign) {
+            PaintFramed(windows, *child, child->colour.value_or(kWhite), image);
+        } else {
+            PaintControl(*child, image);
+        }
+        PaintChildren(windows, *it, foreign, image);
+    }
+}
+
+} // namespace
+
+void PaintDesktop(const WindowManager& windows, Image& image) {
+    std::fill(image.pixels.begin(), image.pixels.end(), kDesktopColour);
+    const std::vector<HWND>& order = windows.ZOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const Window* w = windows.Find(*it);
+        if (w == nullptr || !w->visible) {
+            continue;
+        }
+        // The program's own frame is the overlay, which paints nothing of itself.
+        const bool foreign = w->threadId != kProgramThread;
+        if (foreign || w->dialog) {
+            PaintFramed(windows, *w, foreign ? w->colour.value_or(kWhite) : kFace, image);
+        }
+        PaintChildren(windows, *it, foreign, image);
+    }
+}
+
+} // namespace sim
