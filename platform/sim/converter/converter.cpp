@@ -193,7 +193,7 @@ bool Converter::OutputReady(DWORD now) const {
            (Register(CHIP_REG_OUTPUT, now) & 0x18) == 0;
 }
 
-Image Converter::Render(const Image& screen, DWORD now) const {
+const Image& Converter::Render(const Image& screen, DWORD now) {
     const auto reg = [&](BYTE address) { return Register(address, now); };
     const WORD control = reg(CHIP_REG_CONTROL);
     const WORD output = reg(CHIP_REG_OUTPUT);
@@ -210,7 +210,7 @@ Image Converter::Render(const Image& screen, DWORD now) const {
     settings.testPattern = (control & 0x04) != 0;
     settings.patternType = (reg(0x66) >> 8) & 0x07;
     settings.externalInputs = m_chip.aux[CHIP_AUX_INPUT_SELECT][2];
-    return RenderTv(Picture(screen.width, screen.height, now), settings, screen);
+    return m_tv.Render(Picture(screen.width, screen.height, now), settings, screen);
 }
 
 } // namespace sim

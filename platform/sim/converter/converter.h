@@ -54,8 +54,9 @@ class Converter {
     TvGeometry Picture(int screenWidth, int screenHeight, DWORD now) const;
     // Whether the TV gets a picture: powered up long enough, and not held for a suspend.
     bool OutputReady(DWORD now) const;
-    // The TV's raster as the converter makes it now from the screen it is fed.
-    Image Render(const Image& screen, DWORD now) const;
+    // The TV's raster as the converter makes it now from the screen it is fed; valid until
+    // the next frame.
+    const Image& Render(const Image& screen, DWORD now);
     const std::vector<Transfer>& Traffic() const { return m_traffic; }
     void ClearTraffic() { m_traffic.clear(); }
     // Tests read the log; an observer sees each transfer as it happens and needs none kept.
@@ -100,6 +101,7 @@ class Converter {
     bool m_keepTraffic = true;
     void (*m_observer)(const Transfer&, void*) = nullptr;
     void* m_observerContext = nullptr;
+    TvRenderer m_tv;
 };
 
 } // namespace sim

@@ -91,6 +91,51 @@ INSTANTIATE_TEST_SUITE_P(Screens, TvSourceTest,
                                     std::to_string(info.param.height);
                          });
 
+// The areas the program's own examples program, read back: each edge within the registers'
+// resolution, except that a scale at its limit shows more than was asked, from the same
+// left or top edge.
+TEST(TvGeometry, EveryWorkedExampleComesBackAsItsArea) {
+    struct Example {
+        int width, height;
+        RECT area;
+        WORD b, c;
+    };
+    const Example examples[] = {
+        {800, 600, {100, 50, 499, 549}, 300, 500},   {800, 600, {100, 50, 499, 349}, 300, 500},
+        {1024, 768, {256, 192, 767, 575}, 330, 480}, {1024, 768, {0, 0, 1023, 767}, 300, 500},
+        {800, 600, {0, 0, 799, 599}, 300, 500},      {1024, 768, {100, 100, 500, 400}, 300, 500},
+        {1024, 768, {0, 0, 511, 383}, 300, 500},     {1024, 768, {512, 0, 1023, 383}, 300, 500},
+        {1024, 768, {0, 0, 255, 191}, 300, 500},     {1024, 768, {0, 0, 400, 300}, 300, 500},
+        {1024, 768, {112, 100, 512, 400}, 300, 500},
+    };
+    for (const Example& e : examples) {
+        const ScalerValues values =
+            ComputeScaler(ScalerInput{e.width, e.height, e.area, kA, e.b, e.c,
+                                      static_cast<WORD>(g_rcTvNtscUnderscan.bottom), false});
+        const sim::TvRect s = sim::ComputeTvGeometry(Registers(values, g_rcTvNtscUnderscan, false),
+                                                     sim::TvInput{e.width, e.height, kA, e.b, e.c})
+                                  .source;
+        const int tolerance = e.width * kA / 49800 + 3;
+        const bool wide = values.horizontalScale >= e.b;
+        const bool tall = values.verticalScale >= e.c;
+        const std::string name = std::to_string(e.area.left) + " " + std::to_string(e.area.top) +
+                                 " " + std::to_string(e.area.right) + " " +
+                                 std::to_string(e.area.bottom);
+        EXPECT_NEAR(e.area.left, s.left, tolerance) << name;
+        EXPECT_NEAR(e.area.top, s.top, tolerance) << name;
+        if (wide) {
+            EXPECT_GT(s.right, e.area.right) << name << ": the limit shows more";
+        } else {
+            EXPECT_NEAR(e.area.right, s.right, tolerance) << name;
+        }
+        if (tall) {
+            EXPECT_GT(s.bottom, e.area.bottom) << name << ": the limit shows more";
+        } else {
+            EXPECT_NEAR(e.area.bottom, s.bottom, tolerance) << name;
+        }
+    }
+}
+
 // A narrow area drives the horizontal scale to its limit B; the TV then shows the widest area
 // the limit allows, from the same left edge.
 TEST(TvGeometry, AScaleAtItsLimitShowsWhatTheLimitSelects) {

@@ -10,8 +10,9 @@
 //   3. the luminance filter softens luminance across three pixels, the chroma filter colour
 //      across five (colour bleeding at sharp edges); sharpness s adds s / 16 of the
 //      difference between a pixel and its neighbours;
-//   4. contrast c scales luminance by c / 32 and brightness b adds b / 2 (in 0..255 steps);
-//      saturation s scales colour by s / 32, so 32 leaves either as it is;
+//   4. contrast c scales the whole signal, luminance and colour, by c / 32; brightness b adds
+//      b / 2 to luminance (in 0..255 steps); saturation s scales colour by s / 32 more, so
+//      32 leaves either as it is;
 //   5. the pedestal lifts black to 7.5 % (a setup level) over the whole raster.
 // A test pattern, when on, replaces the raster and bypasses the controls; a selected external
 // input shows a slate naming it; an output that is not ready is black.
@@ -21,6 +22,7 @@
 #include "platform/sim/picture/image.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace sim {
 
@@ -43,7 +45,26 @@ struct TvPictureSettings {
     std::uint8_t externalInputs = 0;
 };
 
-Image RenderTv(const TvGeometry& geometry, const TvPictureSettings& settings, const Image& screen);
+// Makes frame after frame in memory kept from one to the next: a fresh megabyte costs more in
+// page faults than the whole frame's arithmetic.
+class TvRenderer {
+  public:
+    // The frame stays valid until the next call.
+    const Image& Render(const TvGeometry& geometry, const TvPictureSettings& settings,
+                        const Image& screen);
+
+  private:
+    void Scale(const TvGeometry& geometry, const Image& screen);
+    void Finish(const TvPictureSettings& settings);
+
+    int m_width = 0;
+    int m_height = 0;
+    TvRect m_work{0, 0, -1, -1};            // the part of the raster the picture's pixels reach
+    std::vector<int> m_luma, m_blue, m_red; // Y, B-Y and R-Y, row by row
+    std::vector<int> m_scratch;             // the source column of each pixel
+    std::vector<int> m_lineLuma, m_lineBlue, m_lineRed; // one line being finished
+    Image m_frame;
+};
 
 // The pattern generator's raster for a pattern type.
 Image RenderTestPattern(int type, int width, int height);
