@@ -199,10 +199,12 @@ const Image& Converter::Render(const Image& screen, DWORD now) {
     const WORD output = reg(CHIP_REG_OUTPUT);
     TvPictureSettings settings;
     settings.outputReady = OutputReady(now);
-    settings.contrast = reg(0x26);
-    settings.brightness = static_cast<std::int16_t>(reg(0x28));
-    settings.sharpness = reg(0x2A);
-    settings.saturation = reg(0x2E);
+    // The chip reads its controls from the low bits of their registers: six for contrast and
+    // saturation, five for sharpness, eight (signed) for brightness.
+    settings.contrast = reg(0x26) & 0x3F;
+    settings.brightness = static_cast<std::int8_t>(reg(0x28) & 0xFF);
+    settings.sharpness = reg(0x2A) & 0x1F;
+    settings.saturation = reg(0x2E) & 0x3F;
     settings.flickerLevel = control >> 12;
     settings.luminanceFilter = (output & 0x20) != 0;
     settings.chromaFilter = (output & 0x40) != 0;

@@ -11,42 +11,48 @@ namespace {
 constexpr std::uint32_t kSlateColour = 0x1E2A3A;
 constexpr int kSetupLevel = 19; // 7.5 % of 255
 
+int RoundedDivide(int numerator, int denominator) {
+    return (numerator + (numerator < 0 ? -denominator : denominator) / 2) / denominator;
+}
+
 int Clamp(int value) {
     return std::min(std::max(value, 0), 255);
 }
 
-// The filters work on one line in place, the pixels beyond its ends standing in for the
-// missing neighbours. Luminance: 1, 2, 1 over four.
-void SoftenLuminance(int* row, int width) {
-    int previous = row[0];
+// The filters work on one line in place. Each first copies the line with its end pixels
+// repeated twice beyond either end (standing in for the missing neighbours), so that its loop
+// runs straight. Luminance: 1, 2, 1 over four.
+constexpr int kPad = 2;
+
+const int* Padded(const int* row, int width, std::vector<int>& padded) {
+    padded.resize(static_cast<std::size_t>(width + 2 * kPad));
+    std::fill(padded.begin(), padded.begin() + kPad, row[0]);
+    std::copy(row, row + width, padded.begin() + kPad);
+    std::fill(padded.end() - kPad, padded.end(), row[width - 1]);
+    return padded.data() + kPad;
+}
+
+void SoftenLuminance(int* row, int width, std::vector<int>& padded) {
+    const int* in = Padded(row, width, padded);
     for (int x = 0; x < width; ++x) {
-        const int here = row[x];
-        row[x] = (previous + 2 * here + row[std::min(x + 1, width - 1)]) / 4;
-        previous = here;
+        row[x] = (in[x - 1] + 2 * in[x] + in[x + 1]) / 4;
     }
 }
 
 // Colour: 1, 2, 2, 2, 1 over eight, so that colour runs a little past a sharp edge.
-void SoftenColour(int* row, int width) {
-    int twoBefore = row[0];
-    int before = row[0];
+void SoftenColour(int* row, int width, std::vector<int>& padded) {
+    const int* in = Padded(row, width, padded);
     for (int x = 0; x < width; ++x) {
-        const int here = row[x];
-        row[x] = (twoBefore + 2 * before + 2 * here + 2 * row[std::min(x + 1, width - 1)] +
-                  row[std::min(x + 2, width - 1)]) /
-                 8;
-        twoBefore = before;
-        before = here;
+        row[x] = (in[x - 2] + 2 * (in[x - 1] + in[x] + in[x + 1]) + in[x + 2]) / 8;
     }
 }
 
-// Adds amount / 16 of the difference between each pixel and the mean of its neighbours.
-void Sharpen(int* row, int width, int amount) {
-    int previous = row[0];
+// Adds amount / 16 of the difference between each pixel and the mean of its neighbours; the
+// end pixels stay as they are.
+void Sharpen(int* row, int width, int amount, std::vector<int>& padded) {
+    const int* in = Padded(row, width, padded);
     for (int x = 1; x + 1 < width; ++x) {
-        const int here = row[x];
-        row[x] = here + amount * (2 * here - previous - row[x + 1]) / 32;
-        previous = here;
+        row[x] = in[x] + amount * (2 * in[x] - in[x - 1] - in[x + 1]) / 32;
     }
 }
 
@@ -86,7 +92,7 @@ void TvRenderer::Scale(const TvGeometry& g, const Image& screen) {
     m_work = TvRect{std::max(p.left - 3, 0), std::max(p.top - 1, 0),
                     std::min(p.right + 3, m_width - 1), std::min(p.bottom + 1, m_height - 1)};
     for (int y = m_work.top; y <= m_work.bottom; ++y) {
-        for (std::vector<int>* plane : {&m_luma, &m_blue, &m_red}) {
+        for (std::vector<std::int16_t>* plane : {&m_luma, &m_blue, &m_red}) {
             const auto row = plane->begin() + static_cast<std::ptrdiff_t>(y) * m_width;
             std::fill(row + m_work.left, row + m_work.right + 1, 0);
         }
@@ -122,9 +128,9 @@ void TvRenderer::Scale(const TvGeometry& g, const Image& screen) {
             const int b = static_cast<int>(rgb & 0xFF);
             const int luma = (77 * r + 150 * gr + 29 * b) >> 8;
             const std::size_t i = static_cast<std::size_t>(y * m_width + x);
-            m_luma[i] = luma;
-            m_blue[i] = b - luma;
-            m_red[i] = r - luma;
+            m_luma[i] = static_cast<std::int16_t>(luma);
+            m_blue[i] = static_cast<std::int16_t>(b - luma);
+            m_red[i] = static_cast<std::int16_t>(r - luma);
         }
     }
 }
@@ -135,20 +141,38 @@ void TvRenderer::Scale(const TvGeometry& g, const Image& screen) {
 // few black pixels either side for the filters, is worked; the rest is black as the controls
 // make black.
 void TvRenderer::Finish(const TvPictureSettings& settings) {
-    const int level = std::min(std::max(settings.flickerLevel, 0), 15);
+    const int level = settings.flickerLevel;
     const int centre = (16 - level) * 2;
+    // The controls as tables, made once a frame: what contrast and brightness make of a
+    // luminance, what contrast and saturation make of a colour difference and of its share of
+    // green, and what the pedestal makes of a component, clamped. With the controls in their
+    // ranges, every value the filters can make falls inside the tables: luminance within
+    // -512..767 (sharpening overshoots), colour differences within -255..255, and a
+    // component within -2048..3071.
     const int colourGain = settings.contrast * settings.saturation;
-    int levels[256]; // a component's level after the pedestal
-    for (int v = 0; v < 256; ++v) {
-        levels[v] = settings.pedestal ? kSetupLevel + v * (255 - kSetupLevel) / 255 : v;
+    for (int value = -kLumaBias; value < kLumaBias; ++value) {
+        m_lumaTable[value + kLumaBias] = value * settings.contrast / 32 + settings.brightness / 2;
     }
-    const auto toRgb = [&](int y, int cb, int cr) {
-        const int l = y * settings.contrast / 32 + settings.brightness / 2;
-        const int u = cb * colourGain / 1024;
-        const int v = cr * colourGain / 1024;
-        return static_cast<std::uint32_t>((levels[Clamp(l + v)] << 16) |
-                                          (levels[Clamp(l - (77 * v + 29 * u) / 150)] << 8) |
-                                          levels[Clamp(l + u)]);
+    for (int value = -kColourBias; value < kColourBias; ++value) {
+        const int colour = value * colourGain / 1024;
+        m_colourTable[value + kColourBias] = colour;
+        // Rounded, since green is made of two shares.
+        m_greenTable[value + kColourBias] = {RoundedDivide(77 * colour, 150),
+                                             RoundedDivide(29 * colour, 150)};
+    }
+    for (int value = -kLevelBias; value < kLevelSpan - kLevelBias; ++value) {
+        const auto level = static_cast<std::uint32_t>(Clamp(value));
+        m_levelTable[value + kLevelBias] =
+            settings.pedestal ? kSetupLevel + level * (255 - kSetupLevel) / 255 : level;
+    }
+    const auto toRgb = [this](int y, int cb, int cr) {
+        const int l = m_lumaTable[y + kLumaBias];
+        const int u = cb + kColourBias;
+        const int v = cr + kColourBias;
+        const std::uint32_t* level = m_levelTable + kLevelBias;
+        return (level[l + m_colourTable[v]] << 16) |
+               (level[l - m_greenTable[v].fromRed - m_greenTable[u].fromBlue] << 8) |
+               level[l + m_colourTable[u]];
     };
     const std::uint32_t black = toRgb(0, 0, 0);
     m_frame.width = m_width;
@@ -162,11 +186,11 @@ void TvRenderer::Finish(const TvPictureSettings& settings) {
     m_lineLuma.resize(static_cast<std::size_t>(width));
     m_lineBlue.resize(static_cast<std::size_t>(width));
     m_lineRed.resize(static_cast<std::size_t>(width));
-    const auto blend = [&](const std::vector<int>& plane, int y, std::vector<int>& line) {
-        const int* above =
+    const auto blend = [&](const std::vector<std::int16_t>& plane, int y, std::vector<int>& line) {
+        const std::int16_t* above =
             &plane[static_cast<std::size_t>(std::max(y - 1, m_work.top) * m_width + left)];
-        const int* here = &plane[static_cast<std::size_t>(y * m_width + left)];
-        const int* below =
+        const std::int16_t* here = &plane[static_cast<std::size_t>(y * m_width + left)];
+        const std::int16_t* below =
             &plane[static_cast<std::size_t>(std::min(y + 1, m_work.bottom) * m_width + left)];
         for (int x = 0; x < width; ++x) {
             line[static_cast<std::size_t>(x)] =
@@ -178,14 +202,14 @@ void TvRenderer::Finish(const TvPictureSettings& settings) {
         blend(m_blue, y, m_lineBlue);
         blend(m_red, y, m_lineRed);
         if (settings.luminanceFilter) {
-            SoftenLuminance(m_lineLuma.data(), width);
+            SoftenLuminance(m_lineLuma.data(), width, m_padded);
         }
         if (settings.sharpness > 0) {
-            Sharpen(m_lineLuma.data(), width, settings.sharpness);
+            Sharpen(m_lineLuma.data(), width, settings.sharpness, m_padded);
         }
         if (settings.chromaFilter) {
-            SoftenColour(m_lineBlue.data(), width);
-            SoftenColour(m_lineRed.data(), width);
+            SoftenColour(m_lineBlue.data(), width, m_padded);
+            SoftenColour(m_lineRed.data(), width, m_padded);
         }
         std::uint32_t* out = &m_frame.pixels[static_cast<std::size_t>(y * m_width + left)];
         for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
@@ -204,8 +228,15 @@ const Image& TvRenderer::Render(const TvGeometry& geometry, const TvPictureSetti
     } else if (settings.externalInputs & (kTvInputSVideo | kTvInputComposite)) {
         m_frame = Slate(geometry.rasterWidth, geometry.rasterHeight, settings.externalInputs);
     } else {
+        // Each control within its range, as the tables need.
+        TvPictureSettings within = settings;
+        within.contrast = std::min(std::max(settings.contrast, 0), 63);
+        within.brightness = std::min(std::max(settings.brightness, -128), 127);
+        within.sharpness = std::min(std::max(settings.sharpness, 0), 31);
+        within.saturation = std::min(std::max(settings.saturation, 0), 63);
+        within.flickerLevel = std::min(std::max(settings.flickerLevel, 0), 15);
         Scale(geometry, screen);
-        Finish(settings);
+        Finish(within);
     }
     return m_frame;
 }

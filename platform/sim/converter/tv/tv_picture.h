@@ -59,10 +59,22 @@ class TvRenderer {
 
     int m_width = 0;
     int m_height = 0;
-    TvRect m_work{0, 0, -1, -1};            // the part of the raster the picture's pixels reach
-    std::vector<int> m_luma, m_blue, m_red; // Y, B-Y and R-Y, row by row
-    std::vector<int> m_scratch;             // the source column of each pixel
+    TvRect m_work{0, 0, -1, -1}; // the part of the raster the picture's pixels reach
+    std::vector<std::int16_t> m_luma, m_blue, m_red;    // Y, B-Y and R-Y, row by row
+    std::vector<int> m_scratch;                         // the source column of each pixel
+    std::vector<int> m_padded;                          // a line as a filter reads it
     std::vector<int> m_lineLuma, m_lineBlue, m_lineRed; // one line being finished
+    static constexpr int kLumaBias = 1024;              // luminance -1024..1023
+    static constexpr int kColourBias = 512;             // colour differences -512..511
+    static constexpr int kLevelBias = 2048;             // components -2048..3071
+    static constexpr int kLevelSpan = 5120;
+    struct GreenShare {
+        int fromRed, fromBlue;
+    };
+    int m_lumaTable[2 * kLumaBias];
+    int m_colourTable[2 * kColourBias];
+    GreenShare m_greenTable[2 * kColourBias];
+    std::uint32_t m_levelTable[kLevelSpan];
     Image m_frame;
 };
 
