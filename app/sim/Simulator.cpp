@@ -36,6 +36,14 @@ void Simulator::Watch(sim::Converter& converter) {
     converter.SetObserver(m_wire ? PrintTransfer : nullptr, m_output);
 }
 
+void Simulator::ConverterPlugged(sim::Converter& converter) {
+    Watch(converter);
+    if (m_pendingFault) {
+        converter.FailNthTransfer(m_pendingFault->nth, sim::Fault::Error(m_pendingFault->error));
+        m_pendingFault.reset();
+    }
+}
+
 // A signal to end counts as the end of the input, before a line and while waiting for one.
 std::optional<std::string> Simulator::NextCommand(const char* prompt) {
     // Whatever the last command did has happened by now.

@@ -7,6 +7,7 @@
 #include "platform/sim/world.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void WindowVisibilityChanged(HWND window, bool visible) override;
     void WindowTextChanged(HWND window, const std::string& text) override;
     void CursorMovedByProgram(POINT point) override;
-    void ConverterPlugged(sim::Converter& converter) override { Watch(converter); }
+    void ConverterPlugged(sim::Converter& converter) override;
 
     Desktop& GetDesktop() { return m_desktop; }
 
@@ -65,6 +66,12 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
     Desktop m_desktop{m_world};
+    // A failure asked for while no converter was attached, for the next one plugged in.
+    struct PendingFault {
+        unsigned nth;
+        DWORD error;
+    };
+    std::optional<PendingFault> m_pendingFault;
     std::string m_tvFile;
     sim::Image m_tvShown; // what the file holds
 };

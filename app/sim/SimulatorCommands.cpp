@@ -55,7 +55,7 @@ struct SimulatorCommands {
         return "";
     }
 
-    // Unplug, hold and release act on the converter attached last.
+    // Unplug, power-cycle, hold and release act on the converter attached last.
     static std::string OnConverter(Simulator& s, const Words& words) {
         sim::Converter* converter = s.LastAttached();
         if (converter == nullptr) {
@@ -65,8 +65,27 @@ struct SimulatorCommands {
         if (keyword == "unplug") {
             s.m_world.Unplug(*converter);
             s.m_world.ForgetUnpluggedConverters();
+        } else if (keyword == "power-cycle") {
+            converter->LosePower(s.m_world.Now());
         } else {
             converter->HoldElsewhere(keyword == "hold");
+        }
+        return "";
+    }
+
+    // fail N ERROR: the nth transfer from now fails with that system error; with no converter
+    // attached, the nth of the next one plugged in, counted from its first.
+    static std::string Fail(Simulator& s, const Words& words) {
+        long nth = 0;
+        long error = 0;
+        if (!ParseNumber(words[1], 1, 1000000, nth) || !ParseNumber(words[2], 1, 0xFFFF, error)) {
+            return "fail takes the transfer's number from 1 and a system error, e.g. fail 5 31";
+        }
+        const Simulator::PendingFault fault{static_cast<unsigned>(nth), static_cast<DWORD>(error)};
+        if (sim::Converter* converter = s.LastAttached()) {
+            converter->FailNthTransfer(fault.nth, sim::Fault::Error(fault.error));
+        } else {
+            s.m_pendingFault = fault;
         }
         return "";
     }
@@ -252,6 +271,10 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
     {"plug", 0, 2, Plug,
      "plug [alt] [pal]     attach a converter (the alternative model; one that starts in PAL)"},
     {"unplug", 0, 0, OnConverter, "unplug               remove the converter attached last"},
+    {"power-cycle", 0, 0, OnConverter,
+     "power-cycle          the converter loses its power and gets it back"},
+    {"fail", 2, 2, Fail,
+     "fail N ERROR         the nth transfer from now fails with a system error, e.g. 5 31"},
     {"hold", 0, 0, OnConverter,
      "hold, release        another program takes or gives back the converter"},
     {"release", 0, 0, OnConverter, ""},

@@ -6,7 +6,9 @@
 # its About box closes by a click on OK, by Esc and by its close box, its Option sheet (the
 # Shortcut Key page alone, with no converter) takes a new key by clicks and OK, Ctrl+Alt+L
 # opens the left-button menu and Escape closes it, Exit ends it and its settings, the new key
-# among them, are in the registry.
+# among them, are in the registry. Then the program drives a simulated converter through a
+# test driver, scenario by scenario, and each scenario's traffic is compared with corvane-sim's
+# (end_to_end.sh).
 # Screenshots and logs go to build/wine-results.
 #
 # Corvane ships as a 32-bit program and is tested as one where this machine can run 32-bit
@@ -177,24 +179,29 @@ shortcut_changed_by_clicks() {
     within 5 dialog_closed
 }
 
-run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
-    local lang=$1
-    work=$(mktemp -d)
-    export WINEPREFIX=$work/prefix LANG=$2
-    cp "$build/app/corvane.exe" "$build/hook/PelbrinEx.dll" "$build/tests/windows/"*.exe "$work/"
+# A fresh prefix in $WINEPREFIX: one 1024x768 virtual desktop for every program, Japanese
+# fonts, and Arial as Windows has it: without it the pages' text is set wider than the sheet
+# measured them.
+new_prefix() {
     $wine wineboot -i >/dev/null 2>&1
     wineserver -w
-    # One 1024x768 virtual desktop for every program, Japanese fonts, and Arial as Windows
-    # has it: without it the pages' text is set wider than the sheet measured them.
     printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Explorer]' '"Desktop"="Default"' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]' '"Default"="1024x768"' '' \
         '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' '"MS UI Gothic"="IPAGothic"' \
         '"MS Gothic"="IPAGothic"' '"MS PGothic"="IPAPGothic"' '"ＭＳ Ｐゴシック"="IPAPGothic"' \
         '"Arial"="Liberation Sans"' |
-        iconv -f UTF-8 -t UTF-16 >"$work/setup.reg"
-    $wine regedit /S "$($wine winepath -w "$work/setup.reg" | tr -d "\r")" >/dev/null 2>&1
+        iconv -f UTF-8 -t UTF-16 >"$WINEPREFIX/../setup.reg"
+    $wine regedit /S "$($wine winepath -w "$WINEPREFIX/../setup.reg" | tr -d "\r")" >/dev/null 2>&1
     wineserver -w
+}
+
+run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
+    local lang=$1
+    work=$(mktemp -d)
+    export WINEPREFIX=$work/prefix LANG=$2
+    cp "$build/app/corvane.exe" "$build/hook/PelbrinEx.dll" "$build/tests/windows/"*.exe "$work/"
+    new_prefix
 
     check "$lang: the conformance tests pass" conformance "$lang"
     check "$lang: the hook library keeps its contract" wintool hook-selftest PelbrinEx.dll
@@ -331,6 +338,9 @@ run_installer
 
 run_language en en_US.UTF-8 "No devices are connected or working properly." "  &Change Display Area..."
 run_language ja ja_JP.UTF-8 "デバイスが接続されていないか、または、正常に動作していません。" "  表示領域の切り替え(&C)..."
+
+source tests/windows/end_to_end.sh
+run_end_to_end
 
 echo "wine ($arch-bit build): $passed passed, $failed failed"
 grep -h 'passed,' "$results"/conformance-*.txt 2>/dev/null | sed 's/^/conformance.exe: /' 

@@ -17,12 +17,16 @@
 //   menu-point N COUNT   the middle of item N (from 1) of the open popup menu of COUNT
 //                        items of equal height, as screen coordinates "X Y"
 //   dialog-point WHAT    where to click on the open dialog: "ok" (its OK button),
-//                        "close" (its close box) or a control's id (on a property sheet's
-//                        page too), as screen coordinates "X Y"; exit 1 when no dialog is
-//                        open or it has no such control showing
+//                        "close" (its close box), "tab" (a property sheet's first tab) or a
+//                        control's id (on a property sheet's page too), as screen
+//                        coordinates "X Y"; exit 1 when no dialog is open or it has no such
+//                        control showing
 //   dialog-checked ID    exit 0 when the open dialog's check box or radio button is checked
 //   list-item-point ID   the middle of the chosen item in the open list of the dialog's
 //                        drop-down list ID, as screen coordinates "X Y"
+//   message N            the system's text for error N, its line end shown as \r\n
+//   message-loop         a window and its message loop, doing nothing until closed: the
+//                        measure of what a resident program costs when it is idle
 #include "platform/hook_library.h"
 
 #include <windows.h>
@@ -278,6 +282,14 @@ bool DialogPoint(const std::string& what, POINT& point) {
     if (dialog == nullptr || !GetWindowRect(dialog, &rect)) {
         return false;
     }
+    if (what == "tab") {
+        RECT tabs{};
+        if (!GetWindowRect(FindWindowExA(dialog, nullptr, "SysTabControl32", nullptr), &tabs)) {
+            return false;
+        }
+        point = POINT{tabs.left + 12, tabs.top + 8};
+        return true;
+    }
     if (what == "ok" || std::atoi(what.c_str()) > 0) {
         RECT control{};
         const int id = what == "ok" ? IDOK : std::atoi(what.c_str());
@@ -446,6 +458,26 @@ int main(int argc, char** argv) {
                             &agreed);
         return 0;
     }
+    if (command == "message" && argc == 3) {
+        char text[512] = {};
+        FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                       static_cast<DWORD>(std::atoi(argv[2])), 0, text, sizeof text, nullptr);
+        std::string shown = ToUtf8(text);
+        for (std::size_t at = 0; (at = shown.find_first_of("\r\n", at)) != std::string::npos;) {
+            shown.replace(at, 1, shown[at] == '\r' ? "\\r" : "\\n");
+        }
+        std::printf("%s\n", shown.c_str());
+        return 0;
+    }
+    if (command == "message-loop" && argc == 2) {
+        CreateWindowExA(0, "STATIC", "idle", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                        nullptr, nullptr);
+        MSG message;
+        while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            DispatchMessageA(&message);
+        }
+        return 0;
+    }
     if (command == "post-exit" && argc == 2) {
         const HWND frame = Frame();
         return frame != nullptr && PostMessageA(frame, WM_COMMAND, 57665, 0) ? 0 : 1;
@@ -473,7 +505,7 @@ int main(int argc, char** argv) {
         "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID |"
         " windows | close-app | hook-selftest DLL | hook-under-load DLL | menu-point N COUNT | "
         "dialog-point "
-        "ok|close|ID |"
-        " dialog-checked ID | list-item-point ID\n");
+        "ok|close|tab|ID |"
+        " dialog-checked ID | list-item-point ID | message N | message-loop\n");
     return 2;
 }

@@ -1,0 +1,248 @@
+# Sourced by run_wine_tests.sh: corvane.exe under Wine driving the simulated converter through
+# the test driver (tests/windows/driver), in the scenarios that tests/windows/end_to_end holds
+# as corvane-sim scripts. Each scenario starts Wine afresh (so the driver starts with a freshly
+# powered converter and an empty log) with no settings stored, acts as the script does, ends
+# with Exit, and compares the driver's traffic log with corvane-sim's wire trace of the same
+# script. The converter's status register is polled once a second, so how many polls fall into
+# a run depends on its timing: the reads of the status register (C0 11 95 00 62 01) are left
+# out of both before comparing. Balloons are read from Wine's tooltip trace (the tray shows
+# them as tooltips) and compared with corvane-sim's in order.
+
+scenarios=tests/windows/end_to_end
+status_poll='C0 11 95 00 62 01'
+sim_program=$PWD/build/sim/app/corvane-sim
+
+convctl() { (cd "$work" && $wine convctl.exe "$@" | tr -d '\r'); }
+applied() { convctl log | grep -v "$status_poll" | tail -n 1 | grep -q '| 6A '; }
+# The balloons Wine's tray showed, one a line, the tray icon's own tip left out.
+wine_balloons() {
+    sed -n 's/.*TOOLTIPS_AddToolT add text L"\(.*\)"$/\1/p' "$results/e2e-$1.log" | grep -vx Corvane |
+        sed 's/\\r\\n$//' # the system's text keeps its line end
+}
+sim_balloons() { sed -n 's/^balloon [a-z]*: //p' "$results/e2e-$1.sim.out"; }
+
+# The driver installed into a fresh prefix; the interface is there when it has started.
+install_test_driver() {
+    cp "$build/tests/windows/corvane_converter.sys" "$WINEPREFIX/drive_c/windows/system32/drivers/"
+    (cd "$work" && $wine install-driver.exe "$($wine winepath -w "$work/corvane_converter.inf" |
+        tr -d '\r')" | tr -d '\r') >>"$results/log.txt" 2>&1
+}
+
+# Wine afresh with the converter plugged in, no settings stored, and the program started: its
+# tray icon shown and the whole apply on the wire. Sets launch_ms.
+e2e_start() { # NAME
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    $wine reg delete 'HKCU\Software\Velmora\Corvane' /f >/dev/null 2>&1
+    wineserver -w
+    local started=${EPOCHREALTIME/./}
+    (cd "$work" && WINEDEBUG=-all,+tooltips $wine corvane.exe >"$results/e2e-$1.log" 2>&1 &)
+    within 30 grep -q 'add text L"Corvane"' "$results/e2e-$1.log" || return 1
+    launch_ms=$(((${EPOCHREALTIME/./} - started) / 1000))
+    within 10 applied
+}
+
+e2e_exit() {
+    wintool post-exit
+    within 15 program_gone
+}
+
+# The script's wire lines from corvane-sim against the driver's log, status polls left out.
+same_wire() { # NAME
+    grep '^wire:' "$results/e2e-$1.sim.out" | grep -v "$status_poll" >"$results/e2e-$1.sim.txt"
+    grep -v "$status_poll" "$results/e2e-$1.wine-raw.txt" >"$results/e2e-$1.wine.txt"
+    diff "$results/e2e-$1.sim.txt" "$results/e2e-$1.wine.txt" >"$results/e2e-$1.diff"
+}
+same_balloons() { diff <(sim_balloons "$1") <(wine_balloons "$1") >>"$results/e2e-$1.diff"; }
+
+# corvane-sim on a scenario's script, with the Windows run's values put in where it has them.
+run_sim_script() { # NAME [SED-EXPRESSION [RUN]]
+    local run=${3:-$1}
+    sed "${2:-}" "$scenarios/$1.script" >"$results/e2e-$run.script"
+    "$sim_program" --fresh --wire --bare-desktop "$results/e2e-$run.script" \
+        >"$results/e2e-$run.sim.out" 2>&1
+}
+
+left_menu() {
+    xdotool mousemove 1014 757 click 1 2>/dev/null
+    within 5 menu_open
+}
+right_menu() {
+    xdotool mousemove 1014 757 click 3 2>/dev/null
+    within 5 menu_open
+}
+menu_key() { desktop_keys $(wintool menu-point 1 1) "$@"; } # a key to the open menu
+
+act_start_and_exit() { :; }
+act_full_screen_shortcut() { desktop_keys 600 500 ctrl+alt+f && sleep 1; }
+act_external_input_menu() { left_menu && menu_key e && sleep 1; }
+overlay_shown() { wintool windows | grep -q '|Corvane$'; }
+act_select_area_clicks() {
+    left_menu && menu_key s && within 5 overlay_shown || return 1
+    sleep 0.5
+    xdotool mousemove 100 100 click 1 && sleep 0.5
+    xdotool mousemove 500 200 && sleep 0.5
+    screenshot e2e-overlay
+    xdotool click 1 && sleep 1
+}
+act_quarter_screen_keys() {
+    left_menu && menu_key q && within 5 overlay_shown || return 1
+    sleep 0.5
+    desktop_keys 300 300 Right && sleep 0.5
+    desktop_keys 300 300 Return && sleep 1
+}
+act_trace_mode_1() {
+    left_menu && menu_key q && within 5 overlay_shown || return 1
+    sleep 0.5
+    desktop_keys 300 300 Return && sleep 1
+    desktop_keys 300 300 ctrl+alt+l && within 5 menu_open && menu_key c 1 || return 1
+    sleep 0.5
+    xdotool mousemove 700 300 && sleep 0.5
+    xdotool mousemove 800 500 && sleep 0.5
+    desktop_keys 800 500 ctrl+alt+l && within 5 menu_open && menu_key c 1 && sleep 1
+}
+act_option_contrast_ok() {
+    open_option_sheet || return 1
+    screenshot e2e-en-normal-page
+    local x y
+    read -r x y <<<"$(wintool dialog-point 1007)"
+    xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + 30)) "$y" mouseup 1 2>/dev/null
+    sleep 0.5
+    click $(wintool dialog-point ok)
+    within 5 dialog_closed
+}
+open_option_sheet() { right_menu && menu_key o && within 10 dialog_open && sleep 0.5; }
+# The first tab clicked takes the focus; Right brings the Extension page.
+extension_page() {
+    click $(wintool dialog-point tab) && sleep 0.3 &&
+        desktop_keys $(wintool dialog-point tab) Right && within 5 wintool dialog-point 1015 &&
+        sleep 0.5
+}
+cancel_sheet() { click $(wintool dialog-point 2) && within 5 dialog_closed; }
+act_option_pal_cancel() {
+    open_option_sheet && extension_page || return 1
+    click $(wintool dialog-point 1015) && sleep 0.5
+    screenshot e2e-en-extension-page
+    cancel_sheet
+}
+# The Normal and Extension pages with a converter, in Japanese, for the screenshots.
+pages_in_japanese() {
+    LANG=ja_JP.UTF-8 e2e_start pages-ja && open_option_sheet || return 1
+    screenshot e2e-ja-normal-page
+    extension_page || return 1
+    screenshot e2e-ja-extension-page
+    cancel_sheet && e2e_exit
+}
+balloon_says() { wine_balloons "$1" | grep -qxF "$2"; }
+act_unplug_and_plug() {
+    convctl unplug && within 10 balloon_says unplug_and_plug "$(wintool strings corvane.exe 61209)" ||
+        return 1
+    sleep 0.5
+    screenshot e2e-unplugged
+    tray_icon_shown "$results/e2e-unplugged.png" || return 1
+    convctl plug && within 10 balloon_says unplug_and_plug "$(wintool strings corvane.exe 61208)" &&
+        within 10 applied
+}
+act_power_cycle() { convctl power-cycle && sleep 2; }
+act_fault_on_open() { # RUN ERROR
+    convctl unplug && within 10 balloon_says "$1" "$(wintool strings corvane.exe 61209)" &&
+        convctl fail 5 "$2" && convctl plug && sleep 2
+}
+
+# One scenario under Wine; RUN names its results when a scenario runs more than once.
+e2e() { # NAME [RUN [ARGUMENT]]
+    local name=$1 run=${2:-$1}
+    e2e_start "$run" && "act_$name" "$run" "${@:3}" && e2e_exit &&
+        convctl log >"$results/e2e-$run.wine-raw.txt"
+}
+
+stored_area() { # the area Exit stored, as corvane-sim's "show area" prints it
+    local values=()
+    for v in Left Top Right Bottom; do
+        values+=("$(($($wine reg query 'HKCU\Software\Velmora\Corvane\Selection' /v $v 2>/dev/null |
+            tr -d '\r' | sed -n "s/.*REG_DWORD\s*//p")))")
+    done
+    echo "area: ${values[*]}"
+}
+
+# What the program costs when idle with a converter attached, against a program that only runs
+# a message loop, started the same way and measured over the same 30 seconds.
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+measure_idle() {
+    e2e_start idle || return 1
+    (cd "$work" && $wine wintool.exe message-loop >/dev/null 2>&1 &)
+    sleep 3
+    local program loop p0 l0 p1 l1
+    program=$(pgrep -f 'corvane\.exe' | head -n 1)
+    loop=$(pgrep -f 'wintool\.exe message-loop' | head -n 1)
+    [ -n "$program" ] && [ -n "$loop" ] || return 1
+    p0=$(ticks "$program") l0=$(ticks "$loop")
+    sleep 30
+    p1=$(ticks "$program") l1=$(ticks "$loop")
+    idle_program=$((p1 - p0)) idle_loop=$((l1 - l0))
+    peak_kb=$(sed -n 's/^VmHWM:\s*\([0-9]*\) kB/\1/p' "/proc/$program/status")
+    pkill -f 'wintool\.exe message-loop'
+    e2e_exit
+}
+
+run_end_to_end() {
+    cmake --preset sim >/dev/null && cmake --build --preset sim --target corvane-sim >/dev/null ||
+        { echo "FAILED: corvane-sim, which the end-to-end runs compare with"; return 1; }
+    work=$(mktemp -d)
+    export WINEPREFIX=$work/prefix LANG=en_US.UTF-8
+    cp "$build/app/corvane.exe" "$build/hook/PelbrinEx.dll" "$build/tests/windows/"*.exe \
+        "$build/tests/windows/corvane_converter.inf" "$work/"
+    new_prefix
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    check "end to end: the test driver installs and its converter's interface is listed" \
+        install_test_driver
+
+    for name in start_and_exit full_screen_shortcut external_input_menu select_area_clicks \
+        quarter_screen_keys option_pal_cancel unplug_and_plug power_cycle; do
+        check "end to end: $name runs under Wine" e2e "$name"
+        [ "$name" = start_and_exit ] && echo "end to end: launch to tray icon with a converter: $launch_ms ms"
+        run_sim_script "$name"
+        check "end to end: $name: the wire equals corvane-sim's" same_wire "$name"
+        check "end to end: $name: the balloons equal corvane-sim's" same_balloons "$name"
+    done
+
+    # A failing transfer in an open. Error 1167's text is the same in Wine as in Windows, so
+    # its balloon compares as it is; Wine's text for error 31 is its own ("General failure."
+    # where Windows says "A device attached to the system is not functioning."), so there the
+    # balloon must be the system's own text for the error.
+    check "end to end: fault_on_open (error 1167) runs under Wine" e2e fault_on_open fault_1167 1167
+    run_sim_script fault_on_open s/ERROR/1167/ fault_1167
+    check "end to end: fault_on_open (error 1167): the wire equals corvane-sim's" same_wire fault_1167
+    check "end to end: fault_on_open (error 1167): the balloons equal corvane-sim's" \
+        same_balloons fault_1167
+    check "end to end: fault_on_open (error 31) runs under Wine" e2e fault_on_open fault_31 31
+    check "end to end: fault_on_open (error 31): the balloon is the system's text for error 31" \
+        balloon_says fault_31 "$(wintool message 31 | sed 's/\\r\\n$//')"
+
+    # The slider goes where the drag takes it; corvane-sim drags to the same value.
+    check "end to end: option_contrast_ok runs under Wine" e2e option_contrast_ok
+    local contrast
+    contrast=$(($($wine reg query 'HKCU\Software\Velmora\Corvane\Device' /v Contrast 2>/dev/null |
+        tr -d '\r' | sed -n 's/.*REG_DWORD\s*//p')))
+    echo "end to end: the contrast slider was dragged from 32 to $contrast"
+    run_sim_script option_contrast_ok "s/CONTRAST/$contrast/"
+    check "end to end: option_contrast_ok: the contrast changed" [ "$contrast" -ne 32 ]
+    check "end to end: option_contrast_ok: the wire equals corvane-sim's" same_wire option_contrast_ok
+
+    check "end to end: trace_mode_1 runs under Wine" e2e trace_mode_1
+    stored_area >"$results/e2e-trace_mode_1.wine-area.txt"
+    run_sim_script trace_mode_1
+    check "end to end: trace_mode_1: the stored area equals corvane-sim's" \
+        diff <(grep '^area:' "$results/e2e-trace_mode_1.sim.out") "$results/e2e-trace_mode_1.wine-area.txt"
+
+    check "end to end: the Option sheet's pages with a converter, in Japanese" pages_in_japanese
+
+    if check "end to end: idle for 30 s with a converter attached" measure_idle; then
+        echo "end to end: idle CPU over 30 s: corvane.exe $idle_program ticks, a bare message loop $idle_loop ticks (ratio $(awk "BEGIN { printf \"%.1f\", $idle_program / ($idle_loop > 0 ? $idle_loop : 1) }"))"
+        echo "end to end: corvane.exe's peak memory: $peak_kb kB"
+    fi
+    wineserver -k >/dev/null 2>&1
+    wineserver -w
+    rm -rf "$work"
+}
