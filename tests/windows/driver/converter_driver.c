@@ -169,6 +169,23 @@ static NTSTATUS ConverterControl(PIRP irp, PIO_STACK_LOCATION stack) {
     return Complete(irp, status, NT_SUCCESS(status) ? count : 0);
 }
 
+/* How many input bytes each control code reads. */
+static ULONG InputNeeded(ULONG code) {
+    switch (code) {
+    case IOCTL_CONTROL_PLUG:
+        return sizeof(ControlPlug);
+    case IOCTL_CONTROL_INDIRECT:
+        return sizeof(ControlIndirect);
+    case IOCTL_CONTROL_FAIL:
+        return sizeof(ControlFail);
+    case IOCTL_CONTROL_HOLD:
+    case IOCTL_CONTROL_LOG:
+        return sizeof(uint32_t);
+    default:
+        return 0;
+    }
+}
+
 static NTSTATUS ControlDeviceControl(PIRP irp, PIO_STACK_LOCATION stack) {
     const ULONG code = stack->Parameters.DeviceIoControl.IoControlCode;
     const ULONG in_length = stack->Parameters.DeviceIoControl.InputBufferLength;
@@ -178,13 +195,12 @@ static NTSTATUS ControlDeviceControl(PIRP irp, PIO_STACK_LOCATION stack) {
     BOOLEAN show = FALSE, hide = FALSE;
     KIRQL irql;
 
+    if (in_length < InputNeeded(code)) {
+        return Complete(irp, STATUS_INVALID_PARAMETER, 0);
+    }
     KeAcquireSpinLock(&g_converter.lock, &irql);
     switch (code) {
     case IOCTL_CONTROL_PLUG:
-        if (in_length < sizeof(ControlPlug)) {
-            KeReleaseSpinLock(&g_converter.lock, irql);
-            return Complete(irp, STATUS_INVALID_PARAMETER, 0);
-        }
         PowerUp((const ControlPlug*)buffer);
         hide = g_converter.attached; /* plugged again: a removal first */
         g_converter.attached = TRUE;
@@ -200,18 +216,10 @@ static NTSTATUS ControlDeviceControl(PIRP irp, PIO_STACK_LOCATION stack) {
         chip_power_up(&g_converter.chip, NowMs());
         break;
     case IOCTL_CONTROL_HOLD:
-        if (in_length < sizeof(uint32_t)) {
-            KeReleaseSpinLock(&g_converter.lock, irql);
-            return Complete(irp, STATUS_INVALID_PARAMETER, 0);
-        }
         g_converter.held_elsewhere = *(const uint32_t*)buffer != 0;
         break;
     case IOCTL_CONTROL_INDIRECT: {
         const ControlIndirect* values = buffer;
-        if (in_length < sizeof(ControlIndirect)) {
-            KeReleaseSpinLock(&g_converter.lock, irql);
-            return Complete(irp, STATUS_INVALID_PARAMETER, 0);
-        }
         g_converter.chip.indirect[18] = values->a;
         g_converter.chip.indirect[25] = values->b;
         g_converter.chip.indirect[27] = values->c;
@@ -220,20 +228,12 @@ static NTSTATUS ControlDeviceControl(PIRP irp, PIO_STACK_LOCATION stack) {
     }
     case IOCTL_CONTROL_FAIL: {
         const ControlFail* fail = buffer;
-        if (in_length < sizeof(ControlFail)) {
-            KeReleaseSpinLock(&g_converter.lock, irql);
-            return Complete(irp, STATUS_INVALID_PARAMETER, 0);
-        }
         g_converter.fail_at = g_converter.transfers_seen + fail->nth;
         g_converter.fail_status = fail->status;
         break;
     }
     case IOCTL_CONTROL_LOG: {
         ULONG first, room, n = 0;
-        if (in_length < sizeof(uint32_t)) {
-            KeReleaseSpinLock(&g_converter.lock, irql);
-            return Complete(irp, STATUS_INVALID_PARAMETER, 0);
-        }
         first = *(const uint32_t*)buffer;
         room = out_length / sizeof(ControlLogEntry);
         while (n < room && first + n < g_converter.log_count) {
