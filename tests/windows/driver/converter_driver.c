@@ -204,6 +204,7 @@ static NTSTATUS ControlDeviceControl(PIRP irp, PIO_STACK_LOCATION stack) {
         PowerUp((const ControlPlug*)buffer);
         hide = g_converter.attached; /* plugged again: a removal first */
         g_converter.attached = TRUE;
+        g_converter.held_elsewhere = FALSE; /* a converter just plugged in is nobody's yet */
         ++g_converter.generation;
         g_converter.open_handles = 0;
         show = TRUE;
