@@ -51,7 +51,7 @@ std::optional<Options> Parse(std::vector<const char*> args, std::string& error) 
 TEST(Options, ReadsEveryOption) {
     std::string error;
     const auto options = Parse({"--lang", "ja", "--screen", "800x600", "--no-converter", "--wire",
-                                "--fresh", "script.txt"},
+                                "--fresh", "--tv", "tv.png", "script.txt"},
                                error);
     ASSERT_TRUE(options) << error;
     EXPECT_TRUE(options->japanese);
@@ -60,6 +60,7 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_FALSE(options->converter);
     EXPECT_TRUE(options->wire);
     EXPECT_TRUE(options->fresh);
+    EXPECT_EQ("tv.png", options->tvPicture);
     EXPECT_EQ("script.txt", options->script);
 }
 
