@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -57,7 +58,7 @@ std::vector<std::string> TerminalPicture(const sim::Image& image, int columns, d
         return lines;
     }
     // A character cell is about twice as high as it is wide: two blocks per cell are square.
-    const int blockRows = std::max(1, static_cast<int>(columns / shownAspect + 0.5));
+    const int blockRows = std::max(1, static_cast<int>(std::lround(columns / shownAspect)));
     const int lineCount = (blockRows + 1) / 2;
     for (int line = 0; line < lineCount; ++line) {
         std::string text;
