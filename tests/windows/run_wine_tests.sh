@@ -237,6 +237,9 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
     within 2 menu_closed || desktop_keys 650 440 Escape
     check "$lang: Escape closes it" within 5 menu_closed
 
+    # Exit is posted once the menu's own loop has surely ended: once in about ten runs, an
+    # Exit posted at once after Escape did not end the program (the cause is not known yet).
+    sleep 1
     wintool post-exit
     check "$lang: Exit ends the program" within 10 program_gone
     check "$lang: General\\Version" stored General Version 0x1000a
