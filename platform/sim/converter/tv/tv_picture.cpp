@@ -107,9 +107,9 @@ void TvRenderer::Scale(const TvGeometry& g, const Image& screen) {
     }
     const int left = std::max(p.left, 0);
     const int right = std::min(p.right, m_width - 1);
-    m_scratch.assign(static_cast<std::size_t>(m_width), 0); // the source column of each x
+    m_sourceColumn.assign(static_cast<std::size_t>(m_width), 0);
     for (int x = left; x <= right; ++x) {
-        m_scratch[static_cast<std::size_t>(x)] =
+        m_sourceColumn[static_cast<std::size_t>(x)] =
             s.left +
             static_cast<int>(static_cast<long long>(x - p.left) * sourceWidth / pictureWidth);
     }
@@ -121,7 +121,7 @@ void TvRenderer::Scale(const TvGeometry& g, const Image& screen) {
         }
         const std::uint32_t* row = &screen.pixels[static_cast<std::size_t>(sy * screen.width)];
         for (int x = left; x <= right; ++x) {
-            const int sx = m_scratch[static_cast<std::size_t>(x)];
+            const int sx = m_sourceColumn[static_cast<std::size_t>(x)];
             const std::uint32_t rgb = sx >= 0 && sx < screen.width ? row[sx] : 0;
             const int r = static_cast<int>(rgb >> 16);
             const int gr = static_cast<int>((rgb >> 8) & 0xFF);

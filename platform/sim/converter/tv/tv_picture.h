@@ -61,7 +61,7 @@ class TvRenderer {
     int m_height = 0;
     TvRect m_work{0, 0, -1, -1}; // the part of the raster the picture's pixels reach
     std::vector<std::int16_t> m_luma, m_blue, m_red;    // Y, B-Y and R-Y, row by row
-    std::vector<int> m_scratch;                         // the source column of each pixel
+    std::vector<int> m_sourceColumn;                    // the source column of each pixel
     std::vector<int> m_padded;                          // a line as a filter reads it
     std::vector<int> m_lineLuma, m_lineBlue, m_lineRed; // one line being finished
     static constexpr int kLumaBias = 1024;              // luminance -1024..1023
