@@ -1,6 +1,6 @@
 # The everyday commands. Each one installs what is missing first. `make run ARGS="--lang ja"`
 # passes options to corvane-sim.
-.PHONY: run test test-asan fuzz windows installer wine-test deps deps-windows clean
+.PHONY: run test test-asan bench fuzz windows installer wine-test deps deps-windows clean
 
 deps:
 	@scripts/deps.sh
@@ -9,26 +9,32 @@ deps-windows:
 	@scripts/deps.sh windows
 
 run: deps
-	cmake --preset sim >/dev/null
+	scripts/configure.sh sim
 	cmake --build --preset sim --target corvane-sim
 	build/sim/app/corvane-sim $(ARGS)
 
 test: deps
-	cmake --preset sim >/dev/null
+	scripts/configure.sh sim
 	cmake --build --preset sim
 	ctest --preset sim
 
 test-asan: deps
-	cmake --preset sim-asan >/dev/null
+	scripts/configure.sh sim-asan
 	cmake --build --preset sim-asan
 	ctest --preset sim-asan
+
+# What the pictures and the previews cost, printed (the debug build corvane-sim runs as).
+bench: deps
+	scripts/configure.sh sim
+	cmake --build --preset sim --target corvane-bench
+	build/sim/tests/corvane-bench
 
 # Each fuzz target for FUZZ_SECONDS (20 unless given).
 fuzz: deps
 	scripts/fuzz.sh $(or $(FUZZ_SECONDS),20)
 
 windows: deps deps-windows
-	cmake --preset windows >/dev/null
+	scripts/configure.sh windows
 	cmake --build --preset windows
 
 # build/Corvane-<version>.msi, the 32-bit program's installer.

@@ -25,7 +25,6 @@ class CFrameWnd : public CWnd {
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    const std::string& GetTitle() const { return m_strTitle; }
 
   protected:
     // The part of LoadFrame shared with frames that want no menu.

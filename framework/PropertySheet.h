@@ -12,8 +12,6 @@ class CPropertySheet : public CWnd {
     CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = nullptr, UINT iSelectPage = 0);
 
     void AddPage(CPropertyPage* pPage);
-    int GetPageCount() const { return static_cast<int>(m_pages.size()); }
-    CPropertyPage* GetPage(int nPage) const { return m_pages[static_cast<std::size_t>(nPage)]; }
 
     // IDOK or IDCANCEL; -1 when the sheet cannot be shown.
     virtual INT_PTR DoModal();

@@ -33,7 +33,6 @@ class CWinApp : public CCmdTarget {
     virtual int Run();
 
     void AddDocTemplate(std::unique_ptr<CSingleDocTemplate> pTemplate);
-    CSingleDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
     BOOL SaveAllModified();
     void CloseAllDocuments(BOOL bEndSession);
 

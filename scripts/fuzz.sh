@@ -13,7 +13,7 @@ if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
         clang libclang-rt-14-dev >/dev/null
 fi
-cmake --preset fuzz >/dev/null
+scripts/configure.sh fuzz
 cmake --build --preset fuzz
 findings=build/fuzz/findings
 mkdir -p "$findings"

@@ -2,6 +2,7 @@
 // partial file left, and the terminal picture's size and colours.
 #include "app/sim/PngFile.h"
 #include "app/sim/TerminalPicture.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,12 @@
 
 namespace {
 
-std::string TempDir() {
-    char path[] = "/tmp/corvane-png-XXXXXX";
-    return mkdtemp(path);
-}
-
 TEST(PngFile, WritesEveryPixelAndReadsBackTheSame) {
     sim::Image image(7, 5, 0x102030);
     image.Set(0, 0, 0xFF0000);
     image.Set(6, 4, 0x00FF80);
-    const std::string folder = TempDir();
-    const std::string path = folder + "/tv.png";
+    const testing_support::TempFolder folder;
+    const std::string path = folder / "tv.png";
     ASSERT_EQ("", WritePng(path, image));
 
     png_image read{};
@@ -46,14 +42,13 @@ TEST(PngFile, WritesEveryPixelAndReadsBackTheSame) {
     }
     struct stat status {};
     EXPECT_NE(0, stat((path + ".part").c_str(), &status)) << "no partial file is left";
-    std::remove(path.c_str());
-    rmdir(folder.c_str());
 }
 
 TEST(PngFile, AFileThatCannotBeWrittenIsRefusedWithTheReason) {
     const std::string error = WritePng("/nonexistent-folder/tv.png", sim::Image(4, 4, 0));
     EXPECT_NE(std::string::npos, error.find("cannot write /nonexistent-folder/tv.png")) << error;
-    EXPECT_NE("", WritePng("/tmp/empty.png", sim::Image()));
+    const testing_support::TempFolder folder;
+    EXPECT_NE("", WritePng(folder / "empty.png", sim::Image())) << "an image with no pixels";
 }
 
 // Two pixel rows per character: the upper as the foreground colour, the lower as the

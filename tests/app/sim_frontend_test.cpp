@@ -4,6 +4,7 @@
 #include "app/sim/Options.h"
 #include "app/sim/RegistryFile.h"
 #include "platform/hook_library.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -107,8 +108,8 @@ TEST(Options, RefusesWhatItCannotUse) {
 }
 
 TEST(RegistryFile, RoundTripsAndRefusesAMalformedFile) {
-    const std::string path = ::testing::TempDir() + "corvane-registry-test/registry";
-    std::remove(path.c_str());
+    const testing_support::TempFolder folder;
+    const std::string path = folder / "registry";
     sim::Registry saved;
     saved.WriteDword("Software\\Velmora\\Corvane\\Device", "Brightness", 0xFFFFFF80u);
     saved.WriteDword("Software\\Velmora\\Corvane\\General", "Version", 65546);
@@ -158,7 +159,8 @@ const FileCase kFileCases[] = {
 class RegistryFileLines : public ::testing::TestWithParam<FileCase> {};
 
 TEST_P(RegistryFileLines, LoadOrNameTheLine) {
-    const std::string path = ::testing::TempDir() + "corvane-registry-lines";
+    const testing_support::TempFolder folder;
+    const std::string path = folder / "registry";
     std::ofstream(path, std::ios::binary) << GetParam().contents;
     sim::Registry registry;
     std::string error;
@@ -176,14 +178,14 @@ TEST(RegistryFile, RefusesWhatIsNotARegularFile) {
     std::string error;
     EXPECT_FALSE(LoadRegistry(registry, "/dev/null", error));
     EXPECT_NE(std::string::npos, error.find("not a regular file")) << error;
-    EXPECT_FALSE(LoadRegistry(registry, ::testing::TempDir(), error)) << "a folder";
+    const testing_support::TempFolder folder;
+    EXPECT_FALSE(LoadRegistry(registry, folder.Path(), error)) << "a folder";
 }
 
 TEST(RegistryFile, SavingKeepsTheLinkAndTheModeAndOnFailureTheOldFile) {
-    const std::string folder = ::testing::TempDir() + "corvane-registry-save/";
-    std::system(("rm -rf " + folder + " && mkdir -p " + folder).c_str());
-    const std::string target = folder + "settings";
-    const std::string link = folder + "registry";
+    const testing_support::TempFolder folder;
+    const std::string target = folder / "settings";
+    const std::string link = folder / "registry";
     std::ofstream(target) << "Software\\A\\B=1\n";
     chmod(target.c_str(), 0640);
     ASSERT_EQ(0, symlink(target.c_str(), link.c_str()));

@@ -191,7 +191,7 @@ measure_idle() {
 }
 
 run_end_to_end() {
-    cmake --preset sim >/dev/null && cmake --build --preset sim --target corvane-sim >/dev/null ||
+    scripts/configure.sh sim && cmake --build --preset sim --target corvane-sim >/dev/null ||
         { echo "FAILED: corvane-sim, which the end-to-end runs compare with"; return 1; }
     work=$(mktemp -d)
     export WINEPREFIX=$work/prefix LANG=en_US.UTF-8

@@ -53,7 +53,7 @@ if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
 else
     arch=64
     echo "wine: this machine cannot run 32-bit code: testing the 64-bit build under 64-bit Wine"
-    cmake --preset windows-x64 >/dev/null && cmake --build --preset windows-x64 >/dev/null ||
+    scripts/configure.sh windows-x64 && cmake --build --preset windows-x64 >/dev/null ||
         { echo "FAILED: the 64-bit build"; exit 1; }
     build=$PWD/build/windows-x64
     objdump=x86_64-w64-mingw32-objdump

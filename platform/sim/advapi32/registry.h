@@ -30,7 +30,6 @@ class Registry {
     // Removes a key that has no subkeys: ERROR_SUCCESS, ERROR_FILE_NOT_FOUND or, for a key
     // with subkeys, ERROR_ACCESS_DENIED.
     LONG Delete(const std::string& path);
-    RegistryKey& Root() { return m_root; }
 
     // A DWORD value for tests and tools; nullptr-like false when absent or not a DWORD.
     bool ReadDword(const std::string& keyPath, const std::string& name, DWORD* value);

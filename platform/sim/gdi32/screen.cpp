@@ -1,10 +1,17 @@
 #include "platform/sim/gdi32/screen.h"
 
+#include <algorithm>
+
 namespace sim {
 
 void Screen::Resize(int width, int height) {
-    m_windows = Image(width, height, kDesktopColour);
-    m_ink.assign(m_windows.pixels.size(), kNone);
+    // Refilled in place: a machine is made for every test, and most keep the first size.
+    m_windows.width = std::max(width, 0);
+    m_windows.height = std::max(height, 0);
+    const std::size_t count =
+        static_cast<std::size_t>(m_windows.width) * static_cast<std::size_t>(m_windows.height);
+    m_windows.pixels.assign(count, kDesktopColour);
+    m_ink.assign(count, kNone);
 }
 
 std::uint32_t Screen::Apply(Ink ink, std::uint32_t beneath) {

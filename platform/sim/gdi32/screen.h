@@ -20,7 +20,6 @@ class Screen {
     // A new size shows a plain desktop again, with nothing drawn over it.
     void Resize(int width, int height);
     int Width() const { return m_windows.width; }
-    int Height() const { return m_windows.height; }
     bool Contains(int x, int y) const { return m_windows.Contains(x, y); }
     // The windows' layer, which the desktop painter fills.
     Image& Windows() { return m_windows; }

@@ -81,7 +81,6 @@ BOOL EnableWindow(HWND window, BOOL enable);
 BOOL ShowWindow(HWND window, int command);
 BOOL UpdateWindow(HWND window);
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
-BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
 BOOL GetWindowRect(HWND window, LPRECT rect);
 BOOL GetClientRect(HWND window, LPRECT rect);
 BOOL AdjustWindowRectEx(LPRECT rect, DWORD style, BOOL menu, DWORD exStyle);
@@ -89,7 +88,6 @@ BOOL ClientToScreen(HWND window, LPPOINT point);
 HWND GetParent(HWND window);
 HWND GetAncestor(HWND window, UINT flags);
 LONG GetWindowLongA(HWND window, int index);
-LONG_PTR GetWindowLongPtrA(HWND window, int index);
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 BOOL IsChild(HWND parent, HWND window);
 BOOL ScreenToClient(HWND window, LPPOINT point);
@@ -105,11 +103,9 @@ int GetWindowTextA(HWND window, LPSTR text, int maxCount);
 HWND SetFocus(HWND window);
 HWND GetFocus();
 HWND GetActiveWindow();
-HWND SetActiveWindow(HWND window);
 BOOL SetForegroundWindow(HWND window);
 HWND GetForegroundWindow();
 DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId);
-DWORD GetCurrentThreadId();
 BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach);
 
 // Messages
@@ -122,7 +118,6 @@ BOOL PeekMessageA(LPMSG message, HWND window, UINT filterMin, UINT filterMax, UI
 BOOL TranslateMessage(const MSG* message);
 LRESULT DispatchMessageA(const MSG* message);
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC procedure);
 BOOL KillTimer(HWND window, UINT_PTR id);
 
@@ -139,7 +134,6 @@ HMENU LoadMenuA(HINSTANCE instance, LPCSTR name);
 HMENU GetSubMenu(HMENU menu, int position);
 int GetMenuItemCount(HMENU menu);
 UINT GetMenuItemID(HMENU menu, int position);
-UINT GetMenuState(HMENU menu, UINT item, UINT flags);
 int GetMenuStringA(HMENU menu, UINT item, LPSTR text, int maxCount, UINT flags);
 BOOL EnableMenuItem(HMENU menu, UINT item, UINT enable);
 DWORD CheckMenuItem(HMENU menu, UINT item, UINT check);

@@ -177,18 +177,6 @@ UINT GetMenuItemID(HMENU menu, int position) {
     return item->separator ? 0 : item->id;
 }
 
-UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
-    const MenuItem* found = sim::Locate(menu, item, flags);
-    if (found == nullptr) {
-        return static_cast<UINT>(-1);
-    }
-    UINT state = found->state | (found->separator ? MF_SEPARATOR : 0);
-    if (found->submenu != nullptr) {
-        state |= MF_POPUP | (static_cast<UINT>(GetMenuItemCount(found->submenu)) << 8);
-    }
-    return state;
-}
-
 int GetMenuStringA(HMENU menu, UINT item, LPSTR text, int maxCount, UINT flags) {
     const MenuItem* found = sim::Locate(menu, item, flags);
     if (found == nullptr) {

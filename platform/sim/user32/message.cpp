@@ -64,12 +64,6 @@ LRESULT DispatchMessageA(const MSG* message) {
     return Windows().Dispatch(*message);
 }
 
-LRESULT CallWindowProcA(WNDPROC procedure, HWND window, UINT message, WPARAM wParam,
-                        LPARAM lParam) {
-    return procedure ? procedure(window, message, wParam, lParam)
-                     : DefWindowProcA(window, message, wParam, lParam);
-}
-
 UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT elapse, TIMERPROC) {
     return Windows().SetTimer(window, id, elapse);
 }

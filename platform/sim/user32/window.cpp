@@ -255,10 +255,6 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
     return TRUE;
 }
 
-BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL) {
-    return SetWindowPos(window, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 BOOL GetWindowRect(HWND window, LPRECT rect) {
     const Window* w = FindOrFail(window);
     if (w == nullptr || rect == nullptr) {
@@ -428,16 +424,6 @@ LONG_PTR* LongPtrSlot(Window& w, int index) {
 
 } // namespace
 
-LONG_PTR GetWindowLongPtrA(HWND window, int index) {
-    Window* w = Windows().Find(window);
-    if (w == nullptr) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    const LONG_PTR* slot = LongPtrSlot(*w, index);
-    return slot != nullptr ? *slot : GetWindowLongA(window, index);
-}
-
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
     Window* w = Windows().Find(window);
     if (w == nullptr) {
@@ -474,12 +460,6 @@ HWND GetActiveWindow() {
     return Windows().Active();
 }
 
-HWND SetActiveWindow(HWND window) {
-    const HWND previous = Windows().Active();
-    Windows().Activate(window);
-    return previous;
-}
-
 BOOL SetForegroundWindow(HWND window) {
     return Windows().SetForeground(window);
 }
@@ -493,10 +473,6 @@ DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId) {
         *processId = w ? w->threadId : 0;
     }
     return w ? w->threadId : 0;
-}
-
-DWORD GetCurrentThreadId() {
-    return sim::kProgramThread;
 }
 
 BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach) {

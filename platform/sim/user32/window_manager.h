@@ -152,11 +152,9 @@ class WindowManager {
 
   public:
     LRESULT Dispatch(const MSG& message);
-    std::size_t QueuedMessages() const { return m_queue.size(); }
 
     UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT period);
     bool KillTimer(HWND window, UINT_PTR id);
-    const std::vector<Timer>& Timers() const { return m_timers; }
     // The earliest time a timer is due, or false when none runs.
     bool NextTimerDue(DWORD& due) const;
     void FailTimers(bool fail) { m_failTimers = fail; }

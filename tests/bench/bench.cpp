@@ -1,0 +1,115 @@
+// make bench: what the simulator's pictures and the program's previews cost, printed. Figures
+// are processor time of this process (other work on the machine does not count), the best of a
+// few runs; nothing here passes or fails.
+#include "app/sim/LineSource.h"
+#include "app/sim/Simulator.h"
+#include "framework/WinMain.h"
+#include "platform/sim/converter/tv/tv_picture.h"
+#include "platform/sim/world.h"
+#include "shell/MrgApp.h"
+
+#include <ctime>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kRuns = 5;
+
+double CpuMilliseconds(clockid_t clock) {
+    timespec now{};
+    clock_gettime(clock, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+template <typename Work> double BestOf(Work work) {
+    double best = 1e300;
+    for (int run = 0; run < kRuns; ++run) {
+        const double start = CpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
+        work();
+        best = std::min(best, CpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - start);
+    }
+    return best;
+}
+
+// A PAL frame with every filter on, from a 1920 x 1080 screen of stripes.
+double TvFrame() {
+    sim::Image screen(1920, 1080, 0);
+    for (int x = 0; x < 1920; x += 7) {
+        FillRect(screen, x, 0, x + 3, 1080, static_cast<std::uint32_t>(x * 2654435761u));
+    }
+    const sim::TvGeometry pal{720, 576, {0, 0, 1919, 1079}, {40, 20, 690, 560}};
+    sim::TvPictureSettings settings;
+    settings.flickerLevel = 8;
+    settings.luminanceFilter = settings.chromaFilter = settings.pedestal = true;
+    settings.sharpness = 12;
+    settings.saturation = 40;
+    sim::TvRenderer renderer;
+    return BestOf([&] { renderer.Render(pal, settings, screen); });
+}
+
+// corvane-sim run on a script in memory, its output thrown away; `tvFile` as --tv.
+void RunSimulator(const std::string& script, const std::string& tvFile) {
+    std::FILE* input = fmemopen(const_cast<char*>(script.data()), script.size(), "r");
+    std::FILE* output = std::fopen("/dev/null", "w");
+    {
+        LineSource lines(input);
+        sim::World world;
+        world.KeepTraffic(false);
+        CMrgApp app;
+        Simulator simulator(world, app, lines, output);
+        simulator.KeepTvPicture(tvFile);
+        world.SetUser(&simulator);
+        world.SetObserver(&simulator);
+        world.Plug();
+        simulator.GetDesktop().Furnish();
+        AfxWinMain(app);
+        world.SetUser(nullptr);
+        world.SetObserver(nullptr);
+    }
+    std::fclose(output); // the line source closed its input
+}
+
+// Select Area with the anchor set, then `moves` pointer moves, each a preview on the TV.
+std::string PreviewScript(int moves) {
+    std::string script = "wait 7000\ntray left\nchoose select area\nclick 100 100\n";
+    for (int i = 0; i < moves; ++i) {
+        script += "move " + std::to_string(300 + (i % 2) * 100) + " 300\n";
+    }
+    return script + "key esc\nexit\n";
+}
+
+// The cost of one move over the same script without the moves.
+double PerMove(int moves, const std::string& tvFile) {
+    const double with = BestOf([&] { RunSimulator(PreviewScript(moves), tvFile); });
+    const double without = BestOf([&] { RunSimulator(PreviewScript(0), tvFile); });
+    return (with - without) / moves;
+}
+
+} // namespace
+
+int main() {
+    char folder[] = "/tmp/corvane-bench-XXXXXX";
+    if (mkdtemp(folder) == nullptr) {
+        std::perror("corvane-bench: mkdtemp");
+        return 1;
+    }
+    const std::string tvFile = std::string(folder) + "/tv.png";
+    constexpr int kMoves = 40;
+    std::printf("bench: a 720 x 576 PAL TV frame, every filter on: %.2f ms\n", TvFrame());
+    const double preview = PerMove(kMoves, "");
+    std::printf("bench: a preview (Select Area, one pointer move, the scaler programmed): "
+                "%.2f ms\n",
+                preview);
+    const double withTv = PerMove(kMoves, tvFile);
+    std::printf("bench: the same with --tv (the TV rendered and its PNG rewritten): %.2f ms, "
+                "%.2f ms of it for --tv\n",
+                withTv, withTv - preview);
+    unlink(tvFile.c_str());
+    rmdir(folder);
+    return 0;
+}
