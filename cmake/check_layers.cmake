@@ -1,6 +1,9 @@
 # Refuses an include that points up. The program's layers, bottom up: a file may include its
 # own layer's headers and those of the layers below. The hook library stands on the platform
-# alone; tools and tests may use everything.
+# alone; tools and tests may use everything. The simulated Windows is the platform's own
+# business: the program reaches it only through platform/win32.h, never a file of
+# platform/sim/ (corvane-sim's front end in app/sim/ works the machine), and within it no DLL includes the control side (platform/sim/control/) that
+# tests and corvane-sim work the machine with.
 #   cmake -DSOURCE_DIR=<repository> -P check_layers.cmake
 set(LAYERS platform framework res device model view options shell app)
 set(EXTRA_ALLOWED_hook platform hook)
@@ -37,6 +40,19 @@ foreach(layer IN LISTS LAYERS ITEMS hook)
                 set(target ${beside})
             else()
                 get_filename_component(target ${included} ABSOLUTE BASE_DIR ${SOURCE_DIR})
+            endif()
+            file(RELATIVE_PATH target_relative ${SOURCE_DIR} ${target})
+            file(RELATIVE_PATH source_relative ${SOURCE_DIR} ${source})
+            if(target_relative MATCHES "^platform/sim/" AND NOT layer STREQUAL "platform" AND
+               NOT source_relative MATCHES "^app/sim/")
+                string(APPEND violations "  ${source_relative}: ${layer}/ includes \"${included}\" of the simulated Windows\n")
+                continue()
+            endif()
+            if(target_relative MATCHES "^platform/sim/control/" AND
+               source_relative MATCHES "^platform/sim/" AND
+               NOT source_relative MATCHES "^platform/sim/control/")
+                string(APPEND violations "  ${source_relative}: a DLL includes \"${included}\" of the control side\n")
+                continue()
             endif()
             layer_of(${target} target_layer)
             list(FIND LAYERS ${target_layer} known)

@@ -3,7 +3,8 @@
 // long as its header says, as Windows delivers it.
 #include "device/Device.h"
 #include "device/DeviceNotification.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -35,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return CreateWindowExA(0, "FuzzRecipient", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                nullptr, nullptr);
     }();
-    world.windows.Find(recipient)->unicode = unicode;
+    sim::Windows().Find(recipient)->unicode = unicode;
     CDeviceNotification notification;
     notification.m_hWndRecipient = recipient;
     CDevice device;

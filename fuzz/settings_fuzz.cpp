@@ -2,7 +2,8 @@
 // bytes at a time from the input (missing ones stay unset), loaded, and applied to a
 // converter. The undefined-behaviour sanitizer stops at any computation that is not defined.
 #include "model/MrgDoc.h"
-#include "platform/sim/world.h"
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/control/world.h"
 #include "shell/MrgApp.h"
 
 #include <cstddef>
@@ -56,8 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         at += sizeof value;
         const std::string full(path);
         const std::size_t slash = full.rfind('\\');
-        world.registry.WriteDword("Software\\Velmora\\Corvane\\" + full.substr(0, slash),
-                                  full.substr(slash + 1), value);
+        sim::Advapi32().registry.WriteDword("Software\\Velmora\\Corvane\\" + full.substr(0, slash),
+                                            full.substr(slash + 1), value);
     }
     CMrgDoc doc;
     doc.LoadSettings();

@@ -1,4 +1,6 @@
 #include "Desktop.h"
+#include "platform/sim/user32/user32_state.h"
+#include "platform/win32.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -38,7 +40,7 @@ int Desktop::Add(sim::WindowManager::ForeignWindow window) {
     if (!window.colour) {
         window.colour = kColours[m_windows.size() % std::size(kColours)];
     }
-    m_windows.push_back(m_world.windows.AddForeignWindow(window));
+    m_windows.push_back(sim::Windows().AddForeignWindow(window));
     return static_cast<int>(m_windows.size());
 }
 
@@ -53,7 +55,7 @@ std::vector<std::string> Desktop::Describe() const {
     std::vector<std::string> lines;
     for (std::size_t i = 0; i < m_windows.size(); ++i) {
         const HWND handle = m_windows[i];
-        const sim::Window* window = m_world.windows.Find(handle);
+        const sim::Window* window = sim::Windows().Find(handle);
         if (window == nullptr) {
             continue;
         }

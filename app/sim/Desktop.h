@@ -2,7 +2,8 @@
 // added them, so that Select Window has something to pick.
 #pragma once
 
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <string>
 #include <vector>

@@ -31,8 +31,8 @@ std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
     if (converter == nullptr) {
         return "no converter is attached";
     }
-    const sim::TvGeometry tv =
-        converter->Picture(s.m_world.ScreenWidth(), s.m_world.ScreenHeight(), s.m_world.Now());
+    const sim::TvGeometry tv = converter->Picture(sim::PrimaryScreen().Width(),
+                                                  sim::PrimaryScreen().Height(), s.m_world.Now());
     s.Print(std::string("tv: ") + (tv.rasterHeight == 576 ? "PAL" : "NTSC") + ", source " +
             Rect(tv.source) + ", picture " + Rect(tv.picture));
     if (!converter->OutputReady(s.m_world.Now())) {

@@ -4,6 +4,7 @@
 #include "Simulator.h"
 #include "Text.h"
 #include "platform/hook_library.h"
+#include "platform/sim/user32/user32_state.h"
 
 namespace {
 
@@ -76,8 +77,7 @@ std::string PointerCommands::Recolour(Simulator& s, const Words& words) {
     std::uint32_t colour = 0;
     sim::Window* window = nullptr;
     if (!ParseNumber(words[1], 1, 9999, number) ||
-        (window = s.m_world.windows.Find(s.m_desktop.Window(static_cast<int>(number)))) ==
-            nullptr) {
+        (window = sim::Windows().Find(s.m_desktop.Window(static_cast<int>(number)))) == nullptr) {
         return "there is no window " + words[1] + " (\"show windows\" lists them)";
     }
     if (!ParseColour(words[3], colour)) {

@@ -6,6 +6,7 @@
 
 #include "Text.h"
 #include "model/MrgDoc.h"
+#include "platform/sim/user32/user32_state.h"
 #include "res/resource.h"
 #include "shell/MainFrame.h"
 #include "shell/MrgApp.h"
@@ -132,7 +133,7 @@ std::string Simulator::Choose(HMENU menu, const std::string& item, UINT& id) con
     while (!pending.empty()) {
         const HMENU current = pending.back();
         pending.pop_back();
-        for (const sim::MenuItem& entry : m_world.menus.at(current).items) {
+        for (const sim::MenuItem& entry : sim::User32().menus.at(current).items) {
             const bool enabled = (entry.state & (MF_GRAYED | MF_DISABLED)) == 0;
             if (entry.submenu != nullptr) {
                 if (enabled) {

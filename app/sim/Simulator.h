@@ -4,7 +4,9 @@
 
 #include "Desktop.h"
 #include "LineSource.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <cstdio>
 #include <optional>

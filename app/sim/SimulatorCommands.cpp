@@ -6,6 +6,9 @@
 #include "Simulator.h"
 #include "Text.h"
 #include "model/MrgDoc.h"
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "res/resource.h"
 #include "shell/MainFrame.h"
 #include "shell/MrgApp.h"
@@ -95,7 +98,7 @@ struct SimulatorCommands {
         if (side != "left" && side != "right") {
             return "tray takes left or right";
         }
-        if (!s.m_world.tray.present) {
+        if (!sim::Shell32().tray.present) {
             return "there is no tray icon to click";
         }
         s.m_world.input.ClickTrayIcon(side == "left" ? sim::MouseButton::Left
@@ -155,7 +158,7 @@ struct SimulatorCommands {
     }
 
     static std::string Exit(Simulator& s, const Words&) {
-        if (!s.m_world.tray.present) {
+        if (!sim::Shell32().tray.present) {
             return "there is no tray icon to exit from";
         }
         s.m_autoChoice = ID_APP_EXIT;
@@ -169,14 +172,14 @@ struct SimulatorCommands {
             return "only show tv and show screen take a file";
         }
         if (what == "tray") {
-            const sim::TrayIcon& tray = s.m_world.tray;
+            const sim::TrayIcon& tray = sim::Shell32().tray;
             s.Print(tray.present ? "tray: icon " + std::to_string(tray.iconResource) + " \"" +
                                        tray.tip + "\""
                                  : "tray: none");
         } else if (what == "area") {
             return ShowArea(s);
         } else if (what == "registry") {
-            for (const auto& [name, value] : s.m_world.registry.ListValues(kProfile)) {
+            for (const auto& [name, value] : sim::Advapi32().registry.ListValues(kProfile)) {
                 DWORD number = 0;
                 std::memcpy(&number, value->data.data(),
                             std::min(value->data.size(), sizeof number));
@@ -197,8 +200,8 @@ struct SimulatorCommands {
         } else if (what == "screen") {
             return PictureCommands::ShowScreen(s, words);
         } else if (what == "cursor") {
-            s.Print("cursor: " + std::to_string(s.m_world.cursor.x) + " " +
-                    std::to_string(s.m_world.cursor.y));
+            s.Print("cursor: " + std::to_string(sim::User32().cursor.x) + " " +
+                    std::to_string(sim::User32().cursor.y));
         } else {
             return "show takes tray, area, registry, registers, windows, selection, cursor, "
                    "dialog, tv or screen";

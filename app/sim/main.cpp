@@ -6,6 +6,7 @@
 #include "Simulator.h"
 #include "framework/WinMain.h"
 #include "framework/Wnd.h"
+#include "platform/sim/advapi32/advapi32_state.h"
 #include "res/version.h"
 #include "shell/MrgApp.h"
 
@@ -60,7 +61,7 @@ int Run(const Options& options) {
     const std::string registryPath =
         options.registryPath.empty() ? DefaultRegistryPath() : options.registryPath;
     std::string error;
-    if (!options.fresh && !LoadRegistry(world.registry, registryPath, error)) {
+    if (!options.fresh && !LoadRegistry(sim::Advapi32().registry, registryPath, error)) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 2;
     }
@@ -90,7 +91,7 @@ int Run(const Options& options) {
     }
     world.SetUser(nullptr);
     world.SetObserver(nullptr);
-    if (!options.fresh && !SaveRegistry(world.registry, registryPath, error)) {
+    if (!options.fresh && !SaveRegistry(sim::Advapi32().registry, registryPath, error)) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 2;
     }

@@ -1,5 +1,6 @@
-// What the user does at the program's modal moments: a test's script, or corvane-sim's
-// input. While it acts, queued messages and timers may still be delivered.
+// Who is at the machine: what the user does at the program's modal moments (a test's script,
+// or corvane-sim's input; while it acts, queued messages and timers may still be delivered),
+// and who watches what the user would see.
 #pragma once
 
 #include "platform/sim/include/win32_window_types.h"
@@ -8,6 +9,8 @@
 
 namespace sim {
 
+struct Balloon;
+class Converter;
 struct MessageBoxShown;
 
 class InteractionDriver {
@@ -33,5 +36,29 @@ class AbsentUser : public InteractionDriver {
     bool ActInDialog(HWND) override { return false; }
     bool Idle() override { return false; }
 };
+
+// Told of what the user would see happen, as it happens; corvane-sim prints it.
+class Observer {
+  public:
+    virtual ~Observer() = default;
+    virtual void TrayAdded(int iconResource, const std::string& tip) = 0;
+    virtual void TrayIconChanged(int iconResource) = 0;
+    virtual void TrayRemoved() = 0;
+    virtual void BalloonShown(const Balloon& balloon) = 0;
+    virtual void MessageBoxOpened(const MessageBoxShown& box) = 0;
+    virtual void DialogOpened(HWND dialog) = 0;
+    virtual void DialogClosed() = 0;
+    // What the program does to the screen and the pointer.
+    virtual void WindowVisibilityChanged(HWND, bool) {}
+    virtual void WindowTextChanged(HWND, const std::string&) {}
+    virtual void CursorMovedByProgram(POINT) {}
+    // A converter is on the bus, before the program hears of it.
+    virtual void ConverterPlugged(Converter&) {}
+};
+
+// The user at modal moments: an absent user unless a test or the simulator set one.
+InteractionDriver& User();
+// Who watches; nullptr for nobody.
+Observer* Watcher();
 
 } // namespace sim

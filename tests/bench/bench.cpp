@@ -4,8 +4,8 @@
 #include "app/sim/LineSource.h"
 #include "app/sim/Simulator.h"
 #include "framework/WinMain.h"
+#include "platform/sim/control/world.h"
 #include "platform/sim/converter/tv/tv_picture.h"
-#include "platform/sim/world.h"
 #include "shell/MrgApp.h"
 
 #include <ctime>

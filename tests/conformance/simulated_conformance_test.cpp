@@ -1,7 +1,7 @@
 // The conformance tests in the simulated Windows, once in each language: what passes under
 // Wine must pass here. A known gap marked with todo_sim passes while it is open and fails the
 // test once the simulation closes it, so the marker has to go with the gap.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "tests/conformance/harness.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,8 @@
 // The sentence shown for each kind of device error code, in English and Japanese.
 #include "device/DeviceErrorMessage.h"
 #include "device/DeviceException.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ class DeviceErrorMessageTest : public ::testing::TestWithParam<MessageCase> {};
 TEST_P(DeviceErrorMessageTest, English) {
     sim::World world;
     EXPECT_EQ(GetParam().english, DeviceErrorMessage(GetParam().code));
-    EXPECT_EQ(0u, world.LiveLocalAllocations()) << "the system's buffer is freed";
+    EXPECT_EQ(0u, sim::Kernel32().localAllocations.size()) << "the system's buffer is freed";
 }
 
 TEST_P(DeviceErrorMessageTest, Japanese) {

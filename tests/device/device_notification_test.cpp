@@ -2,7 +2,8 @@
 #include "device/Device.h"
 #include "device/DeviceException.h"
 #include "device/DeviceNotification.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <gtest/gtest.h>
 
@@ -70,18 +71,18 @@ TEST_F(DeviceNotificationTest, TruncatedBroadcastIsNoBroadcast) {
 }
 
 TEST_F(DeviceNotificationTest, RegistersForTheConverterClassAndUnregistersOnce) {
-    const HWND window = world.windows.AddForeignWindow("frame", RECT{0, 0, 10, 10});
+    const HWND window = sim::Windows().AddForeignWindow("frame", RECT{0, 0, 10, 10});
     notification.Register(window, GUID_DEVINTERFACE_CONVERTER);
-    ASSERT_EQ(1u, world.deviceNotifications.size());
-    EXPECT_TRUE(world.deviceNotifications.begin()->second.interfaceClass ==
+    ASSERT_EQ(1u, sim::User32().deviceNotifications.size());
+    EXPECT_TRUE(sim::User32().deviceNotifications.begin()->second.interfaceClass ==
                 GUID_DEVINTERFACE_CONVERTER);
     notification.Unregister();
-    EXPECT_TRUE(world.deviceNotifications.empty());
+    EXPECT_TRUE(sim::User32().deviceNotifications.empty());
     EXPECT_NO_THROW(notification.Unregister()) << "the second call does nothing";
 }
 
 TEST_F(DeviceNotificationTest, FailuresCarryTheSystemsCode) {
-    world.FailDeviceNotifications(ERROR_INVALID_PARAMETER);
+    sim::User32().notificationError = ERROR_INVALID_PARAMETER;
     try {
         notification.Register(nullptr, GUID_DEVINTERFACE_CONVERTER);
         ADD_FAILURE() << "no exception";

@@ -1,7 +1,8 @@
 // How CDevice::Open searches the converters' interfaces and what it reports.
 #include "device/Device.h"
 #include "device/DeviceException.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/setupapi/setupapi_state.h"
 
 #include <gtest/gtest.h>
 
@@ -64,21 +65,21 @@ const OpenCase kOpenCases[] = {
          w.Plug().HoldElsewhere(true);
          w.Plug();
          w.Plug();
-         w.FailDetailQuery(1, ERROR_INVALID_USER_BUFFER);
+         sim::SetupApi().detailErrors[1] = ERROR_INVALID_USER_BUFFER;
      },
      ERROR_INVALID_USER_BUFFER, std::nullopt},
     {"FailingDetailQueryIsMappedLikeAnOpenError",
      [](sim::World& w) {
          w.Plug();
-         w.FailDetailQuery(0, ERROR_FILE_NOT_FOUND);
+         sim::SetupApi().detailErrors[0] = ERROR_FILE_NOT_FOUND;
      },
      DEVICE_ERROR_NO_DEVICE, std::nullopt},
-    {"ClassListThatCannotBeBuilt", [](sim::World& w) { w.FailClassDevs(0xE000020B); }, 0xE000020B,
-     std::nullopt},
+    {"ClassListThatCannotBeBuilt", [](sim::World&) { sim::SetupApi().classDevsError = 0xE000020B; },
+     0xE000020B, std::nullopt},
     {"SizeQueryReportingNothingUsable",
      [](sim::World& w) {
          w.Plug();
-         w.ReportDetailSize(0, 0);
+         sim::SetupApi().detailSizes[0] = 0;
      },
      ERROR_INSUFFICIENT_BUFFER, std::nullopt},
 };
@@ -105,7 +106,7 @@ TEST_P(DeviceOpenTest, SearchesAndReports) {
     } else {
         EXPECT_EQ(INVALID_HANDLE_VALUE, device.m_hDevice);
     }
-    EXPECT_TRUE(world.deviceInfoSets.empty()) << "the device list is always destroyed";
+    EXPECT_TRUE(sim::SetupApi().deviceInfoSets.empty()) << "the device list is always destroyed";
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DeviceOpenTest, ::testing::ValuesIn(kOpenCases),

@@ -1,7 +1,7 @@
 // CDevice's vendor requests and register model, byte for byte on the wire.
 #include "device/Device.h"
 #include "device/DeviceException.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "tests/support/wire.h"
 
 #include <gmock/gmock.h>

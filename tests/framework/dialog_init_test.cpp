@@ -1,7 +1,7 @@
 // A dialog's initialisation data read into its combo boxes: whole, cut short anywhere, or
 // naming what the program's dialogs do not hold.
 #include "framework/DialogInit.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

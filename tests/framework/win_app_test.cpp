@@ -1,6 +1,8 @@
 // The application's registry profile, its title, and its message boxes.
 #include "framework/WinApp.h"
-#include "platform/sim/world.h"
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +23,8 @@ TEST_F(WinAppTest, ProfileLivesUnderSoftwareKeyTitleSection) {
     app.SetRegistryKey("Velmora");
     EXPECT_TRUE(app.WriteProfileInt("General", "Version", 65546));
     DWORD value = 0;
-    EXPECT_TRUE(world.registry.ReadDword("Software\\Velmora\\Corvane\\General", "Version", &value));
+    EXPECT_TRUE(sim::Advapi32().registry.ReadDword("Software\\Velmora\\Corvane\\General", "Version",
+                                                   &value));
     EXPECT_EQ(65546u, value);
     EXPECT_EQ(65546u, app.GetProfileInt("General", "Version", 0));
     EXPECT_EQ(static_cast<UINT>(-1), app.GetProfileInt("General", "Missing", -1));
@@ -31,7 +34,7 @@ TEST_F(WinAppTest, ProfileLivesUnderSoftwareKeyTitleSection) {
 TEST_F(WinAppTest, ReadingCreatesNothing) {
     app.SetRegistryKey("Velmora");
     app.GetProfileInt("General", "Version", 0);
-    EXPECT_EQ(nullptr, world.registry.Find("Software\\Velmora"));
+    EXPECT_EQ(nullptr, sim::Advapi32().registry.Find("Software\\Velmora"));
 }
 
 TEST_F(WinAppTest, ValueThatIsNotADwordGivesTheDefault) {
@@ -51,10 +54,10 @@ TEST_F(WinAppTest, ValueThatIsNotADwordGivesTheDefault) {
 
 TEST_F(WinAppTest, MessageBoxCarriesTheTitleAndIcon) {
     AfxMessageBox("Hello", MB_ICONINFORMATION);
-    ASSERT_EQ(1u, world.messageBoxes.size());
-    EXPECT_EQ("Hello", world.messageBoxes[0].text);
-    EXPECT_EQ("Corvane", world.messageBoxes[0].caption);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), world.messageBoxes[0].type);
+    ASSERT_EQ(1u, sim::User32().messageBoxes.size());
+    EXPECT_EQ("Hello", sim::User32().messageBoxes[0].text);
+    EXPECT_EQ("Corvane", sim::User32().messageBoxes[0].caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONINFORMATION), sim::User32().messageBoxes[0].type);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Opening the converter and applying the whole model; closing it for each reason.
 #include "model/TvPresets.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/model/doc_fixture.h"
 
 #include <gmock/gmock.h>
@@ -124,7 +125,7 @@ TEST_F(ConnectionTest, CloseResetsTheUpdateDepthAndSwallowsErrors) {
     doc.BeginUpdate();
     converter->FailMatching(sim::RequestMatch::Any(REQ_BUS_WRITE),
                             sim::Fault::Error(ERROR_DEVICE_NOT_CONNECTED));
-    world.messageBoxes.clear();
+    sim::User32().messageBoxes.clear();
     EXPECT_EQ(1, doc.CloseDevice(CLOSE_SUSPEND));
     EXPECT_EQ(0, doc.m_nUpdateDepth);
     EXPECT_THAT(Messages(), IsEmpty());

@@ -2,7 +2,8 @@
 #pragma once
 
 #include "model/MrgDoc.h"
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/user32/user32_state.h"
 #include "shell/MrgApp.h"
 #include "tests/support/wire.h"
 
@@ -27,12 +28,12 @@ class DocTest : public ::testing::Test {
     void Open() {
         ASSERT_EQ(1, doc.OpenDevice(OPEN_STARTUP));
         converter->ClearTraffic();
-        world.messageBoxes.clear();
+        sim::User32().messageBoxes.clear();
     }
     std::vector<std::string> WireLog() const { return Wire(*converter); }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
-        for (const sim::MessageBoxShown& box : world.messageBoxes) {
+        for (const sim::MessageBoxShown& box : sim::User32().messageBoxes) {
             texts.push_back(box.text);
         }
         return texts;

@@ -1,4 +1,5 @@
 // The named setters' bit arithmetic, the update bracket and suppression, on the wire.
+#include "platform/sim/user32/user32_state.h"
 #include "tests/model/doc_fixture.h"
 
 #include <gmock/gmock.h>
@@ -196,8 +197,8 @@ class NoDeviceTest : public DocTest, public ::testing::WithParamInterface<std::s
 TEST_P(NoDeviceTest, ReportsNoDeviceOnceAndFails) {
     EXPECT_EQ(0, kNeedDevice[GetParam()].second(doc));
     EXPECT_THAT(Messages(), ElementsAre("No devices are connected or working properly."));
-    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), world.messageBoxes.at(0).type);
-    EXPECT_EQ("Corvane", world.messageBoxes.at(0).caption);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONERROR), sim::User32().messageBoxes.at(0).type);
+    EXPECT_EQ("Corvane", sim::User32().messageBoxes.at(0).caption);
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, NoDeviceTest,

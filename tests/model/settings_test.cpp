@@ -1,5 +1,6 @@
 // The model's settings in the registry: defaults, loading, rescaling and saving.
 #include "model/TvPresets.h"
+#include "platform/sim/advapi32/advapi32_state.h"
 #include "tests/model/doc_fixture.h"
 
 #include <gmock/gmock.h>
@@ -13,11 +14,12 @@ using testing_support::kProfile;
 class SettingsTest : public DocTest {
   protected:
     void Store(const char* section, const char* name, DWORD value) {
-        world.registry.WriteDword(std::string(kProfile) + "\\" + section, name, value);
+        sim::Advapi32().registry.WriteDword(std::string(kProfile) + "\\" + section, name, value);
     }
     DWORD Stored(const char* section, const char* name) {
         DWORD value = 0xDEADBEEF;
-        EXPECT_TRUE(world.registry.ReadDword(std::string(kProfile) + "\\" + section, name, &value))
+        EXPECT_TRUE(sim::Advapi32().registry.ReadDword(std::string(kProfile) + "\\" + section, name,
+                                                       &value))
             << section << "\\" << name;
         return value;
     }
@@ -74,7 +76,7 @@ TEST_F(SettingsTest, OneSaveWritesEveryValue) {
     doc.LoadSettings();
     doc.SaveSettings();
     std::vector<std::string> names;
-    for (const auto& [name, value] : world.registry.ListValues(kProfile)) {
+    for (const auto& [name, value] : sim::Advapi32().registry.ListValues(kProfile)) {
         names.push_back(name + "=" +
                         std::to_string(*reinterpret_cast<const DWORD*>(value->data.data())));
     }

@@ -1,5 +1,7 @@
 // The Option command around the sheet: what OK commits, what every close programs again, and
 // when stripe suppression comes back into force.
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/options/option_harness.h"
 
 #include <gmock/gmock.h>
@@ -88,8 +90,8 @@ TEST_F(OptionCommandTest, SuppressionSwitchedOffIsOutOfForce) {
 TEST_F(OptionCommandTest, TheOutputWaitWithoutAConverterIsSkipped) {
     ASSERT_TRUE(Start());
     EnableSuppression();
-    world.messageBoxes.clear();
-    world.tray.balloons.clear();
+    sim::User32().messageBoxes.clear();
+    sim::Shell32().tray.balloons.clear();
     const DWORD before = GetTickCount();
     RunSheet({[&](HWND) { Ok(); }});
     EXPECT_TRUE(Doc()->m_bSuppressActive);

@@ -1,5 +1,7 @@
 // The Shortcut Key page: the definitions shown and edited per command, Default and Restore,
 // the overlap check on leaving, and what the hook library hears after OK.
+#include "platform/sim/hook/hook_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/options/option_harness.h"
 
 #include <gmock/gmock.h>
@@ -20,7 +22,7 @@ class ShortcutKeyPageTest : public OptionSheetTest {
     // The page alone, as without a converter.
     void StartAlone() {
         ASSERT_TRUE(Start());
-        world.hook.calls.clear();
+        sim::Hook().calls.clear();
     }
     void ChooseCommand(int command) { world.input.ChooseListItem(Control(IDC_COMMAND), command); }
     void ChooseKey(int index) { world.input.ChooseListItem(Control(IDC_KEY), index); }
@@ -104,25 +106,25 @@ TEST_F(ShortcutKeyPageTest, EqualDefinitionsAreRefusedUntilAModifierDiffers) {
                   Click(IDC_SHIFT);
                   Ok();
               }});
-    ASSERT_EQ(1u, world.messageBoxes.size());
-    EXPECT_EQ("Some shortcut key definitions are overlapping.", world.messageBoxes[0].text);
-    EXPECT_EQ(static_cast<UINT>(MB_ICONHAND), world.messageBoxes[0].type & 0xF0u);
+    ASSERT_EQ(1u, sim::User32().messageBoxes.size());
+    EXPECT_EQ("Some shortcut key definitions are overlapping.", sim::User32().messageBoxes[0].text);
+    EXPECT_EQ(static_cast<UINT>(MB_ICONHAND), sim::User32().messageBoxes[0].type & 0xF0u);
     EXPECT_TRUE(stillOpen);
     EXPECT_EQ(static_cast<DWORD>('L'), Entry(1).vk);
     EXPECT_EQ(7u, Entry(1).flags);
-    EXPECT_THAT(world.hook.calls, ElementsAre("RemoveShortcut 70/6", "AddShortcut 76/7"))
+    EXPECT_THAT(sim::Hook().calls, ElementsAre("RemoveShortcut 70/6", "AddShortcut 76/7"))
         << "only the changed entry is registered anew";
 }
 
 TEST_F(ShortcutKeyPageTest, NoChangeNoHookCallAndCancelDiscardsEdits) {
     StartAlone();
     RunSheet({[&](HWND) { Ok(); }});
-    EXPECT_THAT(world.hook.calls, IsEmpty());
+    EXPECT_THAT(sim::Hook().calls, IsEmpty());
     RunSheet({[&](HWND) {
         ChooseKey(kKeyIndexG);
         Cancel();
     }});
-    EXPECT_THAT(world.hook.calls, IsEmpty());
+    EXPECT_THAT(sim::Hook().calls, IsEmpty());
     EXPECT_EQ(static_cast<DWORD>('L'), Entry(0).vk);
 }
 
@@ -150,7 +152,7 @@ TEST_F(ShortcutKeyPageTest, AStoredKeyOutsideTheTableShowsNoKeyAndStaysUntilOneI
     }});
     EXPECT_EQ(CB_ERR, shown) << "not the other command's key";
     EXPECT_EQ(0x7Cu, Entry(1).vk);
-    EXPECT_THAT(world.hook.calls, IsEmpty());
+    EXPECT_THAT(sim::Hook().calls, IsEmpty());
 }
 
 } // namespace

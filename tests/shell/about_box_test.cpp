@@ -1,5 +1,7 @@
 // The About box, opened from the tray and closed each way a user closes a dialog, through
 // the simulated mouse and keyboard.
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/shell/app_harness.h"
 
 #include <functional>
@@ -35,7 +37,7 @@ TEST_P(AboutBoxTest, ClosesAndTheProgramRunsOn) {
     user.OnDialog([&](HWND dialog) {
         about = dialog;
         GetParam().act(world, dialog);
-        const sim::Window* window = world.windows.Find(dialog);
+        const sim::Window* window = sim::Windows().Find(dialog);
         endedByTheAction = window == nullptr || window->dialogEnded;
     });
     world.input.ClickTrayIcon(sim::MouseButton::Right);
@@ -43,9 +45,9 @@ TEST_P(AboutBoxTest, ClosesAndTheProgramRunsOn) {
     EXPECT_TRUE(endedByTheAction) << "the one action closed it";
     EXPECT_FALSE(IsWindow(about));
     EXPECT_TRUE(IsWindowEnabled(Frame()->m_hWnd));
-    EXPECT_TRUE(world.tray.present) << "the program is still there";
+    EXPECT_TRUE(sim::Shell32().tray.present) << "the program is still there";
     world.input.ClickTrayIcon(sim::MouseButton::Right);
-    EXPECT_EQ(2, world.popupMenusShown) << "and answers the tray again";
+    EXPECT_EQ(2, sim::User32().popupMenusShown) << "and answers the tray again";
 }
 
 INSTANTIATE_TEST_SUITE_P(Closings, AboutBoxTest, ::testing::ValuesIn(kClosings),

@@ -3,7 +3,10 @@
 
 #include "framework/WinMain.h"
 #include "model/MrgDoc.h"
-#include "platform/sim/world.h"
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "res/resource.h"
 #include "shell/MainFrame.h"
 #include "shell/MrgApp.h"
@@ -86,7 +89,7 @@ class AppTest : public ::testing::Test {
     }
     std::vector<std::string> Balloons() const {
         std::vector<std::string> texts;
-        for (const sim::Balloon& balloon : world.tray.balloons) {
+        for (const sim::Balloon& balloon : sim::Shell32().tray.balloons) {
             texts.push_back((balloon.infoFlags == NIIF_ERROR ? "error: " : "info: ") +
                             balloon.text);
         }
@@ -94,18 +97,18 @@ class AppTest : public ::testing::Test {
     }
     std::vector<std::string> MessageBoxes() const {
         std::vector<std::string> texts;
-        for (const sim::MessageBoxShown& box : world.messageBoxes) {
+        for (const sim::MessageBoxShown& box : sim::User32().messageBoxes) {
             texts.push_back(box.text);
         }
         return texts;
     }
     DWORD Stored(const std::string& section, const std::string& name) {
         DWORD value = 0xDEADBEEF;
-        world.registry.ReadDword(std::string(kProfile) + "\\" + section, name, &value);
+        sim::Advapi32().registry.ReadDword(std::string(kProfile) + "\\" + section, name, &value);
         return value;
     }
     void Store(const std::string& section, const std::string& name, DWORD value) {
-        world.registry.WriteDword(std::string(kProfile) + "\\" + section, name, value);
+        sim::Advapi32().registry.WriteDword(std::string(kProfile) + "\\" + section, name, value);
     }
     // A display area stored at 1024 x 768: the screen's top-left quarter.
     void StoreTopLeftQuarter() {

@@ -1,4 +1,8 @@
 // An installer or an update closing the program: it saves as it does at Exit and ends.
+#include "platform/sim/hook/hook_state.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/shell/app_harness.h"
 
 namespace {
@@ -10,14 +14,14 @@ TEST_F(AppTest, ClosedByAnInstallerItSavesAndEnds) {
     ASSERT_TRUE(Start());
     Doc()->m_nContrast = 40;
     world.CloseApplications();
-    EXPECT_FALSE(world.tray.present) << "its tray icon is gone";
+    EXPECT_FALSE(sim::Shell32().tray.present) << "its tray icon is gone";
     EXPECT_EQ(nullptr, app.m_pMainWnd) << "its frame is destroyed";
-    EXPECT_TRUE(world.files.empty()) << "the converter is closed";
+    EXPECT_TRUE(sim::Kernel32().files.empty()) << "the converter is closed";
     EXPECT_EQ(0, app.Run()) << "and the message loop ends, ending the process";
     EXPECT_EQ(40u, Stored("Device", "Contrast"));
     EXPECT_EQ(65546u, Stored("General", "Version"));
-    EXPECT_TRUE(world.hook.entries.empty());
-    EXPECT_TRUE(world.powerSaving.screenSaver);
+    EXPECT_TRUE(sim::Hook().entries.empty());
+    EXPECT_TRUE(sim::User32().powerSaving.screenSaver);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // The converter coming and going while the program runs, and the power and display events.
+#include "platform/sim/shell32/shell32_state.h"
 #include "tests/shell/app_harness.h"
 
 #include <gmock/gmock.h>
@@ -19,10 +20,10 @@ std::size_t Count(const std::vector<std::string>& lines, const std::string& line
 
 TEST_F(AppTest, PluggingInOpensAppliesAndSaysSo) {
     ASSERT_TRUE(Start());
-    world.tray.balloons.clear();
+    sim::Shell32().tray.balloons.clear();
     sim::Converter& converter = world.Plug();
     EXPECT_NE(nullptr, Doc()->m_pDevice);
-    EXPECT_EQ(IDI_TRAY_READY, world.tray.iconResource);
+    EXPECT_EQ(IDI_TRAY_READY, sim::Shell32().tray.iconResource);
     EXPECT_THAT(Balloons(), ElementsAre("info: The device is connected, and available now."));
     EXPECT_EQ(RegisterWrite(0x6A, 0), Wire(converter).back());
 }
@@ -32,7 +33,7 @@ TEST_F(AppTest, UnpluggingTheOpenConverterClosesItAndSaysSo) {
     ASSERT_TRUE(Start());
     world.Unplug(converter);
     EXPECT_EQ(nullptr, Doc()->m_pDevice);
-    EXPECT_EQ(IDI_TRAY_NODEVICE, world.tray.iconResource);
+    EXPECT_EQ(IDI_TRAY_NODEVICE, sim::Shell32().tray.iconResource);
     EXPECT_THAT(Balloons(), ElementsAre("error: The device has been disconnected."));
     world.Plug(converter);
     EXPECT_NE(nullptr, Doc()->m_pDevice) << "and it comes back when plugged in again";
@@ -45,7 +46,7 @@ TEST_F(AppTest, RemovingAnotherConverterChangesNothing) {
     EXPECT_THAT(Balloons(), IsEmpty()) << "one converter is open already";
     world.Unplug(second);
     EXPECT_NE(nullptr, Doc()->m_pDevice);
-    EXPECT_EQ(IDI_TRAY_READY, world.tray.iconResource);
+    EXPECT_EQ(IDI_TRAY_READY, sim::Shell32().tray.iconResource);
     EXPECT_THAT(Balloons(), IsEmpty());
     EXPECT_THAT(Wire(second), IsEmpty());
 }
@@ -56,7 +57,7 @@ TEST_F(AppTest, SuspendSwitchesTheOutputOffAndResumeAppliesEverythingAgain) {
     converter.ClearTraffic();
     world.Suspend();
     EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x64, 0x0098)));
-    EXPECT_EQ(IDI_TRAY_NODEVICE, world.tray.iconResource);
+    EXPECT_EQ(IDI_TRAY_NODEVICE, sim::Shell32().tray.iconResource);
     EXPECT_EQ(nullptr, Doc()->m_pDevice);
 
     converter.ClearTraffic();
@@ -64,13 +65,13 @@ TEST_F(AppTest, SuspendSwitchesTheOutputOffAndResumeAppliesEverythingAgain) {
     const auto wire = Wire(converter);
     EXPECT_EQ(1u, Count(wire, RegisterWrite(0x60, 0x0020)));
     EXPECT_EQ(RegisterWrite(0x6A, 0), wire.back());
-    EXPECT_EQ(IDI_TRAY_READY, world.tray.iconResource);
+    EXPECT_EQ(IDI_TRAY_READY, sim::Shell32().tray.iconResource);
     EXPECT_THAT(Balloons(), ElementsAre("info: The device is connected, and available now."));
 }
 
 TEST_F(AppTest, ResumeWithoutAConverterLeavesItClosed) {
     ASSERT_TRUE(Start());
-    world.tray.balloons.clear();
+    sim::Shell32().tray.balloons.clear();
     world.Suspend();
     world.Resume();
     EXPECT_EQ(nullptr, Doc()->m_pDevice);

@@ -1,6 +1,7 @@
 // Every device operation with each of its transfers failing in turn, once with a system error
 // and once with a short count: exactly one report, and the next open applies the whole model
 // again.
+#include "platform/sim/shell32/shell32_state.h"
 #include "tests/shell/app_harness.h"
 
 #include <functional>
@@ -64,15 +65,15 @@ Outcome RunOnce(const Operation& operation, unsigned failAt, const sim::Fault& f
         auto* frame = static_cast<CMainFrame*>(app.m_pMainWnd);
         CMrgDoc& doc = *static_cast<CMrgDoc*>(frame->GetActiveDocument());
         operation.setup(doc);
-        const std::size_t balloonsBefore = world.tray.balloons.size();
+        const std::size_t balloonsBefore = sim::Shell32().tray.balloons.size();
         converter.ClearTraffic();
         if (failAt != 0) {
             converter.FailNthTransfer(failAt, fault);
         }
         operation.run(doc);
         outcome.transfers = converter.Traffic().size();
-        for (std::size_t i = balloonsBefore; i < world.tray.balloons.size(); ++i) {
-            outcome.reports += world.tray.balloons[i].infoFlags == NIIF_ERROR ? 1 : 0;
+        for (std::size_t i = balloonsBefore; i < sim::Shell32().tray.balloons.size(); ++i) {
+            outcome.reports += sim::Shell32().tray.balloons[i].infoFlags == NIIF_ERROR ? 1 : 0;
         }
         converter.ClearFaults();
         doc.CloseDevice(0);

@@ -1,4 +1,9 @@
 // A second start while Corvane runs leaves the running one alone and ends at once.
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/hook/hook_state.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/shell/app_harness.h"
 
 #include <gmock/gmock.h>
@@ -12,11 +17,11 @@ TEST_F(AppTest, ASecondStartEndsWithoutTouchingAnything) {
     world.HoldNamedObject(CMrgApp::kRunningName); // the Corvane already running
     world.Plug();
     EXPECT_FALSE(Start());
-    EXPECT_FALSE(world.tray.present) << "no second icon";
-    EXPECT_TRUE(world.files.empty()) << "the converter is not opened";
-    EXPECT_THAT(world.hook.calls, IsEmpty()) << "no shortcut registered twice";
-    EXPECT_THAT(world.powerSavingCalls, IsEmpty());
-    EXPECT_TRUE(world.registry.ListValues(testing_support::kProfile).empty())
+    EXPECT_FALSE(sim::Shell32().tray.present) << "no second icon";
+    EXPECT_TRUE(sim::Kernel32().files.empty()) << "the converter is not opened";
+    EXPECT_THAT(sim::Hook().calls, IsEmpty()) << "no shortcut registered twice";
+    EXPECT_THAT(sim::User32().powerSavingCalls, IsEmpty());
+    EXPECT_TRUE(sim::Advapi32().registry.ListValues(testing_support::kProfile).empty())
         << "nothing written over the running one's settings";
 }
 

@@ -1,4 +1,9 @@
 // The two global shortcuts, power saving while running, exit and the end of a session.
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/hook/hook_state.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/shell/app_harness.h"
 
 #include <gmock/gmock.h>
@@ -25,7 +30,7 @@ TEST_F(AppTest, CtrlAltFSwitchesToFullScreen) {
 TEST_F(AppTest, CtrlAltFWithoutAConverterDoesNothing) {
     StoreTopLeftQuarter();
     ASSERT_TRUE(Start());
-    world.tray.balloons.clear();
+    sim::Shell32().tray.balloons.clear();
     EXPECT_TRUE(world.input.TypeKey('F', SHORTCUT_CTRL | SHORTCUT_ALT));
     EXPECT_THAT(Balloons(), IsEmpty()) << "dropped by its update handler, so nothing reports";
     EXPECT_FALSE(IsRectEmpty(&Doc()->m_rcDisplayArea)) << "the stored area stays";
@@ -35,7 +40,7 @@ TEST_F(AppTest, CtrlAltLOpensTheLeftButtonMenu) {
     world.Plug();
     ASSERT_TRUE(Start());
     EXPECT_TRUE(world.input.TypeKey('L', SHORTCUT_CTRL | SHORTCUT_ALT));
-    EXPECT_EQ(1, world.popupMenusShown);
+    EXPECT_EQ(1, sim::User32().popupMenusShown);
     EXPECT_EQ("popup \"&Change Display Area...\" enabled", LastMenu().at(0));
     EXPECT_FALSE(world.input.TypeKey('L', SHORTCUT_CTRL)) << "only with exactly its modifiers";
 }
@@ -47,9 +52,9 @@ TEST_F(AppTest, AHeldShortcutDeliversOnceAndItsRepeatsReachNoWindow) {
     world.input.PressKey(VK_MENU);
     EXPECT_TRUE(world.input.PressKey('L', 5)) << "every repeat is the hook's";
     world.input.ReleaseKey('L');
-    EXPECT_EQ(1, world.popupMenusShown);
+    EXPECT_EQ(1, sim::User32().popupMenusShown);
     EXPECT_TRUE(world.input.PressKey('L'));
-    EXPECT_EQ(2, world.popupMenusShown) << "pressed again, it delivers again";
+    EXPECT_EQ(2, sim::User32().popupMenusShown) << "pressed again, it delivers again";
     world.input.ReleaseKey('L');
     world.input.ReleaseKey(VK_MENU);
     world.input.ReleaseKey(VK_CONTROL);
@@ -57,12 +62,12 @@ TEST_F(AppTest, AHeldShortcutDeliversOnceAndItsRepeatsReachNoWindow) {
 
 TEST_F(AppTest, LeftMenuFromAnotherProgramsForegroundSharesItsInputBriefly) {
     ASSERT_TRUE(Start());
-    const HWND other = world.windows.AddForeignWindow("Editor", RECT{0, 0, 400, 300});
+    const HWND other = sim::Windows().AddForeignWindow("Editor", RECT{0, 0, 400, 300});
     SetForegroundWindow(other);
     world.input.ClickTrayIcon(sim::MouseButton::Left);
     EXPECT_EQ(Frame()->m_hWnd, GetForegroundWindow());
-    EXPECT_EQ(2, world.threadInputAttachCalls);
-    EXPECT_EQ(0, world.threadInputAttachments) << "attached and detached again";
+    EXPECT_EQ(2, sim::User32().threadInputAttachCalls);
+    EXPECT_EQ(0, sim::User32().threadInputAttachments) << "attached and detached again";
 }
 
 TEST_F(AppTest, ExitResetsTheConverterAndWritesEverySetting) {
@@ -72,10 +77,10 @@ TEST_F(AppTest, ExitResetsTheConverterAndWritesEverySetting) {
     EXPECT_EQ(0, Exit());
     EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
                                              RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
-    EXPECT_FALSE(world.tray.present);
-    EXPECT_TRUE(world.hook.entries.empty());
-    EXPECT_FALSE(world.hook.running);
-    EXPECT_TRUE(world.files.empty()) << "the converter was closed";
+    EXPECT_FALSE(sim::Shell32().tray.present);
+    EXPECT_TRUE(sim::Hook().entries.empty());
+    EXPECT_FALSE(sim::Hook().running);
+    EXPECT_TRUE(sim::Kernel32().files.empty()) << "the converter was closed";
     EXPECT_EQ(65546u, Stored("General", "Version"));
     EXPECT_EQ(76u, Stored("ShortcutKeys", "Key_1"));
     EXPECT_EQ(6u, Stored("ShortcutKeys", "Flags_1"));
@@ -83,42 +88,43 @@ TEST_F(AppTest, ExitResetsTheConverterAndWritesEverySetting) {
     EXPECT_EQ(6u, Stored("ShortcutKeys", "Flags_2"));
     EXPECT_EQ(1024u, Stored("Selection", "HorizontalResolution"));
     EXPECT_EQ(412u, Stored("Device", "TvVerticalSize"));
-    EXPECT_EQ(3, world.registry.WriteCount(std::string(testing_support::kProfile) + "\\Device",
-                                           "Contrast"))
+    EXPECT_EQ(3, sim::Advapi32().registry.WriteCount(
+                     std::string(testing_support::kProfile) + "\\Device", "Contrast"))
         << "at start-up, then as the frame closes and as the document empties";
 }
 
 TEST_F(AppTest, PowerSavingIsOffWhileRunningAndBackAfterExit) {
     ASSERT_TRUE(Start());
-    EXPECT_FALSE(world.powerSaving.screenSaver);
-    EXPECT_FALSE(world.powerSaving.lowPower);
-    EXPECT_FALSE(world.powerSaving.powerOff);
+    EXPECT_FALSE(sim::User32().powerSaving.screenSaver);
+    EXPECT_FALSE(sim::User32().powerSaving.lowPower);
+    EXPECT_FALSE(sim::User32().powerSaving.powerOff);
     world.SwitchPowerSaving(SPI_SETSCREENSAVEACTIVE, TRUE);
-    EXPECT_FALSE(world.powerSaving.screenSaver) << "switched off again at once";
+    EXPECT_FALSE(sim::User32().powerSaving.screenSaver) << "switched off again at once";
     Exit();
-    EXPECT_TRUE(world.powerSaving.screenSaver);
-    EXPECT_TRUE(world.powerSaving.lowPower);
-    EXPECT_TRUE(world.powerSaving.powerOff);
+    EXPECT_TRUE(sim::User32().powerSaving.screenSaver);
+    EXPECT_TRUE(sim::User32().powerSaving.lowPower);
+    EXPECT_TRUE(sim::User32().powerSaving.powerOff);
 }
 
 TEST_F(AppTest, PowerSavingThatWasOffIsNeverTouched) {
-    world.powerSaving = sim::PowerSaving{FALSE, FALSE, FALSE};
+    sim::User32().powerSaving = sim::PowerSaving{FALSE, FALSE, FALSE};
     ASSERT_TRUE(Start());
     Exit();
-    EXPECT_THAT(world.powerSavingCalls, IsEmpty());
+    EXPECT_THAT(sim::User32().powerSavingCalls, IsEmpty());
 }
 
 // The three states, as the user's system has them now.
-std::vector<BOOL> PowerSavingStates(const sim::World& world) {
-    return {world.powerSaving.screenSaver, world.powerSaving.lowPower, world.powerSaving.powerOff};
+std::vector<BOOL> PowerSavingStates() {
+    return {sim::User32().powerSaving.screenSaver, sim::User32().powerSaving.lowPower,
+            sim::User32().powerSaving.powerOff};
 }
 
 TEST_F(AppTest, ASessionEndGivesPowerSavingBackAndKeepsItBack) {
     world.Plug();
     ASSERT_TRUE(Start());
-    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates(world));
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates());
     world.EndSession(false);
-    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), PowerSavingStates(world))
+    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), PowerSavingStates())
         << "our own broadcast does not switch them off again";
 }
 
@@ -126,17 +132,17 @@ TEST_F(AppTest, CancelledSessionEndSavesAndSuppressesPowerSavingAgain) {
     world.Plug();
     ASSERT_TRUE(Start());
     SendMessageA(Frame()->m_hWnd, WM_QUERYENDSESSION, 0, 0);
-    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), PowerSavingStates(world))
+    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), PowerSavingStates())
         << "given back while the session may end";
     SendMessageA(Frame()->m_hWnd, WM_ENDSESSION, FALSE, 0);
-    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates(world))
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates())
         << "off again once another program cancelled";
     world.SwitchPowerSaving(SPI_SETSCREENSAVEACTIVE, TRUE);
-    EXPECT_FALSE(world.powerSaving.screenSaver) << "and kept off as before";
+    EXPECT_FALSE(sim::User32().powerSaving.screenSaver) << "and kept off as before";
     world.EndSession(true);
     EXPECT_EQ(65546u, Stored("General", "Version"));
-    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates(world));
-    EXPECT_EQ(2u, world.hook.entries.size()) << "the shortcuts stay registered";
+    EXPECT_EQ((std::vector<BOOL>{FALSE, FALSE, FALSE}), PowerSavingStates());
+    EXPECT_EQ(2u, sim::Hook().entries.size()) << "the shortcuts stay registered";
     EXPECT_NE(nullptr, Doc()->m_pDevice);
     EXPECT_TRUE(IsWindow(Frame()->m_hWnd));
 }
@@ -148,9 +154,9 @@ TEST_F(AppTest, SessionEndClosesTheDocumentButLeavesTheFrame) {
     world.EndSession(false);
     EXPECT_THAT(Wire(converter), ElementsAre(RegisterWrite(0x6C, 0), RegisterWrite(0x6E, 0),
                                              RegisterWrite(0x68, 0), RegisterWrite(0x6A, 0)));
-    EXPECT_TRUE(world.files.empty());
+    EXPECT_TRUE(sim::Kernel32().files.empty());
     EXPECT_TRUE(IsWindow(Frame()->m_hWnd));
-    EXPECT_TRUE(world.hook.entries.empty()) << "taken back before they were freed";
+    EXPECT_TRUE(sim::Hook().entries.empty()) << "taken back before they were freed";
     EXPECT_EQ(65546u, Stored("General", "Version"));
 }
 

@@ -1,5 +1,6 @@
 // The two tray menus: their items' states, what choosing does, and the guard while a
 // command runs.
+#include "platform/sim/user32/user32_state.h"
 #include "tests/shell/app_harness.h"
 
 #include <gmock/gmock.h>
@@ -118,7 +119,7 @@ TEST_F(AppTest, DismissedMenuSendsNothingAndTheNextClickOpensAgain) {
     converter.ClearTraffic();
     world.input.ClickTrayIcon(sim::MouseButton::Left);
     world.input.ClickTrayIcon(sim::MouseButton::Left);
-    EXPECT_EQ(2, world.popupMenusShown);
+    EXPECT_EQ(2, sim::User32().popupMenusShown);
     EXPECT_THAT(Wire(converter), IsEmpty());
     EXPECT_EQ(0u, Frame()->m_nTrayCommand);
 }
@@ -141,12 +142,12 @@ TEST_F(AppTest, ClickWhileTheAboutBoxIsOpenOnlyBringsItForward) {
     });
     world.input.ClickTrayIcon(sim::MouseButton::Right);
     ASSERT_NE(nullptr, about);
-    EXPECT_EQ(1, world.popupMenusShown) << "no second menu while the box was up";
+    EXPECT_EQ(1, sim::User32().popupMenusShown) << "no second menu while the box was up";
     EXPECT_FALSE(IsWindow(about));
     EXPECT_TRUE(IsWindowEnabled(Frame()->m_hWnd));
     EXPECT_EQ(0u, Frame()->m_nTrayCommand);
     world.input.ClickTrayIcon(sim::MouseButton::Right);
-    EXPECT_EQ(2, world.popupMenusShown) << "and menus open again once it closed";
+    EXPECT_EQ(2, sim::User32().popupMenusShown) << "and menus open again once it closed";
 }
 
 TEST_F(AppTest, ExitIsPostedSoTheMenuIsGoneBeforeTheFrameCloses) {
@@ -154,14 +155,14 @@ TEST_F(AppTest, ExitIsPostedSoTheMenuIsGoneBeforeTheFrameCloses) {
     user.Choose(ID_APP_EXIT);
     PostMessageA(Frame()->m_hWnd, WM_APP, 0, WM_RBUTTONUP);
     MSG message;
-    ASSERT_TRUE(world.windows.NextMessage(message));
-    world.windows.Dispatch(message);
+    ASSERT_TRUE(sim::Windows().NextMessage(message));
+    sim::Windows().Dispatch(message);
     EXPECT_TRUE(IsWindow(Frame()->m_hWnd)) << "still standing when the menu returned";
-    EXPECT_TRUE(world.menus.empty()) << "the menu is destroyed";
-    ASSERT_TRUE(world.windows.NextMessage(message));
+    EXPECT_TRUE(sim::User32().menus.empty()) << "the menu is destroyed";
+    ASSERT_TRUE(sim::Windows().NextMessage(message));
     EXPECT_EQ(static_cast<UINT>(WM_COMMAND), message.message);
     EXPECT_EQ(static_cast<WPARAM>(ID_APP_EXIT), message.wParam);
-    world.windows.Dispatch(message);
+    sim::Windows().Dispatch(message);
     EXPECT_EQ(nullptr, app.m_pMainWnd);
     EXPECT_EQ(0, app.Run());
 }

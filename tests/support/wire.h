@@ -1,7 +1,7 @@
 // Test helpers that read a simulated converter's traffic as text.
 #pragma once
 
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 
 #include <string>
 #include <vector>

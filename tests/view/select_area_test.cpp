@@ -1,5 +1,6 @@
 // Select Area on the overlay: two clicks, the frame on the screen, the indicator, the keys,
 // and every way it ends.
+#include "platform/sim/user32/user32_state.h"
 #include "tests/view/view_harness.h"
 
 namespace {
@@ -38,7 +39,7 @@ TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
 
 TEST_F(SelectAreaTest, SwitchingAwayCancelsLikeEsc) {
     StartWithConverter();
-    const HWND editor = world.windows.AddForeignWindow("Editor", RECT{0, 0, 400, 300});
+    const HWND editor = sim::Windows().AddForeignWindow("Editor", RECT{0, 0, 400, 300});
     Choose(ID_SELECT_AREA);
     world.input.ClickAt(100, 100);
     world.input.MoveMouse(300, 200);
@@ -94,12 +95,12 @@ TEST_F(SelectAreaTest, ArrowsResizeAndShiftArrowsMoveWithTheAnchorAndPointer) {
     world.input.ClickAt(100, 100);
     world.input.MoveMouse(500, 400);
     world.input.TypeKey(VK_RIGHT);
-    EXPECT_EQ(501, world.cursor.x) << "the pointer on the right edge follows it";
+    EXPECT_EQ(501, sim::User32().cursor.x) << "the pointer on the right edge follows it";
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 501, 400})) << "shown by the mouse move";
     world.input.TypeKey(VK_DOWN, SHORTCUT_SHIFT);
     EXPECT_EQ(101, View()->m_ptAnchor.y);
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 101, 501, 401}));
-    world.cursorFails = true;
+    sim::User32().cursorFails = true;
     world.input.TypeKey(VK_LEFT);
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 101, 500, 401}))
         << "when the pointer cannot move, the key shows the change itself";

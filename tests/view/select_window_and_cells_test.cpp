@@ -1,4 +1,5 @@
 // Select Window over other programs' windows, and the quarter and sixteenth cells.
+#include "platform/sim/user32/user32_state.h"
 #include "tests/view/view_harness.h"
 
 namespace {
@@ -14,16 +15,16 @@ class SelectWindowTest : public ViewTest {
         editor.title = "Editor";
         editor.rect = RECT{50, 50, 650, 550};
         editor.client = RECT{54, 73, 646, 546};
-        this->editor = world.windows.AddForeignWindow(editor);
+        this->editor = sim::Windows().AddForeignWindow(editor);
         sim::WindowManager::ForeignWindow text;
         text.parent = this->editor;
         text.rect = RECT{54, 113, 646, 546};
         text.client = text.rect;
-        this->text = world.windows.AddForeignWindow(text);
+        this->text = sim::Windows().AddForeignWindow(text);
         sim::WindowManager::ForeignWindow hidden = text;
         hidden.visible = false;
         hidden.rect = hidden.client.emplace(RECT{54, 73, 200, 113});
-        world.windows.AddForeignWindow(hidden);
+        sim::Windows().AddForeignWindow(hidden);
     }
     HWND editor = nullptr;
     HWND text = nullptr;
@@ -52,7 +53,7 @@ TEST_F(SelectWindowTest, ATitleBarFallsThroughToTheWindowBeneath) {
     front.title = "Front";
     front.rect = RECT{300, 60, 700, 300};
     front.client = RECT{304, 83, 696, 296};
-    world.windows.AddForeignWindow(front);
+    sim::Windows().AddForeignWindow(front);
     StartWithConverter();
     Doc()->m_nAspectRatio = 2;
     Choose(ID_SELECT_WINDOW);
@@ -67,7 +68,7 @@ TEST_F(SelectWindowTest, TransparentWindowsAndDisabledChildrenArePassedOver) {
     sim::WindowManager::ForeignWindow overlay;
     overlay.rect = overlay.client.emplace(RECT{0, 0, 1024, 768});
     overlay.transparent = true; // another program's click-through overlay
-    world.windows.AddForeignWindow(overlay);
+    sim::Windows().AddForeignWindow(overlay);
     EnableWindow(text, FALSE);
     StartWithConverter();
     Doc()->m_nAspectRatio = 2;
@@ -80,7 +81,7 @@ TEST_F(SelectWindowTest, AMaximisedWindowIsClippedToTheScreen) {
     sim::WindowManager::ForeignWindow maximised;
     maximised.rect = RECT{-4, -4, 1028, 772};
     maximised.client = RECT{0, 19, 1024, 768};
-    world.windows.AddForeignWindow(maximised);
+    sim::Windows().AddForeignWindow(maximised);
     StartWithConverter();
     Doc()->m_nAspectRatio = 2;
     Choose(ID_SELECT_WINDOW);

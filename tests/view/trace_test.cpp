@@ -1,6 +1,7 @@
 // The trace modes, and what ends or suspends any mode.
 #include "model/ShadowRegisters.h"
 #include "platform/sim/converter/chip/converter_chip.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/view/view_harness.h"
 
 namespace {
@@ -29,8 +30,8 @@ class TraceTest : public ViewTest {
 TEST_F(TraceTest, ModeOneCentresTheAreaOnThePointerWithinTheScreen) {
     StartWithStoredArea();
     Choose(ID_MOUSE_TRACE_MODE1);
-    EXPECT_EQ(300, world.cursor.x);
-    EXPECT_EQ(250, world.cursor.y);
+    EXPECT_EQ(300, sim::User32().cursor.x);
+    EXPECT_EQ(250, sim::User32().cursor.y);
     EXPECT_FALSE(OverlayShown());
     world.RunFor(100);
     EXPECT_FALSE(Doc()->m_bPreview) << "nothing moves until the pointer does";
@@ -69,8 +70,8 @@ TEST_F(TraceTest, AnOverlayModeSuspendsTheTraceAndItsEndResumesIt) {
     world.input.TypeKey(VK_RETURN);
     EXPECT_EQ(ID_MOUSE_TRACE_MODE1, View()->m_nMode) << "resumed";
     EXPECT_TRUE(SameRect(Selection(), RECT{0, 0, 511, 383})) << "from the newly stored area";
-    EXPECT_EQ(255, world.cursor.x);
-    EXPECT_EQ(191, world.cursor.y);
+    EXPECT_EQ(255, sim::User32().cursor.x);
+    EXPECT_EQ(191, sim::User32().cursor.y);
 }
 
 TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {

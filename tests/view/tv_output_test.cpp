@@ -1,6 +1,7 @@
 // What the TV shows when the program is used as a person uses it: the area picked on the
 // overlay, the whole desktop, an external input, PAL with either TV position preset.
 #include "model/TvPresets.h"
+#include "platform/sim/user32/user32_state.h"
 #include "tests/view/view_harness.h"
 
 #include <cstdlib>
@@ -20,14 +21,15 @@ class TvOutputTest : public ViewTest {
     }
     sim::Image Tv() { return converter->Render(world.RepaintedScreen().Picture(), world.Now()); }
     sim::TvGeometry Geometry() const {
-        return converter->Picture(world.ScreenWidth(), world.ScreenHeight(), world.Now());
+        return converter->Picture(sim::PrimaryScreen().Width(), sim::PrimaryScreen().Height(),
+                                  world.Now());
     }
     HWND AddWindow(RECT rect, std::uint32_t colour) {
         sim::WindowManager::ForeignWindow window;
         window.rect = rect;
         window.client = rect;
         window.colour = colour;
-        return world.windows.AddForeignWindow(window);
+        return sim::Windows().AddForeignWindow(window);
     }
 };
 

@@ -1,7 +1,8 @@
 #include "platform/sim/advapi32/registry.h"
 
+#include "platform/sim/advapi32/advapi32_state.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 
 #include <algorithm>
 #include <cctype>
@@ -145,8 +146,6 @@ Registry::ListValues(const std::string& keyPath) {
 
 } // namespace sim
 
-using sim::World;
-
 namespace {
 
 // The path of an open key below HKEY_CURRENT_USER; false for a handle that is not one.
@@ -155,7 +154,7 @@ bool KeyPath(HKEY key, std::string* path) {
         path->clear();
         return true;
     }
-    const auto& keys = World::Current().registryKeys;
+    const auto& keys = sim::Advapi32().registryKeys;
     const auto found = keys.find(key);
     if (found == keys.end()) {
         return false;
@@ -172,9 +171,8 @@ std::string Join(const std::string& base, LPCSTR subKey) {
 }
 
 HKEY NewKeyHandle(const std::string& path) {
-    World& world = World::Current();
-    HKEY handle = static_cast<HKEY>(world.NewHandle());
-    world.registryKeys.emplace(handle, path);
+    HKEY handle = static_cast<HKEY>(sim::Kernel32().NewHandle());
+    sim::Advapi32().registryKeys.emplace(handle, path);
     return handle;
 }
 
@@ -191,7 +189,7 @@ LSTATUS RegCreateKeyExA(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM, LP
     }
     const std::string path = Join(base, subKey);
     bool created = false;
-    World::Current().registry.Create(path, &created);
+    sim::Advapi32().registry.Create(path, &created);
     *result = NewKeyHandle(path);
     if (disposition != nullptr) {
         *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
@@ -208,7 +206,7 @@ LSTATUS RegOpenKeyExA(HKEY key, LPCSTR subKey, DWORD, REGSAM, PHKEY result) {
         return ERROR_INVALID_HANDLE;
     }
     const std::string path = Join(base, subKey);
-    if (World::Current().registry.Find(path) == nullptr) {
+    if (sim::Advapi32().registry.Find(path) == nullptr) {
         return ERROR_FILE_NOT_FOUND;
     }
     *result = NewKeyHandle(path);
@@ -224,7 +222,7 @@ LSTATUS RegQueryValueExA(HKEY key, LPCSTR valueName, LPDWORD, LPDWORD type, LPBY
     if (data != nullptr && size == nullptr) {
         return ERROR_INVALID_PARAMETER;
     }
-    const sim::RegistryKey* found = World::Current().registry.Find(path);
+    const sim::RegistryKey* found = sim::Advapi32().registry.Find(path);
     if (found == nullptr) {
         return ERROR_BADKEY;
     }
@@ -262,11 +260,11 @@ LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD, DWORD type, const BYTE
     bool created = false;
     const std::string name = valueName ? valueName : "";
     sim::RegistryValue& value =
-        World::Current().registry.Create(path, &created).values[sim::LowerCase(name)];
+        sim::Advapi32().registry.Create(path, &created).values[sim::LowerCase(name)];
     value.name = name;
     value.type = type;
     value.data.assign(data, data + size);
-    World::Current().registry.CountWrite(path, name);
+    sim::Advapi32().registry.CountWrite(path, name);
     return ERROR_SUCCESS;
 }
 
@@ -274,7 +272,7 @@ LSTATUS RegCloseKey(HKEY key) {
     if (key == HKEY_CURRENT_USER) {
         return ERROR_SUCCESS;
     }
-    return World::Current().registryKeys.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+    return sim::Advapi32().registryKeys.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
 }
 
 LSTATUS RegDeleteKeyA(HKEY key, LPCSTR subKey) {
@@ -285,5 +283,5 @@ LSTATUS RegDeleteKeyA(HKEY key, LPCSTR subKey) {
     if (subKey == nullptr || *subKey == '\0') {
         return ERROR_ACCESS_DENIED; // a key cannot delete itself through its own handle here
     }
-    return World::Current().registry.Delete(Join(base, subKey));
+    return sim::Advapi32().registry.Delete(Join(base, subKey));
 }

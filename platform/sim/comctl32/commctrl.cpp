@@ -1,7 +1,7 @@
 // The common controls' classes, there once the program has asked for them.
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 namespace sim {
 
@@ -21,5 +21,5 @@ void RegisterCommonControlClasses(WindowManager& windows) {
 } // namespace sim
 
 void InitCommonControls() {
-    sim::RegisterCommonControlClasses(sim::World::Current().windows);
+    sim::RegisterCommonControlClasses(sim::Windows());
 }

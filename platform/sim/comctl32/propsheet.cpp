@@ -7,9 +7,12 @@
 // DWLP_MSGRESULT.
 #include "platform/resource_tables.h"
 #include "platform/sim/comctl32/comctl32.h"
+#include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 #include "platform/sim/user32/dialog.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <map>
@@ -48,7 +51,7 @@ std::map<HWND, Sheet*>& Sheets() {
 }
 
 bool Japanese() {
-    return World::Current().GetLanguage() == Language::Japanese;
+    return sim::Kernel32().language == Language::Japanese;
 }
 
 const char* Caption(const DialogResource& resource) {
@@ -221,23 +224,22 @@ RECT Layout(Sheet& sheet, HWND owner) {
     AdjustWindowRectEx(&frame, kSheetStyle, FALSE, 0);
     const int frameWidth = frame.right - frame.left;
     const int frameHeight = frame.bottom - frame.top;
-    const int left = std::max(0, (World::Current().ScreenWidth() - frameWidth) / 2);
-    const int top = std::max(0, (World::Current().ScreenHeight() - frameHeight) / 2);
+    const int left = std::max(0, (sim::PrimaryScreen().Width() - frameWidth) / 2);
+    const int top = std::max(0, (sim::PrimaryScreen().Height() - frameHeight) / 2);
     sheet.window =
         CreateDialogWindow(DialogResource{}, "", kSheetStyle,
                            RECT{left, top, left + frameWidth, top + frameHeight}, owner, SheetProc);
-    sheet.tab = World::Current().windows.Create(
-        0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-        RECT{kMargin, kMargin, kMargin + tabWidth, kMargin + tabHeight}, sheet.window,
-        IDC_TAB_CONTROL, nullptr, kProgramThread);
+    sheet.tab =
+        sim::Windows().Create(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
+                              RECT{kMargin, kMargin, kMargin + tabWidth, kMargin + tabHeight},
+                              sheet.window, IDC_TAB_CONTROL, nullptr, kProgramThread);
     const int buttonTop = kMargin + tabHeight + kMargin;
     const int cancelLeft = width - kMargin - kButtonWidth;
     const int okLeft = cancelLeft - kMargin - kButtonWidth;
-    World::Current().windows.Create(
-        0, "Button", "OK", kPushButton | BS_DEFPUSHBUTTON,
-        RECT{okLeft, buttonTop, okLeft + kButtonWidth, buttonTop + kButtonHeight}, sheet.window,
-        IDOK, nullptr, kProgramThread);
-    World::Current().windows.Create(
+    sim::Windows().Create(0, "Button", "OK", kPushButton | BS_DEFPUSHBUTTON,
+                          RECT{okLeft, buttonTop, okLeft + kButtonWidth, buttonTop + kButtonHeight},
+                          sheet.window, IDOK, nullptr, kProgramThread);
+    sim::Windows().Create(
         0, "Button", Japanese() ? "キャンセル" : "Cancel", kPushButton,
         RECT{cancelLeft, buttonTop, cancelLeft + kButtonWidth, buttonTop + kButtonHeight},
         sheet.window, IDCANCEL, nullptr, kProgramThread);
@@ -270,8 +272,7 @@ INT_PTR PropertySheetA(LPCPROPSHEETHEADERA header) {
         }
         sheet.pages.push_back(Page{description, resource, nullptr});
     }
-    World& world = World::Current();
-    RegisterCommonControlClasses(world.windows); // loading comctl32 registers them
+    RegisterCommonControlClasses(sim::Windows()); // loading comctl32 registers them
     const HWND owner = header->hwndParent;
     sheet.display = Layout(sheet, owner);
     SetWindowTextA(sheet.window, SheetCaption(*header).c_str());
@@ -291,23 +292,23 @@ INT_PTR PropertySheetA(LPCPROPSHEETHEADERA header) {
     const UINT start = header->nStartPage < header->nPages ? header->nStartPage : 0;
     Activate(sheet, static_cast<int>(start));
     ShowWindow(sheet.window, SW_SHOW);
-    if (world.GetObserver() != nullptr) {
-        world.GetObserver()->DialogOpened(sheet.window);
+    if (sim::Watcher() != nullptr) {
+        sim::Watcher()->DialogOpened(sheet.window);
     }
-    RunModalLoop(world, sheet.window);
+    RunModalLoop(sheet.window);
     // A user who walks away from a sheet has cancelled it, and its pages hear so.
-    if (!world.windows.Find(sheet.window)->dialogEnded) {
+    if (!sim::Windows().Find(sheet.window)->dialogEnded) {
         PressCancel(sheet);
     }
-    const Window* window = world.windows.Find(sheet.window);
+    const Window* window = sim::Windows().Find(sheet.window);
     const INT_PTR result = window->dialogEnded ? window->dialogResult : 0;
     if (owner != nullptr) {
         EnableWindow(owner, TRUE);
     }
     Sheets().erase(sheet.window);
     DestroyWindow(sheet.window);
-    if (world.GetObserver() != nullptr) {
-        world.GetObserver()->DialogClosed();
+    if (sim::Watcher() != nullptr) {
+        sim::Watcher()->DialogClosed();
     }
     return result;
 }

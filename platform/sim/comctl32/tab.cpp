@@ -3,7 +3,7 @@
 // tells the parent TCN_SELCHANGE. Setting the selection by message tells nobody.
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,10 +16,6 @@ constexpr int kTabHeight = 20;
 constexpr int kCharWidth = 6;
 constexpr int kTabPadding = 12;
 constexpr int kBorder = 2;
-
-WindowManager& Windows() {
-    return World::Current().windows;
-}
 
 int Count(const Window& tab) {
     return static_cast<int>(tab.list.items.size());

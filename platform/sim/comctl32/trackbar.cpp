@@ -7,7 +7,7 @@
 // two of them. Until the program gives a page size, it is a fifth of the range.
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 
@@ -17,10 +17,6 @@ namespace {
 
 constexpr int kMargin = 8;    // from the window's edge to the first and last thumb centre
 constexpr int kThumbHalf = 5; // half the thumb's width
-
-WindowManager& Windows() {
-    return World::Current().windows;
-}
 
 int Clamp(const TrackState& track, int position) {
     return std::max(track.minimum, std::min(track.maximum, position));

@@ -1,7 +1,11 @@
 // The system's side of the session: the message loop run by tests, broadcasts of device,
 // power, display, session and setting changes, and the services behind them.
+#include "platform/converter_interface.h"
+#include "platform/sim/control/world.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstring>
@@ -14,20 +18,17 @@ namespace {
 const GUID kConverterClass = CONVERTER_INTERFACE_CLASS_INIT;
 
 // Sent to every top-level window, as the system's broadcasts are.
-void SendToTopLevel(World& world, UINT message, WPARAM wParam, LPARAM lParam) {
-    for (const HWND window : world.windows.TopLevelWindows()) {
-        world.windows.Send(window, message, wParam, lParam);
+void SendToTopLevel(UINT message, WPARAM wParam, LPARAM lParam) {
+    for (const HWND window : Windows().TopLevelWindows()) {
+        Windows().Send(window, message, wParam, lParam);
     }
 }
 
 } // namespace
 
-int AbsentUser::AnswerMessageBox(const MessageBoxShown&) {
-    return IDOK;
-}
-
 void World::Pump() {
-    const DWORD start = m_now;
+    WindowManager& windows = Windows();
+    const DWORD start = Now();
     MSG message;
     while (windows.NextMessageDueBy(message, start)) {
         // While a dialog is modal, its own loop is the one running: keys go through it.
@@ -39,33 +40,34 @@ void World::Pump() {
 }
 
 void World::RunFor(DWORD milliseconds) {
-    const DWORD end = m_now + milliseconds;
+    DWORD& now = Kernel32().now;
+    const DWORD end = now + milliseconds;
     Pump();
     DWORD due = 0;
-    while (windows.NextTimerDue(due) && due <= end) {
-        if (due > m_now) {
-            m_now = due;
+    while (Windows().NextTimerDue(due) && due <= end) {
+        if (due > now) {
+            now = due;
         }
         Pump();
     }
     // A handler that waited (a device's pause) may already have taken the clock past the end;
     // time never runs backwards.
-    m_now = std::max(m_now, end);
+    now = std::max(now, end);
     Pump();
 }
 
 void World::Suspend() {
-    SendToTopLevel(*this, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    SendToTopLevel(WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
     LosePower();
 }
 
 void World::Resume() {
-    SendToTopLevel(*this, WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    SendToTopLevel(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
 }
 
 void World::ChangeDisplay(int width, int height) {
     SetScreenSize(width, height);
-    SendToTopLevel(*this, WM_DISPLAYCHANGE, 32, MAKELPARAM(width, height));
+    SendToTopLevel(WM_DISPLAYCHANGE, 32, MAKELPARAM(width, height));
 }
 
 void World::EndSession(bool cancelledByAnotherProgram) {
@@ -78,19 +80,20 @@ void World::CloseApplications() {
 
 void World::EndSessionWith(bool cancelledByAnotherProgram, LPARAM reason) {
     bool agreed = true;
-    for (const HWND window : windows.TopLevelWindows()) {
-        agreed = windows.Send(window, WM_QUERYENDSESSION, 0, reason) != 0 && agreed;
+    for (const HWND window : Windows().TopLevelWindows()) {
+        agreed = Windows().Send(window, WM_QUERYENDSESSION, 0, reason) != 0 && agreed;
     }
-    SendToTopLevel(*this, WM_ENDSESSION, agreed && !cancelledByAnotherProgram, reason);
+    SendToTopLevel(WM_ENDSESSION, agreed && !cancelledByAnotherProgram, reason);
 }
 
 void World::RestartShell() {
+    TrayIcon& tray = Shell32().tray;
     const bool hadIcon = tray.present;
     tray = TrayIcon{};
-    if (hadIcon && m_observer != nullptr) {
-        m_observer->TrayRemoved();
+    if (hadIcon && Watcher() != nullptr) {
+        Watcher()->TrayRemoved();
     }
-    SendToTopLevel(*this, RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    SendToTopLevel(RegisterWindowMessageA("TaskbarCreated"), 0, 0);
 }
 
 void World::SwitchPowerSaving(UINT setAction, BOOL on) {
@@ -107,15 +110,15 @@ void World::BroadcastDeviceChange(Converter& converter, UINT event) {
     broadcast->dbcc_classguid = kConverterClass;
     std::memcpy(broadcast->dbcc_name, path.c_str(), path.size() + 1);
     std::vector<HWND> recipients;
-    for (const auto& [handle, registration] : deviceNotifications) {
+    for (const auto& [handle, registration] : User32().deviceNotifications) {
         if (registration.interfaceClass == kConverterClass) {
             recipients.push_back(registration.window);
         }
     }
     for (const HWND window : recipients) {
-        windows.Send(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast));
+        Windows().Send(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(broadcast));
     }
-    SendToTopLevel(*this, WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
+    SendToTopLevel(WM_DEVICECHANGE, DBT_DEVNODES_CHANGED, 0);
 }
 
 } // namespace sim

@@ -2,9 +2,10 @@
 // and wheel turns, so that the controls see what they would see on Windows.
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/control/input.h"
+#include "platform/sim/control/world.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/controls/controls.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <cstdlib>
 
@@ -41,7 +42,7 @@ void Input::ChooseListItem(HWND combo, int index) {
     if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0) {
         ClickWindow(combo);
     }
-    const Window* box = m_world.windows.Find(combo);
+    const Window* box = sim::Windows().Find(combo);
     if (box == nullptr || box->list.dropped == nullptr) {
         return;
     }
@@ -53,7 +54,7 @@ void Input::ChooseListItem(HWND combo, int index) {
     const int count = static_cast<int>(box->list.items.size());
     // Scroll until the item is in view; the list stops at its ends.
     for (int turns = 0; turns <= count; ++turns) {
-        const int top = m_world.windows.Find(combo)->list.top;
+        const int top = sim::Windows().Find(combo)->list.top;
         if (index < top) {
             TurnWheel(1);
         } else if (index >= top + rows) {
@@ -62,7 +63,7 @@ void Input::ChooseListItem(HWND combo, int index) {
             break;
         }
     }
-    const int row = index - m_world.windows.Find(combo)->list.top;
+    const int row = index - sim::Windows().Find(combo)->list.top;
     ClickAt(Centre(rect).x, rect.top + 1 + row * kComboItemHeight + kComboItemHeight / 2);
 }
 

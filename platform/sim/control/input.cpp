@@ -1,8 +1,12 @@
 #include "platform/sim/control/input.h"
 
 #include "platform/hook_library.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/hook/hook_state.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/shell32/shell32_state.h"
+#include "platform/sim/user32/mouse_input.h"
+#include "platform/sim/user32/user32_state.h"
 
 namespace sim {
 
@@ -18,71 +22,42 @@ bool IsModifier(BYTE vk) {
 
 } // namespace
 
+bool Input::IsDown(BYTE vk) const {
+    return User32().keysDown.count(vk) != 0;
+}
+
 DWORD Input::HeldModifiers() const {
     return (IsDown(VK_SHIFT) ? SHORTCUT_SHIFT : 0) | (IsDown(VK_CONTROL) ? SHORTCUT_CTRL : 0) |
            (IsDown(VK_MENU) ? SHORTCUT_ALT : 0);
 }
 
-WPARAM Input::MouseKeys() const {
-    return (IsDown(VK_LBUTTON) ? MK_LBUTTON : 0) | (IsDown(VK_RBUTTON) ? MK_RBUTTON : 0) |
-           (IsDown(VK_SHIFT) ? MK_SHIFT : 0) | (IsDown(VK_CONTROL) ? MK_CONTROL : 0);
-}
-
-// To the window holding the capture, else to the window under the pointer if it is the
-// program's and enabled: client messages inside its client area, non-client ones elsewhere.
 void Input::SendMouse(UINT clientMessage, UINT nonClientMessage) {
-    PostMouse(clientMessage, nonClientMessage);
+    PostMouseInput(clientMessage, nonClientMessage);
     m_world.Pump();
 }
 
-void Input::PointerMovedBySystem() {
-    PostMouse(WM_MOUSEMOVE, 0);
-}
-
-void Input::PostMouse(UINT clientMessage, UINT nonClientMessage) {
-    const POINT screen = m_world.cursor;
-    HWND target = GetCapture();
-    LRESULT hit = HTCLIENT;
-    if (target == nullptr) {
-        target = WindowFromPoint(screen);
-        const Window* w = m_world.windows.Find(target);
-        if (w == nullptr || w->threadId != kProgramThread || !IsWindowEnabled(target)) {
-            return;
-        }
-        hit = SendMessageA(target, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
-    }
-    if (hit == HTCLIENT) {
-        POINT client = screen;
-        ScreenToClient(target, &client);
-        m_world.windows.Post(target, clientMessage, MouseKeys(), MAKELPARAM(client.x, client.y));
-    } else if (nonClientMessage != 0) {
-        m_world.windows.Post(target, nonClientMessage, static_cast<WPARAM>(hit),
-                             MAKELPARAM(screen.x, screen.y));
-    }
-}
-
 void Input::MoveMouse(int x, int y) {
-    m_world.cursor = POINT{x, y};
+    User32().cursor = POINT{x, y};
     SendMouse(WM_MOUSEMOVE, 0);
 }
 
 void Input::PressButton(MouseButton button) {
-    m_down.insert(VirtualKey(button));
+    User32().keysDown.insert(VirtualKey(button));
     // A press on an inactive window of the program activates it first.
-    const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(m_world.cursor);
+    const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(User32().cursor);
     const HWND top = GetAncestor(under, GA_ROOT);
-    const Window* w = m_world.windows.Find(top);
+    const Window* w = Windows().Find(top);
     constexpr DWORD kNoActivate = 0x08000000; // WS_EX_NOACTIVATE: an open list, a tooltip
     if (w != nullptr && w->threadId == kProgramThread && w->enabled &&
-        !(w->exStyle & kNoActivate) && top != m_world.windows.Active()) {
-        m_world.windows.Activate(top);
+        !(w->exStyle & kNoActivate) && top != Windows().Active()) {
+        Windows().Activate(top);
     }
     const bool left = button == MouseButton::Left;
     SendMouse(left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? WM_NCLBUTTONDOWN : 0);
 }
 
 void Input::ReleaseButton(MouseButton button) {
-    m_down.erase(VirtualKey(button));
+    User32().keysDown.erase(VirtualKey(button));
     SendMouse(button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP, 0);
 }
 
@@ -116,21 +91,21 @@ void Input::ClickCloseBox(HWND window) {
 
 // Since Windows 10 the wheel scrolls the window under the pointer, active or not.
 void Input::TurnWheel(int notches) {
-    const HWND target = GetCapture() ? GetCapture() : WindowFromPoint(m_world.cursor);
-    const Window* w = m_world.windows.Find(target);
+    const HWND target = GetCapture() ? GetCapture() : WindowFromPoint(User32().cursor);
+    const Window* w = Windows().Find(target);
     if (w == nullptr || w->threadId != kProgramThread || !IsWindowEnabled(target)) {
         return;
     }
-    m_world.windows.Post(target, WM_MOUSEWHEEL,
-                         MAKEWPARAM(MouseKeys(), static_cast<WORD>(notches * WHEEL_DELTA)),
-                         MAKELPARAM(m_world.cursor.x, m_world.cursor.y));
+    Windows().Post(target, WM_MOUSEWHEEL,
+                   MAKEWPARAM(MouseKeys(), static_cast<WORD>(notches * WHEEL_DELTA)),
+                   MAKELPARAM(User32().cursor.x, User32().cursor.y));
     m_world.Pump();
 }
 
 // A low-level keyboard hook sees a key before any window does, and may swallow it. A held
 // shortcut key delivers once; its auto-repeat is swallowed until it is let go.
 bool Input::OfferToHook(BYTE vk) {
-    HookLibrary& hook = m_world.hook;
+    HookLibrary& hook = Hook();
     if (!hook.running || IsModifier(vk)) {
         return false;
     }
@@ -140,7 +115,7 @@ bool Input::OfferToHook(BYTE vk) {
     for (const SHORTCUT_ENTRY* entry : hook.entries) {
         if (entry->vk == vk && entry->flags == HeldModifiers()) {
             hook.delivered.insert(vk);
-            m_world.windows.Post(entry->hwnd, entry->message, entry->wParam, entry->lParam);
+            Windows().Post(entry->hwnd, entry->message, entry->wParam, entry->lParam);
             m_world.Pump();
             return true;
         }
@@ -152,7 +127,7 @@ bool Input::PressKey(BYTE vk, int repeat) {
     bool taken = false;
     for (int i = 0; i < repeat; ++i) {
         const bool wasDown = IsDown(vk);
-        m_down.insert(vk);
+        User32().keysDown.insert(vk);
         taken = OfferToHook(vk);
         if (taken) {
             continue;
@@ -164,24 +139,24 @@ bool Input::PressKey(BYTE vk, int repeat) {
         // With Alt held (and no Ctrl), keys are system keys.
         const bool system = IsDown(VK_MENU) && !IsDown(VK_CONTROL);
         const LPARAM flags = (system ? KF_ALTDOWN : 0) | (wasDown ? KF_REPEAT : 0);
-        m_world.windows.Post(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk,
-                             static_cast<LPARAM>(1 | (flags << 16)));
+        Windows().Post(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk,
+                       static_cast<LPARAM>(1 | (flags << 16)));
         m_world.Pump();
     }
     return taken;
 }
 
 void Input::ReleaseKey(BYTE vk) {
-    m_down.erase(vk);
-    m_world.hook.delivered.erase(vk);
+    User32().keysDown.erase(vk);
+    Hook().delivered.erase(vk);
     const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
     if (target == nullptr) {
         return;
     }
     const bool system = (IsDown(VK_MENU) || vk == VK_MENU) && !IsDown(VK_CONTROL);
     const LPARAM flags = (system ? KF_ALTDOWN : 0) | KF_REPEAT | KF_UP;
-    m_world.windows.Post(target, system ? WM_SYSKEYUP : WM_KEYUP, vk,
-                         static_cast<LPARAM>(1 | (flags << 16)));
+    Windows().Post(target, system ? WM_SYSKEYUP : WM_KEYUP, vk,
+                   static_cast<LPARAM>(1 | (flags << 16)));
     m_world.Pump();
 }
 
@@ -205,22 +180,21 @@ bool Input::TypeKey(BYTE vk, DWORD modifiers) {
 }
 
 void Input::ClickTrayIcon(MouseButton button) {
-    const TrayIcon& tray = m_world.tray;
+    const TrayIcon& tray = Shell32().tray;
     if (!tray.present) {
         return;
     }
     const bool left = button == MouseButton::Left;
-    m_world.windows.Post(tray.window, tray.callbackMessage, tray.id,
-                         left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN);
-    m_world.windows.Post(tray.window, tray.callbackMessage, tray.id,
-                         left ? WM_LBUTTONUP : WM_RBUTTONUP);
+    Windows().Post(tray.window, tray.callbackMessage, tray.id,
+                   left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN);
+    Windows().Post(tray.window, tray.callbackMessage, tray.id, left ? WM_LBUTTONUP : WM_RBUTTONUP);
     m_world.Pump();
 }
 
 void Input::PressTrayIconMenuKey() {
-    const TrayIcon& tray = m_world.tray;
+    const TrayIcon& tray = Shell32().tray;
     if (tray.present) {
-        m_world.windows.Post(tray.window, tray.callbackMessage, tray.id, WM_CONTEXTMENU);
+        Windows().Post(tray.window, tray.callbackMessage, tray.id, WM_CONTEXTMENU);
         m_world.Pump();
     }
 }

@@ -5,8 +5,6 @@
 
 #include "platform/sim/include/win32_window_types.h"
 
-#include <set>
-
 namespace sim {
 
 class World;
@@ -48,7 +46,7 @@ class Input {
     void ReleaseKey(BYTE vk);
     // Press and release a key with modifiers held (SHORTCUT_SHIFT, _CTRL, _ALT).
     bool TypeKey(BYTE vk, DWORD modifiers = 0);
-    bool IsDown(BYTE vk) const { return m_down.count(vk) != 0; }
+    bool IsDown(BYTE vk) const;
 
     // A click on the notification-area icon: the shell sends the icon's window the button's
     // down and up messages.
@@ -56,19 +54,12 @@ class Input {
     // The context-menu key with the icon selected from the keyboard.
     void PressTrayIconMenuKey();
 
-    // The system moved the pointer (SetCursorPos): the window under it will hear of the move
-    // once the message loop runs again.
-    void PointerMovedBySystem();
-
   private:
     void SendMouse(UINT clientMessage, UINT nonClientMessage);
-    void PostMouse(UINT clientMessage, UINT nonClientMessage);
     bool OfferToHook(BYTE vk);
     DWORD HeldModifiers() const;
-    WPARAM MouseKeys() const;
 
     World& m_world;
-    std::set<BYTE> m_down; // keys and mouse buttons held, by virtual-key code
 };
 
 } // namespace sim

@@ -1,11 +1,11 @@
 // Device contexts, fonts and their metrics.
+#include "platform/sim/gdi32/gdi32_state.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <cstdint>
 #include <cstdlib>
-
-using sim::World;
 
 namespace {
 
@@ -17,18 +17,18 @@ HGDIOBJ SystemFont() {
 } // namespace
 
 HDC GetDC(HWND window) {
-    World& world = World::Current();
-    if (window != nullptr && world.windows.Find(window) == nullptr) {
+    if (window != nullptr && sim::Windows().Find(window) == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
-    const HDC dc = static_cast<HDC>(world.NewHandle());
-    world.deviceContexts[dc] = sim::DeviceContext{window, SystemFont(), R2_COPYPEN, POINT{0, 0}};
+    const HDC dc = static_cast<HDC>(sim::Kernel32().NewHandle());
+    sim::Gdi32().deviceContexts[dc] =
+        sim::DeviceContext{window, SystemFont(), R2_COPYPEN, POINT{0, 0}};
     return dc;
 }
 
 int ReleaseDC(HWND, HDC dc) {
-    return World::Current().deviceContexts.erase(dc) == 1 ? 1 : 0;
+    return sim::Gdi32().deviceContexts.erase(dc) == 1 ? 1 : 0;
 }
 
 int GetDeviceCaps(HDC, int index) {
@@ -40,17 +40,15 @@ HFONT CreateFontIndirectA(const LOGFONTA* font) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
-    World& world = World::Current();
-    const HFONT handle = static_cast<HFONT>(world.NewHandle());
-    world.fonts[handle] = *font;
+    const HFONT handle = static_cast<HFONT>(sim::Kernel32().NewHandle());
+    sim::Gdi32().fonts[handle] = *font;
     return handle;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
-    World& world = World::Current();
-    const auto found = world.deviceContexts.find(dc);
-    if (found == world.deviceContexts.end() ||
-        (object != SystemFont() && world.fonts.count(object) == 0)) {
+    const auto found = sim::Gdi32().deviceContexts.find(dc);
+    if (found == sim::Gdi32().deviceContexts.end() ||
+        (object != SystemFont() && sim::Gdi32().fonts.count(object) == 0)) {
         return nullptr;
     }
     const auto previous = static_cast<HGDIOBJ>(found->second.font);
@@ -59,18 +57,17 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    return World::Current().fonts.erase(object) == 1;
+    return sim::Gdi32().fonts.erase(object) == 1;
 }
 
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
-    World& world = World::Current();
-    const auto found = world.deviceContexts.find(dc);
-    if (found == world.deviceContexts.end() || metrics == nullptr) {
+    const auto found = sim::Gdi32().deviceContexts.find(dc);
+    if (found == sim::Gdi32().deviceContexts.end() || metrics == nullptr) {
         return FALSE;
     }
     // A sans-serif face: cell 1.2 times the em height, average width 0.45 of it.
-    const auto font = world.fonts.find(static_cast<HGDIOBJ>(found->second.font));
-    const LONG em = font == world.fonts.end() || font->second.lfHeight == 0
+    const auto font = sim::Gdi32().fonts.find(static_cast<HGDIOBJ>(found->second.font));
+    const LONG em = font == sim::Gdi32().fonts.end() || font->second.lfHeight == 0
                         ? 13
                         : std::abs(font->second.lfHeight);
     *metrics = TEXTMETRICA{};

@@ -1,16 +1,17 @@
 // Lines on a window's device context: the current position, raster operations, and reading
 // pixels back.
+#include "platform/sim/display/screen.h"
+#include "platform/sim/gdi32/gdi32_state.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/desktop_painter.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <cstdlib>
-
-using sim::World;
 
 namespace {
 
 sim::DeviceContext* FindDc(HDC dc) {
-    auto& contexts = World::Current().deviceContexts;
+    auto& contexts = sim::Gdi32().deviceContexts;
     const auto found = contexts.find(dc);
     return found == contexts.end() ? nullptr : &found->second;
 }
@@ -30,7 +31,7 @@ COLORREF FromScreen(std::uint32_t pixel) {
 }
 
 void Plot(const sim::DeviceContext& context, int x, int y) {
-    sim::Screen& screen = World::Current().screen;
+    sim::Screen& screen = sim::PrimaryScreen();
     const POINT origin = Origin(context);
     const int sx = x + origin.x;
     const int sy = y + origin.y;
@@ -112,7 +113,9 @@ COLORREF GetPixel(HDC dc, int x, int y) {
         return CLR_INVALID;
     }
     const POINT origin = Origin(*context);
-    const sim::Screen& screen = World::Current().RepaintedScreen();
+    // What the screen shows now: the windows as they paint themselves, and what was drawn.
+    sim::PaintDesktop(sim::Windows(), sim::PrimaryScreen().Windows());
+    const sim::Screen& screen = sim::PrimaryScreen();
     return screen.Contains(x + origin.x, y + origin.y)
                ? FromScreen(screen.Pixel(x + origin.x, y + origin.y))
                : CLR_INVALID;

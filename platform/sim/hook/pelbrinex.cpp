@@ -1,12 +1,10 @@
 // The shortcut hook library, as the simulated system provides it.
 #include "platform/hook_library.h"
 
-#include "platform/sim/world.h"
+#include "platform/sim/hook/hook_state.h"
 
 #include <algorithm>
 #include <string>
-
-using sim::World;
 
 namespace {
 
@@ -17,7 +15,7 @@ std::string Describe(const char* call, const SHORTCUT_ENTRY* entry) {
 } // namespace
 
 int WINAPI StartHook(void) {
-    sim::HookLibrary& hook = World::Current().hook;
+    sim::HookLibrary& hook = sim::Hook();
     hook.calls.emplace_back("StartHook");
     if (hook.failStart) {
         return 1;
@@ -27,13 +25,13 @@ int WINAPI StartHook(void) {
 }
 
 void WINAPI StopHook(void) {
-    sim::HookLibrary& hook = World::Current().hook;
+    sim::HookLibrary& hook = sim::Hook();
     hook.calls.emplace_back("StopHook");
     hook.running = false;
 }
 
 int WINAPI AddShortcut(SHORTCUT_ENTRY* entry) {
-    sim::HookLibrary& hook = World::Current().hook;
+    sim::HookLibrary& hook = sim::Hook();
     hook.calls.push_back(Describe("AddShortcut", entry));
     if (++hook.addsSeen == hook.failAddAt) {
         return 1;
@@ -45,7 +43,7 @@ int WINAPI AddShortcut(SHORTCUT_ENTRY* entry) {
 }
 
 void WINAPI RemoveShortcut(SHORTCUT_ENTRY* entry) {
-    sim::HookLibrary& hook = World::Current().hook;
+    sim::HookLibrary& hook = sim::Hook();
     hook.calls.push_back(Describe("RemoveShortcut", entry));
     hook.entries.erase(std::remove(hook.entries.begin(), hook.entries.end(), entry),
                        hook.entries.end());

@@ -1,5 +1,5 @@
 // The simulated Windows: the Win32 functions the program calls, with Win32's semantics,
-// served by the current sim::World.
+// served by the current simulated machine.
 #pragma once
 
 #include "platform/sim/include/win32_control_types.h"

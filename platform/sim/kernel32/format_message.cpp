@@ -1,7 +1,7 @@
 // FormatMessageA for system error codes: the system's own texts, with their line end, in the
 // user's language.
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 
 #include <algorithm>
 #include <cstring>
@@ -45,7 +45,7 @@ const char* SystemText(DWORD code, DWORD languageId) {
     if (found == std::end(kSystemMessages)) {
         return nullptr;
     }
-    bool japanese = sim::World::Current().GetLanguage() == sim::Language::Japanese;
+    bool japanese = sim::Kernel32().language == sim::Language::Japanese;
     if (languageId == 0x0409) {
         japanese = false;
     } else if (languageId == 0x0411) {
@@ -81,7 +81,7 @@ DWORD FormatMessageA(DWORD flags, LPCVOID, DWORD messageId, DWORD languageId, LP
     if (flags & FORMAT_MESSAGE_ALLOCATE_BUFFER) {
         // The buffer argument is really the address of the caller's pointer.
         target = static_cast<char*>(
-            sim::World::Current().AllocateLocal(std::max<std::size_t>(size, length + 1)));
+            sim::Kernel32().AllocateLocal(std::max<std::size_t>(size, length + 1)));
         if (target == nullptr) {
             SetLastError(ERROR_NOT_ENOUGH_MEMORY);
             return 0;

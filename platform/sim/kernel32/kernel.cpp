@@ -1,27 +1,25 @@
 // Time, the thread's last error, local memory and module handles.
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
-
-using sim::World;
+#include "platform/sim/kernel32/kernel32_state.h"
 
 void Sleep(DWORD milliseconds) {
-    World::Current().Advance(milliseconds);
+    sim::Kernel32().now += milliseconds;
 }
 
 DWORD GetTickCount() {
-    return World::Current().Now();
+    return sim::Now();
 }
 
 DWORD GetLastError() {
-    return World::Current().lastError;
+    return sim::Kernel32().lastError;
 }
 
 void SetLastError(DWORD error) {
-    World::Current().lastError = error;
+    sim::Kernel32().lastError = error;
 }
 
 HLOCAL LocalFree(HLOCAL memory) {
-    if (memory == nullptr || World::Current().FreeLocal(memory)) {
+    if (memory == nullptr || sim::Kernel32().FreeLocal(memory)) {
         return nullptr;
     }
     SetLastError(ERROR_INVALID_HANDLE);
@@ -41,9 +39,8 @@ HMODULE GetModuleHandleA(LPCSTR moduleName) {
 // A named mutex is one object in the user's session however often it is created; the caller
 // learns from the last error whether it existed already.
 HANDLE CreateMutexA(LPSECURITY_ATTRIBUTES, BOOL, LPCSTR name) {
-    World& world = World::Current();
-    const HANDLE handle = world.NewHandle();
-    const bool existed = name != nullptr && world.OpenNamedObject(name, handle);
+    const HANDLE handle = sim::Kernel32().NewHandle();
+    const bool existed = name != nullptr && sim::Kernel32().OpenNamedObject(name, handle);
     SetLastError(existed ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
     return handle;
 }

@@ -3,7 +3,7 @@
 // UTF-8, so the texts stay as the tables hold them.
 #include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 
 #include <map>
 #include <utility>
@@ -44,7 +44,7 @@ HRSRC FindResourceA(HMODULE, LPCSTR name, LPCSTR type) {
         SetLastError(ERROR_RESOURCE_TYPE_NOT_FOUND);
         return nullptr;
     }
-    const bool japanese = sim::World::Current().GetLanguage() == sim::Language::Japanese;
+    const bool japanese = sim::Kernel32().language == sim::Language::Japanese;
     const std::string* bytes = DialogInitBytes(LOWORD(reinterpret_cast<ULONG_PTR>(name)), japanese);
     if (bytes == nullptr) {
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);

@@ -1,21 +1,34 @@
-// The device setup services over the world's attached converters.
+// The device setup services over the machine's attached converters.
 #include "platform/converter_interface.h"
+#include "platform/sim/converter/bus.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/setupapi/setupapi_state.h"
 
 #include <cstddef>
 #include <cstring>
-
-using sim::World;
 
 namespace {
 
 const GUID kConverterClass = CONVERTER_INTERFACE_CLASS_INIT;
 
-World::DeviceInfoSet* FindSet(HDEVINFO set) {
-    auto& sets = World::Current().deviceInfoSets;
+sim::SetupApiState::DeviceInfoSet* FindSet(HDEVINFO set) {
+    auto& sets = sim::SetupApi().deviceInfoSets;
     const auto found = sets.find(set);
     return found == sets.end() ? nullptr : &found->second;
+}
+
+// A fault a test asked of a member's detail query: its error, or the size it reports.
+DWORD DetailError(DWORD member) {
+    const auto& errors = sim::SetupApi().detailErrors;
+    const auto found = errors.find(member);
+    return found == errors.end() ? 0 : found->second;
+}
+
+const DWORD* DetailSizeOverride(DWORD member) {
+    const auto& sizes = sim::SetupApi().detailSizes;
+    const auto found = sizes.find(member);
+    return found == sizes.end() ? nullptr : &found->second;
 }
 
 BOOL Fail(DWORD error) {
@@ -26,30 +39,29 @@ BOOL Fail(DWORD error) {
 } // namespace
 
 HDEVINFO SetupDiGetClassDevsA(const GUID* classGuid, LPCSTR, HWND, DWORD flags) {
-    World& world = World::Current();
-    if (world.ClassDevsError() != 0) {
-        SetLastError(world.ClassDevsError());
+    if (sim::SetupApi().classDevsError != 0) {
+        SetLastError(sim::SetupApi().classDevsError);
         return INVALID_HANDLE_VALUE;
     }
     if (classGuid == nullptr || (flags & DIGCF_DEVICEINTERFACE) == 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return INVALID_HANDLE_VALUE;
     }
-    World::DeviceInfoSet set;
+    sim::SetupApiState::DeviceInfoSet set;
     if (*classGuid == kConverterClass) {
-        for (sim::Converter* converter : world.AttachedConverters()) {
+        for (sim::Converter* converter : sim::Bus().Attached()) {
             set.paths.push_back(converter->InterfacePath());
         }
     }
-    HDEVINFO handle = world.NewHandle();
-    world.deviceInfoSets.emplace(handle, std::move(set));
+    HDEVINFO handle = sim::Kernel32().NewHandle();
+    sim::SetupApi().deviceInfoSets.emplace(handle, std::move(set));
     SetLastError(ERROR_SUCCESS);
     return handle;
 }
 
 BOOL SetupDiEnumDeviceInterfaces(HDEVINFO set, PSP_DEVINFO_DATA, const GUID* interfaceClass,
                                  DWORD memberIndex, PSP_DEVICE_INTERFACE_DATA interfaceData) {
-    World::DeviceInfoSet* found = FindSet(set);
+    sim::SetupApiState::DeviceInfoSet* found = FindSet(set);
     if (found == nullptr) {
         return Fail(ERROR_INVALID_HANDLE);
     }
@@ -70,8 +82,7 @@ BOOL SetupDiEnumDeviceInterfaces(HDEVINFO set, PSP_DEVINFO_DATA, const GUID* int
 BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA interfaceData,
                                       PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail, DWORD detailSize,
                                       PDWORD requiredSize, PSP_DEVINFO_DATA deviceInfo) {
-    World& world = World::Current();
-    World::DeviceInfoSet* found = FindSet(set);
+    sim::SetupApiState::DeviceInfoSet* found = FindSet(set);
     if (found == nullptr) {
         return Fail(ERROR_INVALID_HANDLE);
     }
@@ -84,7 +95,7 @@ BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA in
     const DWORD needed = static_cast<DWORD>(
         offsetof(SP_DEVICE_INTERFACE_DETAIL_DATA_A, DevicePath) + path.size() + 1);
     if (requiredSize != nullptr) {
-        const DWORD* reported = world.DetailSizeOverride(member);
+        const DWORD* reported = DetailSizeOverride(member);
         *requiredSize = reported != nullptr ? *reported : needed;
     }
     if (detail == nullptr) {
@@ -99,8 +110,8 @@ BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA in
     if (deviceInfo != nullptr && deviceInfo->cbSize != sizeof(SP_DEVINFO_DATA)) {
         return Fail(ERROR_INVALID_USER_BUFFER);
     }
-    if (world.DetailError(member) != 0) {
-        return Fail(world.DetailError(member));
+    if (DetailError(member) != 0) {
+        return Fail(DetailError(member));
     }
     std::memcpy(detail->DevicePath, path.c_str(), path.size() + 1);
     if (deviceInfo != nullptr) {
@@ -112,7 +123,7 @@ BOOL SetupDiGetDeviceInterfaceDetailA(HDEVINFO set, PSP_DEVICE_INTERFACE_DATA in
 }
 
 BOOL SetupDiDestroyDeviceInfoList(HDEVINFO set) {
-    if (World::Current().deviceInfoSets.erase(set) == 0) {
+    if (sim::SetupApi().deviceInfoSets.erase(set) == 0) {
         return Fail(ERROR_INVALID_HANDLE);
     }
     SetLastError(ERROR_SUCCESS);

@@ -1,11 +1,10 @@
 // The notification-area icon and the icons it shows.
 #include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/shell32/shell32_state.h"
 
 #include <cstring>
-
-using sim::World;
 
 namespace {
 
@@ -46,8 +45,7 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
 }
 
 BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
-    World& world = World::Current();
-    sim::TrayIcon& tray = world.tray;
+    sim::TrayIcon& tray = sim::Shell32().tray;
     if (data == nullptr || data->cbSize < 88) {
         return FALSE;
     }
@@ -62,7 +60,7 @@ BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
     } else if (!tray.present || tray.window != data->hWnd || tray.id != data->uID) {
         return FALSE;
     }
-    sim::Observer* observer = world.GetObserver();
+    sim::Observer* observer = sim::Watcher();
     if (message == NIM_DELETE) {
         tray.present = false;
         if (observer != nullptr) {

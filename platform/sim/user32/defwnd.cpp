@@ -1,11 +1,11 @@
 // The default window procedure: what a window does with a message its own procedure passes on.
+#include "platform/sim/imm32/imm32_state.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstring>
-
-using sim::World;
 
 namespace {
 
@@ -35,7 +35,7 @@ LRESULT HitTest(HWND window, POINT point) {
     if (PtInRect(&clientRect, client)) {
         return HTCLIENT;
     }
-    const sim::Window* w = World::Current().windows.Find(window);
+    const sim::Window* w = sim::Windows().Find(window);
     if ((w->style & WS_CAPTION) == WS_CAPTION && client.y < 0) {
         const bool closeBox = (w->style & WS_SYSMENU) && point.x >= rect.right - 22;
         return closeBox ? HTCLOSE : HTCAPTION;
@@ -46,7 +46,7 @@ LRESULT HitTest(HWND window, POINT point) {
 } // namespace
 
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    sim::Window* w = World::Current().windows.Find(window);
+    sim::Window* w = sim::Windows().Find(window);
     if (w == nullptr) {
         return 0;
     }
@@ -74,8 +74,8 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         return 0;
     case WM_SETTEXT:
         w->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-        if (World::Current().GetObserver() != nullptr) {
-            World::Current().GetObserver()->WindowTextChanged(window, w->text);
+        if (sim::Watcher() != nullptr) {
+            sim::Watcher()->WindowTextChanged(window, w->text);
         }
         return TRUE;
     case WM_GETTEXT:
@@ -103,8 +103,8 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
         }
         return 0;
     case WM_IME_CONTROL:
-        if (wParam == IMC_CLOSESTATUSWINDOW && window == World::Current().imeWindow) {
-            World::Current().imeStatusWindowOpen = false;
+        if (wParam == IMC_CLOSESTATUSWINDOW && window == sim::Imm32().imeWindow) {
+            sim::Imm32().imeStatusWindowOpen = false;
         }
         return 0;
     default:

@@ -1,6 +1,6 @@
 #include "platform/sim/user32/desktop_painter.h"
 
-#include "platform/sim/gdi32/screen.h"
+#include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/window_manager.h"
 

@@ -1,12 +1,13 @@
 // Modal dialogs from the dialog resources; the interaction driver works them.
 #include "platform/sim/user32/dialog.h"
 #include "platform/resource_tables.h"
+#include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
-
-using sim::World;
 
 namespace {
 
@@ -21,12 +22,12 @@ bool AnswersDirectly(UINT message) {
 }
 
 LRESULT CALLBACK DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    sim::Window* window = World::Current().windows.Find(dialog);
+    sim::Window* window = sim::Windows().Find(dialog);
     if (window != nullptr && window->dialogProcedure != nullptr) {
         window->msgResult = 0;
         const INT_PTR handled = window->dialogProcedure(dialog, message, wParam, lParam);
         if (handled) {
-            window = World::Current().windows.Find(dialog);
+            window = sim::Windows().Find(dialog);
             return AnswersDirectly(message) || window == nullptr ? handled : window->msgResult;
         }
     }
@@ -35,7 +36,7 @@ LRESULT CALLBACK DialogWindowProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 // The control that says it is the default push button.
 HWND FindDefaultButton(HWND dialog) {
-    for (const HWND child : World::Current().windows.Children(dialog)) {
+    for (const HWND child : sim::Windows().Children(dialog)) {
         if (SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON) {
             return child;
         }
@@ -46,12 +47,12 @@ HWND FindDefaultButton(HWND dialog) {
 void SaveFocus(HWND dialog) {
     const HWND focus = GetFocus();
     if (IsChild(dialog, focus)) {
-        World::Current().windows.Find(dialog)->savedFocus = focus;
+        sim::Windows().Find(dialog)->savedFocus = focus;
     }
 }
 
 void RestoreFocus(HWND dialog) {
-    const HWND saved = World::Current().windows.Find(dialog)->savedFocus;
+    const HWND saved = sim::Windows().Find(dialog)->savedFocus;
     const HWND control = IsChild(dialog, saved) ? saved : sim::FirstTabStop(dialog);
     if (control != nullptr) {
         SetFocus(control);
@@ -83,8 +84,8 @@ void PressEnter(HWND dialog) {
 namespace sim {
 
 HWND FirstTabStop(HWND dialog) {
-    for (const HWND child : World::Current().windows.Children(dialog)) {
-        const Window* w = World::Current().windows.Find(child);
+    for (const HWND child : sim::Windows().Children(dialog)) {
+        const Window* w = sim::Windows().Find(child);
         if ((w->style & WS_TABSTOP) && w->visible && w->enabled) {
             return child;
         }
@@ -99,7 +100,7 @@ RECT DialogUnitsToPixels(int x, int y, int cx, int cy) {
 }
 
 SIZE TemplateSize(const DialogResource& resource) {
-    const bool japanese = World::Current().GetLanguage() == Language::Japanese;
+    const bool japanese = sim::Kernel32().language == Language::Japanese;
     const ControlPlacement size = japanese && resource.japaneseSize != nullptr
                                       ? *resource.japaneseSize
                                       : ControlPlacement{0, 0, resource.cx, resource.cy};
@@ -109,15 +110,14 @@ SIZE TemplateSize(const DialogResource& resource) {
 
 HWND CreateDialogWindow(const DialogResource& resource, const std::string& caption, DWORD style,
                         RECT rect, HWND parent, DLGPROC procedure) {
-    World& world = World::Current();
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DialogWindowProc;
     windowClass.lpszClassName = kDialogClass;
-    RegisterClassA(&windowClass); // once per world; later calls find it there
-    const bool japanese = world.GetLanguage() == Language::Japanese;
-    const HWND dialog = world.windows.Create(0, kDialogClass, caption, style, rect, parent, 0,
-                                             nullptr, kProgramThread);
-    Window* window = world.windows.Find(dialog);
+    RegisterClassA(&windowClass); // once per machine; later calls find it there
+    const bool japanese = sim::Kernel32().language == Language::Japanese;
+    const HWND dialog = sim::Windows().Create(0, kDialogClass, caption, style, rect, parent, 0,
+                                              nullptr, kProgramThread);
+    Window* window = sim::Windows().Find(dialog);
     window->dialog = true;
     window->dialogProcedure = procedure;
     for (std::size_t i = 0; i < resource.controlCount; ++i) {
@@ -127,32 +127,32 @@ HWND CreateDialogWindow(const DialogResource& resource, const std::string& capti
                 ? resource.japanesePlacements[i]
                 : ControlPlacement{control.x, control.y, control.cx, control.cy};
         const RECT pixels = DialogUnitsToPixels(place.x, place.y, place.cx, place.cy);
-        world.windows.Create(0, control.className, japanese ? control.japanese : control.english,
-                             static_cast<DWORD>(control.style), pixels, dialog, control.id, nullptr,
-                             kProgramThread);
+        sim::Windows().Create(0, control.className, japanese ? control.japanese : control.english,
+                              static_cast<DWORD>(control.style), pixels, dialog, control.id,
+                              nullptr, kProgramThread);
     }
     return dialog;
 }
 
 // The dialog's own message loop: keyboard input goes through the dialog manager, and when
 // nothing is queued the user acts.
-void RunModalLoop(World& world, HWND dialog) {
-    world.windows.EnterModal(dialog);
+void RunModalLoop(HWND dialog) {
+    sim::Windows().EnterModal(dialog);
     const auto open = [&] {
-        const sim::Window* window = world.windows.Find(dialog);
+        const sim::Window* window = sim::Windows().Find(dialog);
         return window != nullptr && !window->dialogEnded;
     };
     while (open()) {
         MSG message;
-        if (world.windows.NextMessage(message)) {
+        if (sim::Windows().NextMessage(message)) {
             if (!IsDialogMessageA(dialog, &message)) {
-                world.windows.Dispatch(message);
+                sim::Windows().Dispatch(message);
             }
-        } else if (!world.User().ActInDialog(dialog)) {
+        } else if (!sim::User().ActInDialog(dialog)) {
             break;
         }
     }
-    world.windows.LeaveModal();
+    sim::Windows().LeaveModal();
 }
 
 } // namespace sim
@@ -215,7 +215,6 @@ BOOL IsDialogMessageA(HWND dialog, LPMSG message) {
 
 INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
                         LPARAM initParam) {
-    World& world = World::Current();
     const DialogResource* resource =
         IS_INTRESOURCE(templateName)
             ? FindDialogResource(LOWORD(reinterpret_cast<ULONG_PTR>(templateName)))
@@ -224,7 +223,7 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
         SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
         return -1;
     }
-    const bool japanese = world.GetLanguage() == sim::Language::Japanese;
+    const bool japanese = sim::Kernel32().language == sim::Language::Japanese;
     // The template places the dialog's client area relative to its owner's and gives its
     // size; the frame goes around that. The whole dialog is kept on the screen.
     const DWORD style = static_cast<DWORD>(resource->style) & ~static_cast<DWORD>(WS_VISIBLE);
@@ -238,8 +237,10 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
     if (owner != nullptr) {
         ClientToScreen(owner, &origin);
     }
-    const int left = std::max(0, std::min<int>(origin.x + frame.left, world.ScreenWidth() - width));
-    const int top = std::max(0, std::min<int>(origin.y + frame.top, world.ScreenHeight() - height));
+    const int left =
+        std::max(0, std::min<int>(origin.x + frame.left, sim::PrimaryScreen().Width() - width));
+    const int top =
+        std::max(0, std::min<int>(origin.y + frame.top, sim::PrimaryScreen().Height() - height));
     const HWND dialog = sim::CreateDialogWindow(
         *resource, japanese ? resource->japaneseCaption : resource->englishCaption, style,
         RECT{left, top, left + width, top + height}, owner, dialogProc);
@@ -247,28 +248,28 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
         EnableWindow(owner, FALSE);
     }
     if (SendMessageA(dialog, WM_INITDIALOG, 0, initParam)) {
-        world.windows.Find(dialog)->savedFocus = sim::FirstTabStop(dialog);
+        sim::Windows().Find(dialog)->savedFocus = sim::FirstTabStop(dialog);
     }
     ShowWindow(dialog, SW_SHOW);
-    if (world.GetObserver() != nullptr) {
-        world.GetObserver()->DialogOpened(dialog);
+    if (sim::Watcher() != nullptr) {
+        sim::Watcher()->DialogOpened(dialog);
     }
-    sim::RunModalLoop(world, dialog);
-    const sim::Window* window = world.windows.Find(dialog);
+    sim::RunModalLoop(dialog);
+    const sim::Window* window = sim::Windows().Find(dialog);
     // A user who walks away from a dialog has cancelled it.
     const INT_PTR result = window && window->dialogEnded ? window->dialogResult : IDCANCEL;
     if (owner != nullptr) {
         EnableWindow(owner, TRUE);
     }
     DestroyWindow(dialog);
-    if (world.GetObserver() != nullptr) {
-        world.GetObserver()->DialogClosed();
+    if (sim::Watcher() != nullptr) {
+        sim::Watcher()->DialogClosed();
     }
     return result;
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) {
-    sim::Window* window = World::Current().windows.Find(dialog);
+    sim::Window* window = sim::Windows().Find(dialog);
     if (window == nullptr || !window->dialog) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;

@@ -9,8 +9,6 @@
 
 namespace sim {
 
-class World;
-
 // Dialog units to pixels for the dialogs' 8-point font.
 RECT DialogUnitsToPixels(int x, int y, int cx, int cy);
 
@@ -23,7 +21,7 @@ HWND CreateDialogWindow(const DialogResource& resource, const std::string& capti
 
 // Runs until the dialog ends or the user walks away: queued messages through the dialog
 // manager, and the user's next action when nothing is queued.
-void RunModalLoop(World& world, HWND dialog);
+void RunModalLoop(HWND dialog);
 
 // The first enabled, visible control that takes the focus by Tab.
 HWND FirstTabStop(HWND dialog);

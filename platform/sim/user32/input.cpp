@@ -1,32 +1,32 @@
 // The cursor, the keyboard's state and mouse capture, as the program sees them.
+#include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/user32/mouse_input.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 
-using sim::World;
-
 BOOL GetCursorPos(LPPOINT point) {
-    World& world = World::Current();
-    if (point == nullptr || world.cursorFails) {
+    if (point == nullptr || sim::User32().cursorFails) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
-    *point = world.cursor;
+    *point = sim::User32().cursor;
     return TRUE;
 }
 
 BOOL SetCursorPos(int x, int y) {
-    World& world = World::Current();
-    if (world.cursorFails) {
+    if (sim::User32().cursorFails) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
-    world.cursor = POINT{std::clamp(x, 0, world.ScreenWidth() - 1),
-                         std::clamp(y, 0, world.ScreenHeight() - 1)};
-    world.input.PointerMovedBySystem();
-    if (world.GetObserver() != nullptr) {
-        world.GetObserver()->CursorMovedByProgram(world.cursor);
+    sim::User32().cursor = POINT{std::clamp(x, 0, sim::PrimaryScreen().Width() - 1),
+                                 std::clamp(y, 0, sim::PrimaryScreen().Height() - 1)};
+    // The window under the pointer hears of the move once its message loop runs again.
+    sim::PostMouseInput(WM_MOUSEMOVE, 0);
+    if (sim::Watcher() != nullptr) {
+        sim::Watcher()->CursorMovedByProgram(sim::User32().cursor);
     }
     return TRUE;
 }
@@ -35,19 +35,19 @@ BOOL SetCursorPos(int x, int y) {
 // the keyboard's at this moment.
 SHORT GetKeyState(int virtualKey) {
     const bool down = virtualKey >= 0 && virtualKey < 256 &&
-                      World::Current().input.IsDown(static_cast<BYTE>(virtualKey));
+                      sim::User32().keysDown.count(static_cast<BYTE>(virtualKey)) != 0;
     return static_cast<SHORT>(down ? 0x8000 : 0);
 }
 
 HWND SetCapture(HWND window) {
-    return World::Current().windows.SetCapture(window);
+    return sim::Windows().SetCapture(window);
 }
 
 BOOL ReleaseCapture() {
-    World::Current().windows.SetCapture(nullptr);
+    sim::Windows().SetCapture(nullptr);
     return TRUE;
 }
 
 HWND GetCapture() {
-    return World::Current().windows.Capture();
+    return sim::Windows().Capture();
 }

@@ -2,14 +2,14 @@
 
 #include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <cstring>
 
 using sim::Menu;
 using sim::MenuItem;
-using sim::World;
-
 namespace sim {
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 constexpr UINT kNotEnabled = MF_GRAYED | MF_DISABLED;
 
 Menu* FindMenu(HMENU menu) {
-    auto& menus = World::Current().menus;
+    auto& menus = sim::User32().menus;
     const auto found = menus.find(menu);
     return found == menus.end() ? nullptr : &found->second;
 }
@@ -75,8 +75,7 @@ MenuItem* Locate(HMENU menu, UINT item, UINT flags) {
 
 HMENU Build(const MenuResourceItem* items, std::size_t count, std::size_t& next, int level,
             bool japanese) {
-    World& world = World::Current();
-    const HMENU handle = static_cast<HMENU>(world.NewHandle());
+    const HMENU handle = static_cast<HMENU>(sim::Kernel32().NewHandle());
     Menu menu;
     while (next < count && items[next].level == level) {
         const MenuResourceItem& source = items[next++];
@@ -92,7 +91,7 @@ HMENU Build(const MenuResourceItem* items, std::size_t count, std::size_t& next,
         }
         menu.items.push_back(item);
     }
-    world.menus[handle] = menu;
+    sim::User32().menus[handle] = menu;
     return handle;
 }
 
@@ -152,7 +151,7 @@ HMENU LoadMenuA(HINSTANCE, LPCSTR name) {
     }
     std::size_t next = 0;
     return sim::Build(resource->items, resource->count, next, 0,
-                      World::Current().GetLanguage() == sim::Language::Japanese);
+                      sim::Kernel32().language == sim::Language::Japanese);
 }
 
 HMENU GetSubMenu(HMENU menu, int position) {
@@ -213,7 +212,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT check) {
 }
 
 BOOL DestroyMenu(HMENU menu) {
-    auto& menus = World::Current().menus;
+    auto& menus = sim::User32().menus;
     const auto found = menus.find(menu);
     if (found == menus.end()) {
         SetLastError(ERROR_INVALID_MENU_HANDLE);
@@ -230,8 +229,7 @@ BOOL DestroyMenu(HMENU menu) {
 }
 
 BOOL EndMenu() {
-    World& world = World::Current();
-    world.menuEnded = world.menuTracking;
+    sim::User32().menuEnded = sim::User32().menuTracking;
     return TRUE;
 }
 
@@ -242,7 +240,6 @@ namespace {
 // Enter chooses an enabled command, Esc closes the menu. Other messages are delivered.
 // True when the keys ended the menu, with the command chosen (0 for none).
 bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
-    World& world = World::Current();
     const Menu* m = FindMenu(menu);
     int selected = -1;
     const int count = m ? static_cast<int>(m->items.size()) : 0;
@@ -256,11 +253,11 @@ bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
         }
     };
     MSG message;
-    while (!world.menuEnded && world.windows.NextMessage(message)) {
+    while (!sim::User32().menuEnded && sim::Windows().NextMessage(message)) {
         if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) {
             if (message.message != WM_KEYUP && message.message != WM_SYSKEYUP &&
                 message.message != WM_CHAR) {
-                world.windows.Dispatch(message);
+                sim::Windows().Dispatch(message);
             }
             continue;
         }
@@ -297,24 +294,24 @@ bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
 } // namespace sim
 
 BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const RECT*) {
-    World& world = World::Current();
-    if (sim::FindMenu(menu) == nullptr || world.windows.Find(owner) == nullptr) {
+    if (sim::FindMenu(menu) == nullptr || sim::Windows().Find(owner) == nullptr) {
         SetLastError(sim::FindMenu(menu) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_INVALID_MENU_HANDLE);
         return FALSE;
     }
-    world.menuTracking = true;
-    world.menuEnded = false;
+    sim::User32().menuTracking = true;
+    sim::User32().menuEnded = false;
     sim::Initialise(menu, owner, 0);
-    ++world.popupMenusShown;
+    ++sim::User32().popupMenusShown;
     UINT chosen = 0;
-    if (!world.menuEnded && !sim::TakeQueuedKeys(menu, chosen) && !world.menuEnded) {
-        chosen = world.User().ChooseFromMenu(menu, owner);
+    if (!sim::User32().menuEnded && !sim::TakeQueuedKeys(menu, chosen) &&
+        !sim::User32().menuEnded) {
+        chosen = sim::User().ChooseFromMenu(menu, owner);
     }
-    world.menuTracking = false;
-    if (world.menuEnded || !sim::Reachable(menu, chosen)) {
+    sim::User32().menuTracking = false;
+    if (sim::User32().menuEnded || !sim::Reachable(menu, chosen)) {
         chosen = 0;
     }
-    world.menuEnded = false;
+    sim::User32().menuEnded = false;
     if (flags & TPM_RETURNCMD) {
         return static_cast<BOOL>(chosen);
     }

@@ -1,15 +1,13 @@
 // Sending, posting and getting messages, and timers.
 #include "platform/sim/advapi32/registry.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
-
-using sim::World;
+#include "platform/sim/interaction.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 namespace {
 
-sim::WindowManager& Windows() {
-    return World::Current().windows;
-}
+using sim::Windows;
 
 } // namespace
 
@@ -27,7 +25,7 @@ UINT RegisterWindowMessageA(LPCSTR name) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    auto& registered = World::Current().registeredMessages;
+    auto& registered = sim::User32().registeredMessages;
     const auto found =
         registered.try_emplace(sim::LowerCase(name), static_cast<UINT>(0xC000 + registered.size()));
     return found.first->second;
@@ -38,14 +36,13 @@ void PostQuitMessage(int exitCode) {
 }
 
 BOOL GetMessageA(LPMSG message, HWND, UINT, UINT) {
-    World& world = World::Current();
     for (;;) {
-        if (world.windows.NextMessage(*message)) {
+        if (sim::Windows().NextMessage(*message)) {
             return TRUE;
         }
-        if (world.windows.QuitPosted() || !world.User().Idle()) {
-            *message = MSG{nullptr, WM_QUIT,     static_cast<WPARAM>(world.windows.ExitCode()),
-                           0,       world.Now(), POINT{0, 0}};
+        if (sim::Windows().QuitPosted() || !sim::User().Idle()) {
+            *message = MSG{nullptr, WM_QUIT,    static_cast<WPARAM>(sim::Windows().ExitCode()),
+                           0,       sim::Now(), POINT{0, 0}};
             return FALSE;
         }
     }

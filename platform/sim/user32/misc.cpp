@@ -1,16 +1,16 @@
 // Screen metrics, the user's locale, rectangle helpers and message boxes.
+#include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
-
-using sim::World;
+#include "platform/sim/interaction.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 int GetSystemMetrics(int index) {
-    const World& world = World::Current();
     switch (index) {
     case SM_CXSCREEN:
-        return world.ScreenWidth();
+        return sim::PrimaryScreen().Width();
     case SM_CYSCREEN:
-        return world.ScreenHeight();
+        return sim::PrimaryScreen().Height();
     case SM_CXEDGE:
     case SM_CYEDGE:
         return 2;
@@ -20,7 +20,7 @@ int GetSystemMetrics(int index) {
 }
 
 LCID GetUserDefaultLCID() {
-    return World::Current().UserLocale();
+    return sim::Kernel32().userLocale;
 }
 
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom) {
@@ -47,12 +47,12 @@ BOOL EqualRect(const RECT* a, const RECT* b) {
 }
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
-    World& world = World::Current();
-    world.messageBoxes.push_back({owner, text ? text : "", caption ? caption : "Error", type});
-    if (sim::Observer* observer = world.GetObserver()) {
-        observer->MessageBoxOpened(world.messageBoxes.back());
+    sim::User32().messageBoxes.push_back(
+        {owner, text ? text : "", caption ? caption : "Error", type});
+    if (sim::Observer* observer = sim::Watcher()) {
+        observer->MessageBoxOpened(sim::User32().messageBoxes.back());
     }
-    return world.User().AnswerMessageBox(world.messageBoxes.back());
+    return sim::User().AnswerMessageBox(sim::User32().messageBoxes.back());
 }
 
 BOOL PtInRect(const RECT* rect, POINT point) {

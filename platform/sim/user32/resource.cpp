@@ -1,7 +1,7 @@
-// LoadStringA from the string table in the world's language.
+// LoadStringA from the string table in the machine's language.
 #include "platform/resource_tables.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 
 #include <algorithm>
 #include <cstring>
@@ -16,9 +16,8 @@ int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    const char* text = sim::World::Current().GetLanguage() == sim::Language::Japanese
-                           ? entry->japanese
-                           : entry->english;
+    const char* text =
+        sim::Kernel32().language == sim::Language::Japanese ? entry->japanese : entry->english;
     const std::size_t length = std::min(std::strlen(text), static_cast<std::size_t>(bufferMax - 1));
     std::memcpy(buffer, text, length);
     buffer[length] = '\0';

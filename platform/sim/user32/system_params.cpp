@@ -1,26 +1,23 @@
 // The screen saver and the monitor power phases, and the broadcast a change sends.
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <string>
 
-using sim::World;
-
 BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni) {
-    World& world = World::Current();
     BOOL* setting = nullptr;
     switch (action) {
     case SPI_GETSCREENSAVEACTIVE:
     case SPI_SETSCREENSAVEACTIVE:
-        setting = &world.powerSaving.screenSaver;
+        setting = &sim::User32().powerSaving.screenSaver;
         break;
     case SPI_GETLOWPOWERACTIVE:
     case SPI_SETLOWPOWERACTIVE:
-        setting = &world.powerSaving.lowPower;
+        setting = &sim::User32().powerSaving.lowPower;
         break;
     case SPI_GETPOWEROFFACTIVE:
     case SPI_SETPOWEROFFACTIVE:
-        setting = &world.powerSaving.powerOff;
+        setting = &sim::User32().powerSaving.powerOff;
         break;
     default:
         SetLastError(ERROR_INVALID_PARAMETER);
@@ -37,10 +34,11 @@ BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIn
         return TRUE;
     }
     *setting = uiParam != 0;
-    world.powerSavingCalls.push_back(std::to_string(action) + " " + std::to_string(uiParam));
+    sim::User32().powerSavingCalls.push_back(std::to_string(action) + " " +
+                                             std::to_string(uiParam));
     if (winIni & SPIF_SENDWININICHANGE) {
-        for (const HWND window : world.windows.TopLevelWindows()) {
-            world.windows.Send(window, WM_SETTINGCHANGE, action, 0);
+        for (const HWND window : sim::Windows().TopLevelWindows()) {
+            sim::Windows().Send(window, WM_SETTINGCHANGE, action, 0);
         }
     }
     return TRUE;

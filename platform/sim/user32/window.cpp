@@ -1,18 +1,15 @@
-// The Win32 window and message functions over the world's window manager.
+// The Win32 window and message functions over the machine's window manager.
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/interaction.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstring>
 
 using sim::Window;
-using sim::World;
-
 namespace {
 
-sim::WindowManager& Windows() {
-    return World::Current().windows;
-}
+using sim::Windows;
 
 // The frame around a client area: borders, the caption and a client edge.
 RECT NonClientMargins(DWORD style, DWORD exStyle) {
@@ -39,8 +36,8 @@ RECT ClientOnScreen(const Window& window) {
 void SetVisible(Window& window, bool visible) {
     const bool changed = window.visible != visible;
     window.visible = visible;
-    if (changed && World::Current().GetObserver() != nullptr) {
-        World::Current().GetObserver()->WindowVisibilityChanged(window.handle, visible);
+    if (changed && sim::Watcher() != nullptr) {
+        sim::Watcher()->WindowVisibilityChanged(window.handle, visible);
     }
 }
 
@@ -476,12 +473,11 @@ DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId) {
 }
 
 BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach) {
-    World& world = World::Current();
     if (attach == attachTo || attach == 0 || attachTo == 0) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    ++world.threadInputAttachCalls;
-    world.threadInputAttachments += doAttach ? 1 : -1;
+    ++sim::User32().threadInputAttachCalls;
+    sim::User32().threadInputAttachments += doAttach ? 1 : -1;
     return TRUE;
 }

@@ -2,7 +2,8 @@
 
 #include "platform/sim/advapi32/registry.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 
@@ -40,7 +41,7 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
                            DWORD threadId) {
     const WNDCLASSA* windowClass = FindClass(className);
     Window window;
-    window.handle = static_cast<HWND>(m_world.NewHandle());
+    window.handle = static_cast<HWND>(sim::Kernel32().NewHandle());
     window.className = windowClass ? windowClass->lpszClassName : className;
     window.procedure = windowClass ? windowClass->lpfnWndProc : nullptr;
     window.text = text;
@@ -331,7 +332,7 @@ bool WindowManager::Post(HWND handle, UINT message, WPARAM wParam, LPARAM lParam
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return false;
     }
-    m_queue.push_back(MSG{handle, message, wParam, lParam, m_world.Now(), POINT{0, 0}});
+    m_queue.push_back(MSG{handle, message, wParam, lParam, sim::Now(), POINT{0, 0}});
     return true;
 }
 
@@ -341,11 +342,11 @@ void WindowManager::PostQuit(int exitCode) {
 }
 
 bool WindowManager::Peek(MSG& message, HWND window, UINT first, UINT last, bool remove) {
-    return Take(message, window, first, last, remove, m_world.Now());
+    return Take(message, window, first, last, remove, sim::Now());
 }
 
 bool WindowManager::NextMessageDueBy(MSG& message, DWORD moment) {
-    return Take(message, nullptr, 0, 0, true, std::min(moment, m_world.Now()));
+    return Take(message, nullptr, 0, 0, true, std::min(moment, sim::Now()));
 }
 
 bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool remove,
@@ -374,9 +375,9 @@ bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool 
     if (due == m_timers.end()) {
         return false;
     }
-    message = MSG{due->window, WM_TIMER, due->id, 0, m_world.Now(), POINT{0, 0}};
+    message = MSG{due->window, WM_TIMER, due->id, 0, sim::Now(), POINT{0, 0}};
     if (remove) {
-        due->due = m_world.Now() + due->period;
+        due->due = sim::Now() + due->period;
     }
     return true;
 }
@@ -399,7 +400,7 @@ UINT_PTR WindowManager::SetTimer(HWND window, UINT_PTR id, UINT period) {
         id = m_nextTimerId++;
     }
     KillTimer(window, id);
-    m_timers.push_back(Timer{window, id, clamped, m_world.Now() + clamped});
+    m_timers.push_back(Timer{window, id, clamped, sim::Now() + clamped});
     return id;
 }
 

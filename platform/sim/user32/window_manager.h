@@ -13,8 +13,6 @@
 
 namespace sim {
 
-class World;
-
 // The items of a combo box or tab control and which one is chosen.
 struct ListState {
     std::vector<std::string> items;
@@ -80,8 +78,6 @@ constexpr DWORD kProgramThread = 1;
 
 class WindowManager {
   public:
-    explicit WindowManager(World& world) : m_world(world) {}
-
     bool RegisterClass(const WNDCLASSA& windowClass);
     const WNDCLASSA* FindClass(const std::string& name) const;
 
@@ -162,7 +158,6 @@ class WindowManager {
   private:
     void Unlink(HWND handle);
 
-    World& m_world;
     long long m_bottomSibling = 0;
     long long m_topSibling = 0;
     std::map<std::string, WNDCLASSA> m_classes; // by lower-case name

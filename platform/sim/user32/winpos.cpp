@@ -1,10 +1,8 @@
 // Screen and client coordinates, and which window lies under a point.
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 using sim::Window;
-using sim::World;
-
 namespace {
 
 bool TakesPoint(const Window& window, POINT point) {
@@ -17,7 +15,7 @@ bool TakesPoint(const Window& window, POINT point) {
 // A child that calls itself transparent (a static text, a group box) lets the point through
 // to whatever lies beneath it.
 bool Transparent(HWND window, POINT point) {
-    const Window* w = World::Current().windows.Find(window);
+    const Window* w = sim::Windows().Find(window);
     return (w->style & WS_CHILD) &&
            SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y)) == HTTRANSPARENT;
 }
@@ -25,8 +23,8 @@ bool Transparent(HWND window, POINT point) {
 // The deepest window at the point inside this one: its topmost child that takes the point,
 // that child's own children, and so on; nullptr when this one is transparent there too.
 HWND DeepestAt(HWND window, POINT point) {
-    for (const HWND child : World::Current().windows.Children(window)) {
-        if (TakesPoint(*World::Current().windows.Find(child), point)) {
+    for (const HWND child : sim::Windows().Children(window)) {
+        if (TakesPoint(*sim::Windows().Find(child), point)) {
             if (const HWND found = DeepestAt(child, point)) {
                 return found;
             }
@@ -48,7 +46,7 @@ BOOL ScreenToClient(HWND window, LPPOINT point) {
 }
 
 HWND WindowFromPoint(POINT point) {
-    const sim::WindowManager& windows = World::Current().windows;
+    const sim::WindowManager& windows = sim::Windows();
     for (const HWND top : windows.ZOrder()) {
         if (!TakesPoint(*windows.Find(top), point)) {
             continue;
@@ -61,7 +59,7 @@ HWND WindowFromPoint(POINT point) {
 // The first child (in z-order) whose window rectangle holds the point, given in the parent's
 // client coordinates; the parent when none does but the point is inside it.
 HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
-    const sim::WindowManager& windows = World::Current().windows;
+    const sim::WindowManager& windows = sim::Windows();
     RECT client{};
     if (!GetClientRect(parent, &client) || !PtInRect(&client, point)) {
         return nullptr;

@@ -1,5 +1,5 @@
 // The virtual clock: timers fire as time passes, and time never runs backwards.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "platform/win32.h"
 #include "tests/platform/sim/test_window.h"
 

@@ -1,6 +1,6 @@
 // A long session stays small: unplugged converters are freed once nothing refers to them,
 // and the traffic log is kept only where someone reads it.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // CreateFileA, DeviceIoControl and CloseHandle on simulated converters, as Win32 defines them.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "platform/win32.h"
 #include "tests/support/wire.h"
 

@@ -1,6 +1,6 @@
 // The simulated user's mouse: a button held for a while stays pushed, with time passing and
 // timers firing, and clicks once when let go.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "platform/win32.h"
 #include "tests/platform/sim/test_window.h"
 

@@ -1,5 +1,6 @@
 // The registry functions as Win32 defines them, on the simulated HKEY_CURRENT_USER.
-#include "platform/sim/world.h"
+#include "platform/sim/advapi32/advapi32_state.h"
+#include "platform/sim/control/world.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +26,9 @@ TEST_F(RegistryTest, CreateMakesEveryLevelAndSaysWhetherItWasNew) {
     key = Create("software\\VELMORA\\corvane", &disposition);
     EXPECT_EQ(static_cast<DWORD>(REG_OPENED_EXISTING_KEY), disposition) << "names ignore case";
     RegCloseKey(key);
-    ASSERT_NE(nullptr, world.registry.Find("Software\\Velmora"));
-    EXPECT_EQ("Velmora", world.registry.Find("Software\\Velmora")->name) << "kept as first written";
+    ASSERT_NE(nullptr, sim::Advapi32().registry.Find("Software\\Velmora"));
+    EXPECT_EQ("Velmora", sim::Advapi32().registry.Find("Software\\Velmora")->name)
+        << "kept as first written";
 }
 
 TEST_F(RegistryTest, OpenFailsForAMissingKey) {
@@ -65,12 +67,12 @@ TEST_F(RegistryTest, QueryReportsSizeTypeAndShortBuffers) {
 }
 
 TEST_F(RegistryTest, ListingIsSortedAndRelativeToTheKey) {
-    world.registry.WriteDword("Software\\A\\Device", "Zeta", 1);
-    world.registry.WriteDword("Software\\A\\Device", "alpha", 2);
-    world.registry.WriteDword("Software\\A", "Top", 3);
-    world.registry.WriteDword("Software\\B", "Other", 4);
+    sim::Advapi32().registry.WriteDword("Software\\A\\Device", "Zeta", 1);
+    sim::Advapi32().registry.WriteDword("Software\\A\\Device", "alpha", 2);
+    sim::Advapi32().registry.WriteDword("Software\\A", "Top", 3);
+    sim::Advapi32().registry.WriteDword("Software\\B", "Other", 4);
     std::vector<std::string> names;
-    for (const auto& [name, value] : world.registry.ListValues("Software\\A")) {
+    for (const auto& [name, value] : sim::Advapi32().registry.ListValues("Software\\A")) {
         names.push_back(name);
     }
     EXPECT_EQ((std::vector<std::string>{"Device\\alpha", "Device\\Zeta", "Top"}), names);

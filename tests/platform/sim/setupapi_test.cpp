@@ -1,5 +1,5 @@
 // The device setup services as Win32 defines them, over the simulated bus.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

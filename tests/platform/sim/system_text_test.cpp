@@ -1,5 +1,6 @@
 // FormatMessageA, LocalFree and LoadStringA in the simulated Windows.
-#include "platform/sim/world.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 #include "platform/win32.h"
 #include "res/resource.h"
 
@@ -33,7 +34,7 @@ TEST(SystemText, KnownCodesComeWithTheirLineEndInTheUsersLanguage) {
     EXPECT_EQ(19u, length);
     world.SetLanguage(sim::Language::Japanese);
     EXPECT_EQ("アクセスが拒否されました。\r\n", SystemText(5));
-    EXPECT_EQ(0u, world.LiveLocalAllocations());
+    EXPECT_EQ(0u, sim::Kernel32().localAllocations.size());
 }
 
 TEST(SystemText, UnknownCodeFailsWithNothingAllocated) {
@@ -42,7 +43,7 @@ TEST(SystemText, UnknownCodeFailsWithNothingAllocated) {
     EXPECT_EQ("<failed>", SystemText(61207, &length));
     EXPECT_EQ(0u, length);
     EXPECT_EQ(static_cast<DWORD>(ERROR_MR_MID_NOT_FOUND), GetLastError());
-    EXPECT_EQ(0u, world.LiveLocalAllocations());
+    EXPECT_EQ(0u, sim::Kernel32().localAllocations.size());
 }
 
 TEST(SystemText, LocalFreeOfAForeignPointerFails) {

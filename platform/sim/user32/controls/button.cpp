@@ -6,7 +6,7 @@
 // mouse.
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/controls/controls.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ void SetChecked(Window& button, bool checked) {
 
 // The group runs from the last control before it that starts one (WS_GROUP) to the next.
 void ClearRestOfGroup(HWND handle) {
-    WindowManager& windows = World::Current().windows;
+    WindowManager& windows = sim::Windows();
     const std::vector<HWND> siblings = windows.Children(GetParent(handle));
     const auto self = std::find(siblings.begin(), siblings.end(), handle);
     auto first = self;
@@ -51,7 +51,7 @@ void ClearRestOfGroup(HWND handle) {
 
 // What a click does to an automatic button before its parent hears of it.
 void ChangeCheck(HWND handle) {
-    Window* button = World::Current().windows.Find(handle);
+    Window* button = sim::Windows().Find(handle);
     if (Kind(*button) == BS_AUTOCHECKBOX) {
         SetChecked(*button, !(button->buttonState & BST_CHECKED));
     } else if (Kind(*button) == BS_AUTORADIOBUTTON) {
@@ -84,7 +84,7 @@ void NotifyClicked(HWND button) {
 
 // Ends a press: a click when the button was pushed at that moment.
 void Release(HWND handle, bool click) {
-    Window* button = World::Current().windows.Find(handle);
+    Window* button = sim::Windows().Find(handle);
     if (button == nullptr) {
         return;
     }
@@ -107,7 +107,7 @@ bool PointInside(HWND button, LPARAM point) {
 } // namespace
 
 LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    WindowManager& windows = World::Current().windows;
+    WindowManager& windows = sim::Windows();
     Window* button = windows.Find(window);
     if (button == nullptr) {
         return 0;

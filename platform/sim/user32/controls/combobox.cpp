@@ -2,9 +2,10 @@
 // items below it. The template's height is the open list's; the field itself is one line. A
 // click opens the list, a click on an item chooses it (CBN_SELCHANGE when the choice changed)
 // and closes it; the arrow keys step through the items while the list is closed.
+#include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/controls/controls.h"
-#include "platform/sim/world.h"
+#include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstring>
@@ -17,10 +18,6 @@ constexpr int kFieldHeight = 21;
 constexpr int kItemHeight = kComboItemHeight;
 constexpr char kListClass[] = "ComboLBox";
 constexpr DWORD kNoActivate = 0x08000000; // WS_EX_NOACTIVATE
-
-WindowManager& Windows() {
-    return World::Current().windows;
-}
 
 void Notify(HWND combo, WORD code) {
     SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), code),
@@ -67,7 +64,7 @@ void OpenList(HWND handle) {
     const int rows = std::max(1, std::min(Count(*combo), wanted / kItemHeight));
     const int height = rows * kItemHeight + 2;
     RECT rect{combo->rect.left, combo->rect.bottom, combo->rect.right, combo->rect.bottom + height};
-    if (rect.bottom > World::Current().ScreenHeight()) {
+    if (rect.bottom > sim::PrimaryScreen().Height()) {
         OffsetRect(&rect, 0, -(height + kFieldHeight));
     }
     combo->list.top = std::max(0, std::min(combo->list.selection, Count(*combo) - rows));

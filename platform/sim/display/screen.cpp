@@ -1,4 +1,4 @@
-#include "platform/sim/gdi32/screen.h"
+#include "platform/sim/display/screen.h"
 
 #include <algorithm>
 

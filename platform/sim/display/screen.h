@@ -1,4 +1,5 @@
-// The primary screen's pixels, as 0xRRGGBB, which window device contexts draw on.
+// The primary screen's pixels, as 0xRRGGBB, which window device contexts draw on: the
+// monitor's side of the machine, below every DLL.
 #pragma once
 
 #include "platform/sim/include/win32_types.h"
@@ -20,6 +21,7 @@ class Screen {
     // A new size shows a plain desktop again, with nothing drawn over it.
     void Resize(int width, int height);
     int Width() const { return m_windows.width; }
+    int Height() const { return m_windows.height; }
     bool Contains(int x, int y) const { return m_windows.Contains(x, y); }
     // The windows' layer, which the desktop painter fills.
     Image& Windows() { return m_windows; }
@@ -39,13 +41,7 @@ class Screen {
     std::vector<Ink> m_ink;
 };
 
-// What a device context holds: the window it draws in, the selected font, the raster
-// operation and the current position, in the window's client coordinates.
-struct DeviceContext {
-    HWND window = nullptr;
-    void* font = nullptr;
-    int rop2 = 13; // R2_COPYPEN
-    POINT position{0, 0};
-};
+// The primary screen of the machine.
+Screen& PrimaryScreen();
 
 } // namespace sim

@@ -1,0 +1,34 @@
+// What the shell keeps: the notification-area icon, as the user sees it.
+#pragma once
+
+#include "platform/sim/include/win32_window_types.h"
+
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct Balloon {
+    std::string title;
+    std::string text;
+    DWORD infoFlags;
+    UINT timeout;
+};
+
+struct TrayIcon {
+    bool present = false;
+    HWND window = nullptr;
+    UINT id = 0;
+    UINT callbackMessage = 0;
+    int iconResource = 0;
+    std::string tip;
+    std::vector<Balloon> balloons;
+};
+
+struct Shell32State {
+    TrayIcon tray;
+};
+
+Shell32State& Shell32();
+
+} // namespace sim

@@ -1,0 +1,59 @@
+// What user32 keeps: the window manager, menus, message boxes shown, registered messages,
+// system parameters, device notifications, the cursor and the keyboard's state.
+#pragma once
+
+#include "platform/sim/user32/menu.h"
+#include "platform/sim/user32/window_manager.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct MessageBoxShown {
+    HWND owner;
+    std::string text;
+    std::string caption;
+    UINT type;
+};
+
+// The screen saver and the two monitor power phases.
+struct PowerSaving {
+    BOOL screenSaver = TRUE;
+    BOOL lowPower = TRUE;
+    BOOL powerOff = TRUE;
+};
+
+struct DeviceNotificationRegistration {
+    HWND window;
+    GUID interfaceClass;
+};
+
+struct User32State {
+    WindowManager windows;
+    std::map<HMENU, Menu> menus;
+    int popupMenusShown = 0;
+    bool menuTracking = false;                      // a popup menu is open
+    bool menuEnded = false;                         // EndMenu was called while it was
+    std::map<std::string, UINT> registeredMessages; // by lower-case name
+    std::vector<MessageBoxShown> messageBoxes;      // every one shown, in order
+    PowerSaving powerSaving;
+    std::vector<std::string> powerSavingCalls; // "17 0" for each set action and uiParam
+    std::map<HDEVNOTIFY, DeviceNotificationRegistration> deviceNotifications;
+    DWORD notificationError = 0; // RegisterDeviceNotificationA fails with it
+    POINT cursor{512, 384};
+    bool cursorFails = false;
+    std::set<BYTE> keysDown;        // keys and mouse buttons held, by virtual-key code
+    int threadInputAttachments = 0; // attached pairs now
+    int threadInputAttachCalls = 0;
+};
+
+User32State& User32();
+
+inline WindowManager& Windows() {
+    return User32().windows;
+}
+
+} // namespace sim

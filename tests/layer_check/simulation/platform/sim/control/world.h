@@ -1,0 +1,1 @@
+// The control side, which the files above must not include.

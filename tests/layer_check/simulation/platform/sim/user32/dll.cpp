@@ -1,0 +1,2 @@
+// Refused: a DLL using the control side.
+#include "platform/sim/control/world.h"
