@@ -19,17 +19,22 @@ Machine& Current() {
 
 } // namespace
 
-Machine::Machine() {
+Machine::Tenure::Tenure() {
     if (g_current != nullptr) {
         std::fputs("sim: only one simulated machine may exist at a time\n", stderr);
         std::abort();
     }
+}
+
+Machine::Tenure::~Tenure() {
+    g_current = nullptr;
+}
+
+Machine::Machine() {
     g_current = this;
 }
 
-Machine::~Machine() {
-    g_current = nullptr;
-}
+Machine::~Machine() = default;
 
 int AbsentUser::AnswerMessageBox(const MessageBoxShown&) {
     return IDOK;

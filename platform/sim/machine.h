@@ -25,6 +25,13 @@ struct Machine {
     Machine(const Machine&) = delete;
     Machine& operator=(const Machine&) = delete;
 
+    // Stays the current machine until its last part is gone: what goes with it (the controls
+    // still standing) may still use the Win32 functions on the way.
+    struct Tenure {
+        Tenure();
+        ~Tenure();
+    } tenure;
+
     Kernel32State kernel32;
     Advapi32State advapi32;
     SetupApiState setupapi;

@@ -160,3 +160,30 @@ CONFORMANCE_TEST(EnableWindowSaysWhetherItWasDisabled) {
         "WM_ENABLE only on a change");
     DestroyWindow(window);
 }
+
+// The system's controls keep their state behind the window's extra bytes: zeroed at
+// creation, read and written whole, refused past the end.
+CONFORMANCE_TEST(ExtraBytesHoldValuesAndRefuseIndexesPastTheEnd) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "ConformanceExtraBytes";
+    windowClass.cbWndExtra = 2 * sizeof(LONG_PTR);
+    RegisterClassA(&windowClass);
+    const HWND window = CreateWindowExA(0, windowClass.lpszClassName, "", WS_POPUP, 0, 0, 10, 10,
+                                        nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const int second = sizeof(LONG_PTR);
+    ok(GetWindowLongPtrA(window, 0) == 0 && GetWindowLongPtrA(window, second) == 0,
+       "zeroed at creation");
+    ok(SetWindowLongPtrA(window, second, 0x1234) == 0, "the previous value is returned");
+    ok(SetWindowLongPtrA(window, second, 0x5678) == 0x1234, "and again");
+    ok(GetWindowLongPtrA(window, second) == 0x5678 && GetWindowLongPtrA(window, 0) == 0,
+       "each value in its place");
+    SetLastError(0);
+    ok(GetWindowLongPtrA(window, 2 * second) == 0 && GetLastError() == ERROR_INVALID_INDEX,
+       "past the end: %lu", GetLastError());
+    SetLastError(0);
+    ok(SetWindowLongPtrA(window, second + 1, 1) == 0 && GetLastError() == ERROR_INVALID_INDEX,
+       "a value that would not fit whole: %lu", GetLastError());
+    DestroyWindow(window);
+}

@@ -3,10 +3,12 @@
 // tells the parent TCN_SELCHANGE. Setting the selection by message tells nobody.
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/user32/user32_state.h"
+#include "platform/sim/user32/control_info.h"
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace sim {
 
@@ -17,19 +19,24 @@ constexpr int kCharWidth = 6;
 constexpr int kTabPadding = 12;
 constexpr int kBorder = 2;
 
-int Count(const Window& tab) {
-    return static_cast<int>(tab.list.items.size());
+struct TabInfo {
+    std::vector<std::string> items;
+    int selection = -1;
+};
+
+int Count(const TabInfo& tab) {
+    return static_cast<int>(tab.items.size());
 }
 
 // Tab rectangles in client coordinates, side by side from the left, each as wide as its text.
-RECT ItemRect(const Window& tab, int index) {
+RECT ItemRect(const TabInfo& tab, int index) {
     int left = kBorder;
     for (int i = 0; i < index; ++i) {
-        left += static_cast<int>(tab.list.items[static_cast<std::size_t>(i)].size()) * kCharWidth +
+        left += static_cast<int>(tab.items[static_cast<std::size_t>(i)].size()) * kCharWidth +
                 kTabPadding;
     }
     const int width =
-        static_cast<int>(tab.list.items[static_cast<std::size_t>(index)].size()) * kCharWidth +
+        static_cast<int>(tab.items[static_cast<std::size_t>(index)].size()) * kCharWidth +
         kTabPadding;
     return RECT{left, 0, left + width, kTabHeight};
 }
@@ -41,40 +48,40 @@ LRESULT Notify(HWND tab, UINT code) {
 }
 
 void ClickAt(HWND handle, POINT point) {
-    const Window* tab = Windows().Find(handle);
+    const TabInfo* tab = ControlInfo<TabInfo>(handle);
     for (int i = 0; i < Count(*tab); ++i) {
         const RECT rect = ItemRect(*tab, i);
-        if (!PtInRect(&rect, point) || i == tab->list.selection) {
+        if (!PtInRect(&rect, point) || i == tab->selection) {
             continue;
         }
         if (Notify(handle, TCN_SELCHANGING) != 0) {
             return;
         }
-        Windows().Find(handle)->list.selection = i;
+        ControlInfo<TabInfo>(handle)->selection = i;
         Notify(handle, TCN_SELCHANGE);
         return;
     }
 }
 
-LRESULT Insert(Window& tab, WPARAM index, const TCITEMA* item) {
+LRESULT Insert(TabInfo& tab, WPARAM index, const TCITEMA* item) {
     if (item == nullptr) {
         return -1;
     }
-    const std::size_t at = std::min<std::size_t>(index, tab.list.items.size());
-    tab.list.items.insert(tab.list.items.begin() + static_cast<std::ptrdiff_t>(at),
-                          (item->mask & TCIF_TEXT) && item->pszText ? item->pszText : "");
-    if (tab.list.selection >= static_cast<int>(at)) {
-        ++tab.list.selection;
+    const std::size_t at = std::min<std::size_t>(index, tab.items.size());
+    tab.items.insert(tab.items.begin() + static_cast<std::ptrdiff_t>(at),
+                     (item->mask & TCIF_TEXT) && item->pszText ? item->pszText : "");
+    if (tab.selection >= static_cast<int>(at)) {
+        ++tab.selection;
     }
     return static_cast<LRESULT>(at);
 }
 
-LRESULT GetItem(const Window& tab, WPARAM index, TCITEMA* item) {
-    if (item == nullptr || index >= tab.list.items.size()) {
+LRESULT GetItem(const TabInfo& tab, WPARAM index, TCITEMA* item) {
+    if (item == nullptr || index >= tab.items.size()) {
         return FALSE;
     }
     if ((item->mask & TCIF_TEXT) && item->pszText != nullptr && item->cchTextMax > 0) {
-        const std::string& text = tab.list.items[index];
+        const std::string& text = tab.items[index];
         const std::size_t length =
             std::min(text.size(), static_cast<std::size_t>(item->cchTextMax - 1));
         std::memcpy(item->pszText, text.c_str(), length);
@@ -95,9 +102,12 @@ void AdjustTabRect(BOOL larger, RECT& rect) {
 }
 
 LRESULT CALLBACK TabWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* tab = Windows().Find(handle);
+    if (KeepControlInfo<TabInfo>(handle, message)) {
+        return DefWindowProcA(handle, message, wParam, lParam);
+    }
+    TabInfo* tab = ControlInfo<TabInfo>(handle);
     if (tab == nullptr) {
-        return 0;
+        return DefWindowProcA(handle, message, wParam, lParam);
     }
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -111,17 +121,17 @@ LRESULT CALLBACK TabWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM 
     case TCM_GETITEMCOUNT:
         return Count(*tab);
     case TCM_GETCURSEL:
-        return tab->list.selection;
+        return tab->selection;
     case TCM_SETCURSEL: {
-        const int previous = tab->list.selection;
+        const int previous = tab->selection;
         if (static_cast<int>(wParam) < 0 || static_cast<int>(wParam) >= Count(*tab)) {
             return -1;
         }
-        tab->list.selection = static_cast<int>(wParam);
+        tab->selection = static_cast<int>(wParam);
         return previous;
     }
     case TCM_GETITEMRECT:
-        if (wParam >= tab->list.items.size() || lParam == 0) {
+        if (wParam >= tab->items.size() || lParam == 0) {
             return FALSE;
         }
         *reinterpret_cast<RECT*>(lParam) = ItemRect(*tab, static_cast<int>(wParam));

@@ -7,7 +7,7 @@
 // two of them. Until the program gives a page size, it is a fifth of the range.
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/user32/user32_state.h"
+#include "platform/sim/user32/control_info.h"
 
 #include <algorithm>
 
@@ -15,64 +15,84 @@ namespace sim {
 
 namespace {
 
+struct TrackbarInfo {
+    int minimum = 0;
+    int maximum = 100;
+    int position = 0;
+    int lineSize = 1;
+    int pageSize = 20;
+    bool pageSizeGiven = false; // else a fifth of the range, kept up with it
+    int ticFrequency = 1;
+    bool dragging = false;
+    int grabOffset = 0; // where on the thumb the pointer took it
+};
+
+TrackbarInfo& Info(HWND trackbar) {
+    return *ControlInfo<TrackbarInfo>(trackbar);
+}
+
 constexpr int kMargin = 8;    // from the window's edge to the first and last thumb centre
 constexpr int kThumbHalf = 5; // half the thumb's width
 
-int Clamp(const TrackState& track, int position) {
+int Clamp(const TrackbarInfo& track, int position) {
     return std::max(track.minimum, std::min(track.maximum, position));
 }
 
-int ChannelWidth(const Window& window) {
-    return std::max(1, static_cast<int>(window.rect.right - window.rect.left) - 2 * kMargin);
+SIZE WindowSize(HWND trackbar) {
+    RECT rect{};
+    GetWindowRect(trackbar, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
 }
 
-int ThumbCentre(const Window& window) {
-    const TrackState& track = window.track;
+int ChannelWidth(HWND trackbar) {
+    return std::max(1, static_cast<int>(WindowSize(trackbar).cx) - 2 * kMargin);
+}
+
+int ThumbCentre(HWND trackbar, const TrackbarInfo& track) {
     const int span = track.maximum - track.minimum;
     return kMargin +
            (span <= 0 ? 0
                       : static_cast<int>(static_cast<long long>(track.position - track.minimum) *
-                                         ChannelWidth(window) / span));
+                                         ChannelWidth(trackbar) / span));
 }
 
 // The position whose thumb centre lies nearest to x.
-int PositionAt(const Window& window, int x) {
-    const TrackState& track = window.track;
+int PositionAt(HWND trackbar, int x) {
+    const TrackbarInfo& track = Info(trackbar);
     const int span = track.maximum - track.minimum;
     const long long offset = static_cast<long long>(x - kMargin) * span;
-    const int width = ChannelWidth(window);
+    const int width = ChannelWidth(trackbar);
     return Clamp(track,
                  track.minimum +
                      static_cast<int>((offset + (offset >= 0 ? width / 2 : -width / 2)) / width));
 }
 
-RECT ThumbRect(const Window& window) {
-    const int centre = ThumbCentre(window);
-    const int height = static_cast<int>(window.rect.bottom - window.rect.top);
+RECT ThumbRect(HWND trackbar) {
+    const int centre = ThumbCentre(trackbar, Info(trackbar));
+    const int height = static_cast<int>(WindowSize(trackbar).cy);
     return RECT{centre - kThumbHalf, 2, centre + kThumbHalf + 1, std::max(3, height - 8)};
 }
 
 void Notify(HWND trackbar, WORD code) {
-    const Window* window = Windows().Find(trackbar);
     const bool withPosition = code == TB_THUMBTRACK || code == TB_THUMBPOSITION;
-    const WORD position = withPosition ? static_cast<WORD>(window->track.position) : 0;
+    const WORD position = withPosition ? static_cast<WORD>(Info(trackbar).position) : 0;
     SendMessageA(GetParent(trackbar), WM_HSCROLL, MAKEWPARAM(code, position),
                  reinterpret_cast<LPARAM>(trackbar));
 }
 
 // A step by the keyboard or a click beside the thumb; nothing at the end it heads for.
 void Step(HWND trackbar, WORD code, int target) {
-    Window* window = Windows().Find(trackbar);
-    const int position = Clamp(window->track, target);
-    if (position == window->track.position) {
+    TrackbarInfo& track = Info(trackbar);
+    const int position = Clamp(track, target);
+    if (position == track.position) {
         return;
     }
-    window->track.position = position;
+    track.position = position;
     Notify(trackbar, code);
 }
 
 void KeyDown(HWND trackbar, WPARAM key) {
-    const TrackState& track = Windows().Find(trackbar)->track;
+    const TrackbarInfo& track = Info(trackbar);
     switch (key) {
     case VK_LEFT:
     case VK_UP:
@@ -107,14 +127,13 @@ bool IsStepKey(WPARAM key) {
 void ButtonDown(HWND trackbar, int x) {
     SetCapture(trackbar);
     SetFocus(trackbar);
-    Window* window = Windows().Find(trackbar);
-    const int centre = ThumbCentre(*window);
+    TrackbarInfo& track = Info(trackbar);
+    const int centre = ThumbCentre(trackbar, track);
     if (x >= centre - kThumbHalf && x <= centre + kThumbHalf) {
-        window->track.dragging = true;
-        window->track.grabOffset = x - centre;
+        track.dragging = true;
+        track.grabOffset = x - centre;
         return;
     }
-    const TrackState& track = window->track;
     if (x < centre) {
         Step(trackbar, TB_PAGEUP, track.position - track.pageSize);
     } else {
@@ -123,13 +142,13 @@ void ButtonDown(HWND trackbar, int x) {
 }
 
 void Drag(HWND trackbar, int x) {
-    Window* window = Windows().Find(trackbar);
-    if (!window->track.dragging) {
+    TrackbarInfo& track = Info(trackbar);
+    if (!track.dragging) {
         return;
     }
-    const int position = PositionAt(*window, x - window->track.grabOffset);
-    if (position != window->track.position) {
-        window->track.position = position;
+    const int position = PositionAt(trackbar, x - track.grabOffset);
+    if (position != track.position) {
+        track.position = position;
         Notify(trackbar, TB_THUMBTRACK);
     }
 }
@@ -138,9 +157,9 @@ void ButtonUp(HWND trackbar) {
     if (GetCapture() != trackbar) {
         return;
     }
-    Window* window = Windows().Find(trackbar);
-    const bool dragged = window->track.dragging;
-    window->track.dragging = false;
+    TrackbarInfo& track = Info(trackbar);
+    const bool dragged = track.dragging;
+    track.dragging = false;
     if (dragged) {
         Notify(trackbar, TB_THUMBPOSITION);
     }
@@ -148,7 +167,7 @@ void ButtonUp(HWND trackbar) {
     ReleaseCapture();
 }
 
-void FollowRange(TrackState& track) {
+void FollowRange(TrackbarInfo& track) {
     if (!track.pageSizeGiven) {
         track.pageSize = std::max(1, (track.maximum - track.minimum) / 5);
     }
@@ -164,22 +183,24 @@ LRESULT Previous(int& field, int value) {
 
 // Where the thumb's centre lies, in client coordinates, when it stands at a position.
 int TrackbarPositionAt(HWND trackbar, int x) {
-    const Window* window = Windows().Find(trackbar);
-    return window ? PositionAt(*window, x) : 0;
+    return ControlInfo<TrackbarInfo>(trackbar) != nullptr ? PositionAt(trackbar, x) : 0;
 }
 
 int TrackbarThumbCentreFor(HWND trackbar, int position) {
-    Window copy = *Windows().Find(trackbar);
-    copy.track.position = Clamp(copy.track, position);
-    return ThumbCentre(copy);
+    TrackbarInfo track = Info(trackbar);
+    track.position = Clamp(track, position);
+    return ThumbCentre(trackbar, track);
 }
 
 LRESULT CALLBACK TrackbarWindowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* window = Windows().Find(handle);
-    if (window == nullptr) {
-        return 0;
+    if (KeepControlInfo<TrackbarInfo>(handle, message)) {
+        return DefWindowProcA(handle, message, wParam, lParam);
     }
-    TrackState& track = window->track;
+    TrackbarInfo* info = ControlInfo<TrackbarInfo>(handle);
+    if (info == nullptr) {
+        return DefWindowProcA(handle, message, wParam, lParam);
+    }
+    TrackbarInfo& track = *info;
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS;
@@ -241,7 +262,7 @@ LRESULT CALLBACK TrackbarWindowProc(HWND handle, UINT message, WPARAM wParam, LP
         return track.pageSize;
     case TBM_GETTHUMBRECT:
         if (lParam != 0) {
-            *reinterpret_cast<RECT*>(lParam) = ThumbRect(*window);
+            *reinterpret_cast<RECT*>(lParam) = ThumbRect(handle);
         }
         return 0;
     default:

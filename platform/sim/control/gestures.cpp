@@ -42,19 +42,18 @@ void Input::ChooseListItem(HWND combo, int index) {
     if (SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0) {
         ClickWindow(combo);
     }
-    const Window* box = sim::Windows().Find(combo);
-    if (box == nullptr || box->list.dropped == nullptr) {
+    const HWND list = ComboBoxOpenList(combo);
+    if (list == nullptr) {
         return;
     }
-    const HWND list = box->list.dropped;
     RECT rect{};
     GetWindowRect(list, &rect);
     MoveMouse(Centre(rect).x, Centre(rect).y);
     const int rows = (rect.bottom - rect.top - 2) / kComboItemHeight;
-    const int count = static_cast<int>(box->list.items.size());
+    const int count = static_cast<int>(SendMessageA(combo, CB_GETCOUNT, 0, 0));
     // Scroll until the item is in view; the list stops at its ends.
     for (int turns = 0; turns <= count; ++turns) {
-        const int top = sim::Windows().Find(combo)->list.top;
+        const int top = static_cast<int>(SendMessageA(combo, CB_GETTOPINDEX, 0, 0));
         if (index < top) {
             TurnWheel(1);
         } else if (index >= top + rows) {
@@ -63,7 +62,7 @@ void Input::ChooseListItem(HWND combo, int index) {
             break;
         }
     }
-    const int row = index - sim::Windows().Find(combo)->list.top;
+    const int row = index - static_cast<int>(SendMessageA(combo, CB_GETTOPINDEX, 0, 0));
     ClickAt(Centre(rect).x, rect.top + 1 + row * kComboItemHeight + kComboItemHeight / 2);
 }
 

@@ -88,6 +88,7 @@ BOOL ClientToScreen(HWND window, LPPOINT point);
 HWND GetParent(HWND window);
 HWND GetAncestor(HWND window, UINT flags);
 LONG GetWindowLongA(HWND window, int index);
+LONG_PTR GetWindowLongPtrA(HWND window, int index);
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value);
 BOOL IsChild(HWND parent, HWND window);
 BOOL ScreenToClient(HWND window, LPPOINT point);

@@ -8,6 +8,9 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 using DLGPROC = LONG_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
+// Class styles
+#define CS_GLOBALCLASS 0x4000
+
 struct WNDCLASSA {
     UINT style;
     WNDPROC lpfnWndProc;

@@ -411,15 +411,39 @@ LONG GetWindowLongA(HWND window, int index) {
 
 namespace {
 
-// The slot behind an index: a dialog's message result, or anyone's user data.
-LONG_PTR* LongPtrSlot(Window& w, int index) {
+// The slot behind an index: a dialog's message result, anyone's user data, or a value in the
+// window's extra bytes (which must hold it whole).
+void* LongPtrSlot(Window& w, int index) {
     if (index == DWLP_MSGRESULT && w.dialog) {
         return &w.msgResult;
     }
-    return index == GWLP_USERDATA ? &w.userData : nullptr;
+    if (index == GWLP_USERDATA) {
+        return &w.userData;
+    }
+    const bool inExtraBytes =
+        index >= 0 && static_cast<std::size_t>(index) + sizeof(LONG_PTR) <= w.extraBytes.size();
+    return inExtraBytes ? w.extraBytes.data() + index : nullptr;
 }
 
 } // namespace
+
+LONG_PTR GetWindowLongPtrA(HWND window, int index) {
+    Window* w = Windows().Find(window);
+    if (w == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    LONG_PTR value = 0;
+    if (const void* slot = LongPtrSlot(*w, index)) {
+        std::memcpy(&value, slot, sizeof value); // extra bytes need not be aligned
+        return value;
+    }
+    if (index >= 0) {
+        SetLastError(ERROR_INVALID_INDEX);
+        return 0;
+    }
+    return GetWindowLongA(window, index);
+}
 
 LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
     Window* w = Windows().Find(window);
@@ -427,13 +451,14 @@ LONG_PTR SetWindowLongPtrA(HWND window, int index, LONG_PTR value) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return 0;
     }
-    LONG_PTR* slot = LongPtrSlot(*w, index);
+    void* slot = LongPtrSlot(*w, index);
     if (slot == nullptr) {
         SetLastError(ERROR_INVALID_INDEX);
         return 0;
     }
-    const LONG_PTR previous = *slot;
-    *slot = value;
+    LONG_PTR previous = 0;
+    std::memcpy(&previous, slot, sizeof previous);
+    std::memcpy(slot, &value, sizeof value);
     return previous;
 }
 

@@ -9,6 +9,15 @@
 
 namespace sim {
 
+WindowManager::~WindowManager() {
+    for (const auto& [handle, window] : m_windows) {
+        const WNDCLASSA* windowClass = FindClass(window.className);
+        if (windowClass != nullptr && (windowClass->style & CS_GLOBALCLASS) && window.procedure) {
+            window.procedure(handle, WM_NCDESTROY, 0, 0);
+        }
+    }
+}
+
 bool WindowManager::RegisterClass(const WNDCLASSA& windowClass) {
     const std::string key = LowerCase(windowClass.lpszClassName);
     if (m_classes.count(key) != 0) {
@@ -52,6 +61,8 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
     window.id = id;
     window.threadId = threadId;
     window.siblingOrder = ++m_bottomSibling;
+    window.extraBytes.assign(windowClass ? static_cast<std::size_t>(windowClass->cbWndExtra) : 0,
+                             0);
     if ((style & WS_CHILD) && parent != nullptr) {
         POINT origin{0, 0};
         ClientToScreen(parent, &origin);

@@ -13,27 +13,6 @@
 
 namespace sim {
 
-// The items of a combo box or tab control and which one is chosen.
-struct ListState {
-    std::vector<std::string> items;
-    int selection = -1;
-    HWND dropped = nullptr; // a combo box's open list
-    int top = 0;            // the first item the open list shows
-    int droppedHeight = 0;  // a combo box's height with its list open
-};
-
-struct TrackState {
-    int minimum = 0;
-    int maximum = 100;
-    int position = 0;
-    int lineSize = 1;
-    int pageSize = 20;
-    bool pageSizeGiven = false; // else a fifth of the range, kept up with it
-    int ticFrequency = 1;
-    bool dragging = false;
-    int grabOffset = 0; // where on the thumb the pointer took it
-};
-
 struct Window {
     HWND handle = nullptr;
     std::string className;
@@ -54,8 +33,6 @@ struct Window {
     HGDIOBJ font = nullptr;
     UINT buttonState = 0;                // BST_ flags of a button control
     HANDLE image = nullptr;              // an icon button's icon
-    ListState list;                      // a combo box's or tab control's items
-    TrackState track;                    // a trackbar's range and position
     LONG_PTR msgResult = 0;              // a dialog's DWLP_MSGRESULT
     LONG_PTR userData = 0;               // GWLP_USERDATA
     HWND savedFocus = nullptr;           // a dialog's focused control while it is inactive
@@ -64,6 +41,7 @@ struct Window {
     long long siblingOrder = 0;          // a child's place among its siblings, the top one lowest
     bool unicode = false;                // a window of a Unicode class (the program's are ANSI)
     std::optional<std::uint32_t> colour; // another program's client colour, 0xRRGGBB
+    std::vector<BYTE> extraBytes;        // the class's cbWndExtra, zeroed at creation
 };
 
 struct Timer {
@@ -78,6 +56,12 @@ constexpr DWORD kProgramThread = 1;
 
 class WindowManager {
   public:
+    WindowManager() = default;
+    // The process ends: the system's controls still standing free what they keep.
+    ~WindowManager();
+    WindowManager(const WindowManager&) = delete;
+    WindowManager& operator=(const WindowManager&) = delete;
+
     bool RegisterClass(const WNDCLASSA& windowClass);
     const WNDCLASSA* FindClass(const std::string& name) const;
 

@@ -4,11 +4,14 @@
 // and closes it; the arrow keys step through the items while the list is closed.
 #include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
+#include "platform/sim/user32/control_info.h"
 #include "platform/sim/user32/controls/controls.h"
 #include "platform/sim/user32/user32_state.h"
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace sim {
 
@@ -19,21 +22,33 @@ constexpr int kItemHeight = kComboItemHeight;
 constexpr char kListClass[] = "ComboLBox";
 constexpr DWORD kNoActivate = 0x08000000; // WS_EX_NOACTIVATE
 
+struct ComboBoxInfo {
+    std::vector<std::string> items;
+    int selection = -1;
+    HWND dropped = nullptr; // the open list
+    int top = 0;            // the first item the open list shows
+    int droppedHeight = 0;  // the box's height with its list open
+};
+
+ComboBoxInfo& Info(HWND combo) {
+    return *ControlInfo<ComboBoxInfo>(combo);
+}
+
 void Notify(HWND combo, WORD code) {
     SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), code),
                  reinterpret_cast<LPARAM>(combo));
 }
 
-int Count(const Window& combo) {
-    return static_cast<int>(combo.list.items.size());
+int Count(const ComboBoxInfo& combo) {
+    return static_cast<int>(combo.items.size());
 }
 
 // The field shows the chosen item.
-void Select(Window& combo, int index) {
-    combo.list.selection = index >= 0 && index < Count(combo) ? index : -1;
-    combo.text = combo.list.selection >= 0
-                     ? combo.list.items[static_cast<std::size_t>(combo.list.selection)]
-                     : "";
+void Select(HWND handle, int index) {
+    ComboBoxInfo& combo = Info(handle);
+    combo.selection = index >= 0 && index < Count(combo) ? index : -1;
+    Windows().Find(handle)->text =
+        combo.selection >= 0 ? combo.items[static_cast<std::size_t>(combo.selection)] : "";
 }
 
 int VisibleRows(const Window& list) {
@@ -41,12 +56,12 @@ int VisibleRows(const Window& list) {
 }
 
 void CloseList(HWND handle) {
-    Window* combo = Windows().Find(handle);
-    if (combo == nullptr || combo->list.dropped == nullptr) {
+    ComboBoxInfo* combo = ControlInfo<ComboBoxInfo>(handle);
+    if (combo == nullptr || combo->dropped == nullptr) {
         return;
     }
-    const HWND list = combo->list.dropped;
-    combo->list.dropped = nullptr;
+    const HWND list = combo->dropped;
+    combo->dropped = nullptr;
     DestroyWindow(list);
     Notify(handle, CBN_CLOSEUP);
 }
@@ -54,33 +69,33 @@ void CloseList(HWND handle) {
 // The open list hangs below the field, or above it where the screen ends, and starts with
 // the chosen item in view.
 void OpenList(HWND handle) {
-    Window* combo = Windows().Find(handle);
-    if (combo->list.dropped != nullptr) {
+    if (Info(handle).dropped != nullptr) {
         return;
     }
     Notify(handle, CBN_DROPDOWN);
-    combo = Windows().Find(handle);
-    const int wanted = std::max(kItemHeight, combo->list.droppedHeight - kFieldHeight);
-    const int rows = std::max(1, std::min(Count(*combo), wanted / kItemHeight));
+    ComboBoxInfo& combo = Info(handle);
+    const int wanted = std::max(kItemHeight, combo.droppedHeight - kFieldHeight);
+    const int rows = std::max(1, std::min(Count(combo), wanted / kItemHeight));
     const int height = rows * kItemHeight + 2;
-    RECT rect{combo->rect.left, combo->rect.bottom, combo->rect.right, combo->rect.bottom + height};
+    RECT field{};
+    GetWindowRect(handle, &field);
+    RECT rect{field.left, field.bottom, field.right, field.bottom + height};
     if (rect.bottom > sim::PrimaryScreen().Height()) {
         OffsetRect(&rect, 0, -(height + kFieldHeight));
     }
-    combo->list.top = std::max(0, std::min(combo->list.selection, Count(*combo) - rows));
+    combo.top = std::max(0, std::min(combo.selection, Count(combo) - rows));
     const HWND list =
         Windows().Create(WS_EX_TOPMOST | kNoActivate, kListClass, "", WS_POPUP | WS_BORDER, rect,
                          GetAncestor(handle, GA_ROOT), 0, nullptr, kProgramThread);
     Window* listWindow = Windows().Find(list);
     listWindow->userData = reinterpret_cast<LONG_PTR>(handle);
-    Windows().Find(handle)->list.dropped = list;
+    Info(handle).dropped = list;
     ShowWindow(list, SW_SHOWNA);
 }
 
 void Choose(HWND handle, int index) {
-    Window* combo = Windows().Find(handle);
-    const bool changed = index != combo->list.selection;
-    Select(*combo, index);
+    const bool changed = index != Info(handle).selection;
+    Select(handle, index);
     CloseList(handle);
     if (changed) {
         Notify(handle, CBN_SELCHANGE);
@@ -90,14 +105,15 @@ void Choose(HWND handle, int index) {
 LRESULT CALLBACK ListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* list = Windows().Find(window);
     const auto comboHandle = reinterpret_cast<HWND>(list ? list->userData : 0);
-    Window* combo = Windows().Find(comboHandle);
+    ComboBoxInfo* combo =
+        Windows().Find(comboHandle) != nullptr ? ControlInfo<ComboBoxInfo>(comboHandle) : nullptr;
     if (combo == nullptr) {
         return DefWindowProcA(window, message, wParam, lParam);
     }
     switch (message) {
     case WM_LBUTTONUP: {
         const int row = static_cast<short>(HIWORD(lParam)) / kItemHeight;
-        const int index = combo->list.top + row;
+        const int index = combo->top + row;
         if (index >= 0 && index < Count(*combo)) {
             Choose(comboHandle, index);
         }
@@ -106,7 +122,7 @@ LRESULT CALLBACK ListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSEWHEEL: {
         const int notches = static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA;
         const int last = std::max(0, Count(*combo) - VisibleRows(*list));
-        combo->list.top = std::max(0, std::min(last, combo->list.top - 3 * notches));
+        combo->top = std::max(0, std::min(last, combo->top - 3 * notches));
         return 0;
     }
     default:
@@ -115,19 +131,19 @@ LRESULT CALLBACK ListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 void Step(HWND handle, int index) {
-    Window* combo = Windows().Find(handle);
-    const int target = std::max(0, std::min(Count(*combo) - 1, index));
-    if (Count(*combo) > 0 && target != combo->list.selection) {
-        Select(*combo, target);
+    const ComboBoxInfo& combo = Info(handle);
+    const int target = std::max(0, std::min(Count(combo) - 1, index));
+    if (Count(combo) > 0 && target != combo.selection) {
+        Select(handle, target);
         Notify(handle, CBN_SELCHANGE);
     }
 }
 
-LRESULT CopyItem(const Window& combo, WPARAM index, LPSTR buffer) {
-    if (index >= combo.list.items.size()) {
+LRESULT CopyItem(const ComboBoxInfo& combo, WPARAM index, LPSTR buffer) {
+    if (index >= combo.items.size()) {
         return CB_ERR;
     }
-    const std::string& item = combo.list.items[index];
+    const std::string& item = combo.items[index];
     if (buffer != nullptr) {
         std::memcpy(buffer, item.c_str(), item.size() + 1);
     }
@@ -137,20 +153,24 @@ LRESULT CopyItem(const Window& combo, WPARAM index, LPSTR buffer) {
 } // namespace
 
 LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* combo = Windows().Find(window);
-    if (combo == nullptr) {
-        return 0;
+    if (KeepControlInfo<ComboBoxInfo>(window, message)) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    Window* box = Windows().Find(window);
+    ComboBoxInfo* combo = ControlInfo<ComboBoxInfo>(window);
+    if (box == nullptr || combo == nullptr) {
+        return DefWindowProcA(window, message, wParam, lParam);
     }
     switch (message) {
     case WM_CREATE:
-        combo->list.droppedHeight = static_cast<int>(combo->rect.bottom - combo->rect.top);
-        combo->rect.bottom = combo->rect.top + kFieldHeight;
+        combo->droppedHeight = static_cast<int>(box->rect.bottom - box->rect.top);
+        box->rect.bottom = box->rect.top + kFieldHeight;
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
         SetFocus(window);
-        if (Windows().Find(window)->list.dropped != nullptr) {
+        if (Info(window).dropped != nullptr) {
             CloseList(window);
         } else {
             OpenList(window);
@@ -163,9 +183,9 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_DOWN || wParam == VK_RIGHT) {
-            Step(window, combo->list.selection + 1);
+            Step(window, combo->selection + 1);
         } else if (wParam == VK_UP || wParam == VK_LEFT) {
-            Step(window, combo->list.selection < 0 ? 0 : combo->list.selection - 1);
+            Step(window, combo->selection < 0 ? 0 : combo->selection - 1);
         } else if (wParam == VK_HOME) {
             Step(window, 0);
         } else if (wParam == VK_END) {
@@ -173,23 +193,23 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LP
         }
         return 0;
     case CB_ADDSTRING:
-        combo->list.items.emplace_back(reinterpret_cast<LPCSTR>(lParam));
+        combo->items.emplace_back(reinterpret_cast<LPCSTR>(lParam));
         return Count(*combo) - 1;
     case CB_RESETCONTENT:
-        combo->list.items.clear();
-        Select(*combo, -1);
+        combo->items.clear();
+        Select(window, -1);
         return CB_OKAY;
     case CB_GETCOUNT:
         return Count(*combo);
     case CB_GETCURSEL:
-        return combo->list.selection;
+        return combo->selection;
     // Past the end the choice stays (as Windows does, not as documented); -1 clears it.
     case CB_SETCURSEL:
         if (static_cast<int>(wParam) >= Count(*combo)) {
             return CB_ERR;
         }
-        Select(*combo, static_cast<int>(wParam));
-        return combo->list.selection >= 0 ? combo->list.selection : CB_ERR;
+        Select(window, static_cast<int>(wParam));
+        return combo->selection >= 0 ? combo->selection : CB_ERR;
     case CB_GETLBTEXT:
         return CopyItem(*combo, wParam, reinterpret_cast<LPSTR>(lParam));
     case CB_GETLBTEXTLEN:
@@ -202,15 +222,22 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LP
         }
         return TRUE;
     case CB_GETDROPPEDSTATE:
-        return combo->list.dropped != nullptr;
+        return combo->dropped != nullptr;
+    case CB_GETTOPINDEX:
+        return combo->top;
     case WM_SETFONT:
-        combo->font = reinterpret_cast<HGDIOBJ>(wParam);
+        box->font = reinterpret_cast<HGDIOBJ>(wParam);
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(combo->font);
+        return reinterpret_cast<LRESULT>(box->font);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+HWND ComboBoxOpenList(HWND combo) {
+    const ComboBoxInfo* info = ControlInfo<ComboBoxInfo>(combo);
+    return info != nullptr ? info->dropped : nullptr;
 }
 
 void RegisterComboListClass(WindowManager& windows) {

@@ -1,6 +1,7 @@
 #include "platform/sim/user32/controls/controls.h"
 
 #include "platform/sim/include/win32_api.h"
+#include "platform/sim/user32/control_info.h"
 #include "platform/sim/user32/window_manager.h"
 
 namespace sim {
@@ -14,6 +15,10 @@ void RegisterControlClasses(WindowManager& windows) {
                     {"ComboBox", ComboBoxWindowProc}};
     for (const auto& control : kClasses) {
         WNDCLASSA windowClass{};
+        // The system's classes, in every process; each control keeps its state's address
+        // in the window's extra bytes.
+        windowClass.style = CS_GLOBALCLASS;
+        windowClass.cbWndExtra = kControlInfoBytes;
         windowClass.lpfnWndProc = control.procedure;
         windowClass.lpszClassName = control.name;
         windows.RegisterClass(windowClass);

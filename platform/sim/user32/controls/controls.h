@@ -14,7 +14,8 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
 LRESULT CALLBACK ComboBoxWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // The height of a row of the list a combo box opens.
 constexpr int kComboItemHeight = 13;
-// The list a combo box opens.
+// The list a combo box opens, and the one it has open now (or nullptr).
 void RegisterComboListClass(WindowManager& windows);
+HWND ComboBoxOpenList(HWND combo);
 
 } // namespace sim
