@@ -59,6 +59,7 @@ LCID GetUserDefaultLCID();
 
 // Screen, rectangles and message boxes
 int GetSystemMetrics(int index);
+UINT GetDoubleClickTime();
 BOOL SetRect(LPRECT rect, int left, int top, int right, int bottom);
 BOOL SetRectEmpty(LPRECT rect);
 BOOL IsRectEmpty(const RECT* rect);

@@ -150,6 +150,8 @@ struct SIZE {
 
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CXDOUBLECLK 36
+#define SM_CYDOUBLECLK 37
 #define SM_CXEDGE 45
 #define SM_CYEDGE 46
 

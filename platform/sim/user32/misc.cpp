@@ -1,4 +1,4 @@
-// Screen metrics, the user's locale, rectangle helpers and message boxes.
+// Screen metrics, the double-click settings, the user's locale, rectangle helpers and message boxes.
 #include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/interaction.h"
@@ -14,9 +14,18 @@ int GetSystemMetrics(int index) {
     case SM_CXEDGE:
     case SM_CYEDGE:
         return 2;
+    // The rectangle the second press of a double-click must fall in, centred on the first.
+    case SM_CXDOUBLECLK:
+        return sim::User32().doubleClickSize.cx;
+    case SM_CYDOUBLECLK:
+        return sim::User32().doubleClickSize.cy;
     default:
         return 0;
     }
+}
+
+UINT GetDoubleClickTime() {
+    return sim::User32().doubleClickTime;
 }
 
 LCID GetUserDefaultLCID() {

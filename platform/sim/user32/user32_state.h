@@ -46,6 +46,9 @@ struct User32State {
     POINT cursor{512, 384};
     bool cursorFails = false;
     std::set<BYTE> keysDown;        // keys and mouse buttons held, by virtual-key code
+    // The user's double-click settings, as Windows has them by default.
+    UINT doubleClickTime = 500;
+    SIZE doubleClickSize{4, 4};
     int threadInputAttachments = 0; // attached pairs now
     int threadInputAttachCalls = 0;
 };
