@@ -8,6 +8,7 @@
 #include "TrayMessages.h"
 
 #include <cstring>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -259,12 +260,22 @@ LRESULT CMainFrame::OnPowerBroadcast(WPARAM wParam, LPARAM lParam) {
     switch (wParam) {
     case PBT_APMSUSPEND:
     case PBT_APMSTANDBY:
+        m_bWokenAutomatically = false;
         if (doc) {
             doc->OnPowerSuspend();
         }
         return 0;
-    case PBT_APMRESUMECRITICAL:
+    // Every wake brings PBT_APMRESUMEAUTOMATIC, and PBT_APMRESUMESUSPEND after it when a user
+    // is there: the converter is opened again once a wake (a second open would close it).
     case PBT_APMRESUMESUSPEND:
+        if (std::exchange(m_bWokenAutomatically, false)) {
+            return 0;
+        }
+        [[fallthrough]];
+    case PBT_APMRESUMEAUTOMATIC:
+        m_bWokenAutomatically = wParam == PBT_APMRESUMEAUTOMATIC;
+        [[fallthrough]];
+    case PBT_APMRESUMECRITICAL:
     case PBT_APMRESUMESTANDBY:
         if (doc) {
             doc->OnPowerResume();

@@ -30,7 +30,8 @@ class CMainFrame : public CFrameWnd {
     std::unique_ptr<CDeviceNotification> m_pNotification;
     UINT_PTR m_nTimer = 0;
     UINT m_nTrayCommand = 0;
-    UINT m_nTaskbarCreated = 0; // Explorer's message when it starts with an empty tray
+    bool m_bWokenAutomatically = false; // this wake's PBT_APMRESUMEAUTOMATIC has come
+    UINT m_nTaskbarCreated = 0;         // Explorer's message when it starts with an empty tray
     int m_nTrayIcon = IDI_TRAY_READY;
 
   protected:

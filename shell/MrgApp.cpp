@@ -153,6 +153,10 @@ BOOL CMrgApp::IsProfilePresent() {
 }
 
 void CMrgApp::SuppressPowerSaving(BOOL bRemember) {
+    // Today's Windows sleeps the display by the power plan, whatever the settings below say;
+    // a display that sleeps sends the converter no picture. Held until power saving is given
+    // back.
+    SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
     BOOL active[std::size(kPowerSettings)] = {};
     for (std::size_t i = 0; i < std::size(kPowerSettings); ++i) {
         SystemParametersInfoA(kPowerSettings[i].get, 0, &active[i], 0);
@@ -171,6 +175,7 @@ void CMrgApp::SuppressPowerSaving(BOOL bRemember) {
 void CMrgApp::RestorePowerSaving() {
     // Our own broadcast comes back to the frame as a setting change; it must not undo this.
     m_bPowerSavingRestored = TRUE;
+    SetThreadExecutionState(ES_CONTINUOUS);
     for (const PowerSetting& setting : kPowerSettings) {
         if (this->*setting.remembered) {
             SystemParametersInfoA(setting.set, 1, nullptr, SPIF_SENDWININICHANGE);

@@ -21,7 +21,7 @@ sim::Image PictureCommands::TvFrame(Simulator& s) {
     if (converter == nullptr) {
         return sim::Image(720, 480, 0);
     }
-    return converter->Render(s.m_world.RepaintedScreen().Picture(), s.m_world.Now());
+    return converter->Render(s.m_world.PictureSent(), s.m_world.Now());
 }
 
 // The standard, the desktop rectangle the scaler selects and where it lies in the TV raster

@@ -15,3 +15,16 @@ CONFORMANCE_TEST(ANamedMutexTellsItsSecondCreatorItExisted) {
     ok(GetLastError() == ERROR_SUCCESS, "gone with its last handle: %lu", GetLastError());
     CloseHandle(again);
 }
+
+// A standing power request replaces the thread's last one and is returned by the next; a
+// one-time request leaves it standing.
+CONFORMANCE_TEST(AStandingDisplayRequestIsKeptUntilReplaced) {
+    const EXECUTION_STATE before = SetThreadExecutionState(ES_CONTINUOUS | ES_DISPLAY_REQUIRED);
+    ok(before != 0, "the previous state");
+    ok(SetThreadExecutionState(ES_DISPLAY_REQUIRED) == (ES_CONTINUOUS | ES_DISPLAY_REQUIRED),
+       "a one-time request returns the standing one");
+    ok(SetThreadExecutionState(ES_CONTINUOUS) == (ES_CONTINUOUS | ES_DISPLAY_REQUIRED),
+       "which is still standing");
+    ok(SetThreadExecutionState(ES_CONTINUOUS) == ES_CONTINUOUS, "and gone once given up");
+    SetThreadExecutionState(before & ES_CONTINUOUS ? before : ES_CONTINUOUS);
+}

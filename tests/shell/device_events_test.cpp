@@ -69,6 +69,20 @@ TEST_F(AppTest, SuspendSwitchesTheOutputOffAndResumeAppliesEverythingAgain) {
     EXPECT_THAT(Balloons(), ElementsAre("info: The device is connected, and available now."));
 }
 
+// Nobody at the machine: Windows says only that it woke, and the converter is opened again
+// all the same, once.
+TEST_F(AppTest, AWakeWithNobodyThereReopensTheConverterOnce) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    world.Suspend();
+    converter.ClearTraffic();
+    sim::Shell32().tray.balloons.clear();
+    world.Resume(false);
+    EXPECT_EQ(1u, Count(Wire(converter), RegisterWrite(0x60, 0x0020)));
+    EXPECT_NE(nullptr, Doc()->m_pDevice);
+    EXPECT_THAT(Balloons(), ElementsAre("info: The device is connected, and available now."));
+}
+
 TEST_F(AppTest, ResumeWithoutAConverterLeavesItClosed) {
     ASSERT_TRUE(Start());
     sim::Shell32().tray.balloons.clear();

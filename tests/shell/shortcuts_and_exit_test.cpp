@@ -106,6 +106,41 @@ TEST_F(AppTest, PowerSavingIsOffWhileRunningAndBackAfterExit) {
     EXPECT_TRUE(sim::User32().powerSaving.powerOff);
 }
 
+// Today's Windows sleeps an idle display by the power plan, whatever the SPI_ states say, and
+// a sleeping display sends the converter nothing: Corvane asks for the display while it runs.
+constexpr DWORD kHalfAnHour = 30 * 60 * 1000;
+
+// The TV's centre shows the video black level (the pedestal at most), not the blue desktop.
+bool TvCentreIsBlack(sim::World& world, sim::Converter& converter) {
+    const std::uint32_t p = converter.Render(world.PictureSent(), world.Now()).At(360, 240);
+    return (p >> 16) == (p & 0xFF) && ((p >> 8) & 0xFF) == (p & 0xFF) && (p & 0xFF) < 0x20;
+}
+
+TEST_F(AppTest, HalfAnHourIdleLeavesTheDisplayAndTheTvOnWhileRunningAndDarkAfterExit) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    world.RunFor(kHalfAnHour);
+    EXPECT_FALSE(sim::DisplayAsleep());
+    EXPECT_FALSE(TvCentreIsBlack(world, converter)) << "the desktop on the TV";
+    Exit();
+    world.RunFor(kHalfAnHour);
+    EXPECT_TRUE(sim::DisplayAsleep());
+    EXPECT_TRUE(TvCentreIsBlack(world, converter)) << "nothing sent";
+    world.input.MoveMouse(10, 10);
+    EXPECT_FALSE(sim::DisplayAsleep()) << "input wakes it";
+}
+
+TEST_F(AppTest, ASessionEndLetsTheDisplaySleepAndACancelledOneKeepsItOn) {
+    world.Plug();
+    ASSERT_TRUE(Start());
+    SendMessageA(Frame()->m_hWnd, WM_QUERYENDSESSION, 0, 0);
+    world.Advance(kHalfAnHour);
+    EXPECT_TRUE(sim::DisplayAsleep()) << "given back while the session may end";
+    SendMessageA(Frame()->m_hWnd, WM_ENDSESSION, FALSE, 0);
+    world.Advance(kHalfAnHour);
+    EXPECT_FALSE(sim::DisplayAsleep()) << "asked for again once the end was cancelled";
+}
+
 TEST_F(AppTest, PowerSavingThatWasOffIsNeverTouched) {
     sim::User32().powerSaving = sim::PowerSaving{FALSE, FALSE, FALSE};
     ASSERT_TRUE(Start());

@@ -19,7 +19,7 @@ class TvOutputTest : public ViewTest {
         StartWithConverter();
         world.Advance(8000);
     }
-    sim::Image Tv() { return converter->Render(world.RepaintedScreen().Picture(), world.Now()); }
+    sim::Image Tv() { return converter->Render(world.PictureSent(), world.Now()); }
     sim::TvGeometry Geometry() const {
         return converter->Picture(sim::PrimaryScreen().Width(), sim::PrimaryScreen().Height(),
                                   world.Now());

@@ -2,6 +2,7 @@
 // under Wine. Texts are printed in UTF-8 whatever the ANSI code page.
 //   wait-frame SECONDS   until the frame window exists (exit 1 if it never does)
 //   menu-open            exit 0 when a popup menu is on screen
+//   menus                how many popup menus are on screen (an open submenu counts too)
 //   post-exit            post the Exit command to the frame
 //   close-app            close the program as the Restart Manager does for an installer:
 //                        WM_QUERYENDSESSION, then WM_ENDSESSION, with ENDSESSION_CLOSEAPP
@@ -22,6 +23,8 @@
 //                        coordinates "X Y"; exit 1 when no dialog is open or it has no such
 //                        control showing
 //   dialog-checked ID    exit 0 when the open dialog's check box or radio button is checked
+//   focus-class          the class of the window with the keyboard focus on the open
+//                        dialog's thread
 //   list-item-point ID   the middle of the chosen item in the open list of the dialog's
 //                        drop-down list ID, as screen coordinates "X Y"
 //   message N            the system's text for error N, its line end shown as \r\n
@@ -248,9 +251,30 @@ int HookUnderLoad(const char* path) {
     return failures == 0 ? 0 : 1;
 }
 
+BOOL CALLBACK CountMenu(HWND window, LPARAM count) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32768") == 0 && IsWindowVisible(window)) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK MatchShownDialog(HWND window, LPARAM found) {
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The topmost dialog on screen: a hidden one (Wine keeps some) above it does not count.
 HWND OpenDialog() {
-    const HWND dialog = FindWindowA("#32770", nullptr);
-    return dialog != nullptr && IsWindowVisible(dialog) ? dialog : nullptr;
+    HWND found = nullptr;
+    EnumWindows(MatchShownDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 // The middle of the OK button, or a point of the caption that the dialog itself says is its
@@ -381,6 +405,12 @@ int main(int argc, char** argv) {
         const HWND menu = FindWindowA("#32768", nullptr);
         return menu != nullptr && IsWindowVisible(menu) ? 0 : 1;
     }
+    if (command == "menus" && argc == 2) {
+        int count = 0;
+        EnumWindows(CountMenu, reinterpret_cast<LPARAM>(&count));
+        std::printf("%d\n", count);
+        return 0;
+    }
     if (command == "frames" && argc == 2) {
         int count = 0;
         EnumWindows(CountFrame, reinterpret_cast<LPARAM>(&count));
@@ -426,6 +456,20 @@ int main(int argc, char** argv) {
         POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
         ClientToScreen(info.hwndList, &point);
         std::printf("%ld %ld\n", static_cast<long>(point.x), static_cast<long>(point.y));
+        return 0;
+    }
+    if (command == "focus-class" && argc == 2) {
+        const HWND dialog = OpenDialog();
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        char name[64] = {};
+        if (dialog == nullptr ||
+            !GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info) ||
+            info.hwndFocus == nullptr) {
+            return 1;
+        }
+        GetClassNameA(info.hwndFocus, name, sizeof name);
+        std::printf("%s\n", name);
         return 0;
     }
     if (command == "dialog-checked" && argc == 3) {
@@ -502,10 +546,11 @@ int main(int argc, char** argv) {
     }
     std::fprintf(
         stderr,
-        "usage: wintool wait-frame S | menu-open | post-exit | strings EXE ID... | menu EXE ID |"
+        "usage: wintool wait-frame S | menu-open | menus | post-exit | strings EXE ID... | menu "
+        "EXE ID |"
         " windows | close-app | hook-selftest DLL | hook-under-load DLL | menu-point N COUNT | "
         "dialog-point "
         "ok|close|tab|ID |"
-        " dialog-checked ID | list-item-point ID | message N | message-loop\n");
+        " dialog-checked ID | list-item-point ID | focus-class | message N | message-loop\n");
     return 2;
 }

@@ -61,8 +61,11 @@ void World::Suspend() {
     LosePower();
 }
 
-void World::Resume() {
-    SendToTopLevel(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+void World::Resume(bool userPresent) {
+    SendToTopLevel(WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    if (userPresent) {
+        SendToTopLevel(WM_POWERBROADCAST, PBT_APMRESUMESUSPEND, 0);
+    }
 }
 
 void World::ChangeDisplay(int width, int height) {

@@ -4,6 +4,7 @@
 #include "platform/sim/control/world.h"
 #include "platform/sim/hook/hook_state.h"
 #include "platform/sim/include/win32_api.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 #include "platform/sim/shell32/shell32_state.h"
 #include "platform/sim/user32/mouse_input.h"
 #include "platform/sim/user32/user32_state.h"
@@ -31,7 +32,13 @@ DWORD Input::HeldModifiers() const {
            (IsDown(VK_MENU) ? SHORTCUT_ALT : 0);
 }
 
+// Input restarts the display's idle time, and wakes a sleeping display.
+void Input::NoteInput() {
+    Kernel32().displayIdleSince = Now();
+}
+
 void Input::SendMouse(UINT clientMessage, UINT nonClientMessage) {
+    NoteInput();
     PostMouseInput(clientMessage, nonClientMessage);
     m_world.Pump();
 }
@@ -91,6 +98,7 @@ void Input::ClickCloseBox(HWND window) {
 
 // Since Windows 10 the wheel scrolls the window under the pointer, active or not.
 void Input::TurnWheel(int notches) {
+    NoteInput();
     const HWND target = GetCapture() ? GetCapture() : WindowFromPoint(User32().cursor);
     const Window* w = Windows().Find(target);
     if (w == nullptr || w->threadId != kProgramThread || !IsWindowEnabled(target)) {
@@ -124,6 +132,7 @@ bool Input::OfferToHook(BYTE vk) {
 }
 
 bool Input::PressKey(BYTE vk, int repeat) {
+    NoteInput();
     bool taken = false;
     for (int i = 0; i < repeat; ++i) {
         const bool wasDown = IsDown(vk);
@@ -147,6 +156,7 @@ bool Input::PressKey(BYTE vk, int repeat) {
 }
 
 void Input::ReleaseKey(BYTE vk) {
+    NoteInput();
     User32().keysDown.erase(vk);
     Hook().delivered.erase(vk);
     const HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
@@ -180,6 +190,7 @@ bool Input::TypeKey(BYTE vk, DWORD modifiers) {
 }
 
 void Input::ClickTrayIcon(MouseButton button) {
+    NoteInput();
     const TrayIcon& tray = Shell32().tray;
     if (!tray.present) {
         return;
@@ -192,6 +203,7 @@ void Input::ClickTrayIcon(MouseButton button) {
 }
 
 void Input::PressTrayIconMenuKey() {
+    NoteInput();
     const TrayIcon& tray = Shell32().tray;
     if (tray.present) {
         Windows().Post(tray.window, tray.callbackMessage, tray.id, WM_CONTEXTMENU);

@@ -55,6 +55,7 @@ class Input {
     void PressTrayIconMenuKey();
 
   private:
+    void NoteInput();
     void SendMouse(UINT clientMessage, UINT nonClientMessage);
     bool OfferToHook(BYTE vk);
     DWORD HeldModifiers() const;

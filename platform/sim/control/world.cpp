@@ -1,5 +1,6 @@
 #include "platform/sim/control/world.h"
 
+#include "platform/sim/kernel32/kernel32_state.h"
 #include "platform/sim/machine.h"
 #include "platform/sim/user32/controls/controls.h"
 #include "platform/sim/user32/desktop_painter.h"
@@ -55,6 +56,11 @@ void World::SetScreenSize(int width, int height) {
 const Screen& World::RepaintedScreen() {
     PaintDesktop(Windows(), m_machine->screen.Windows());
     return m_machine->screen;
+}
+
+Image World::PictureSent() {
+    const Screen& screen = RepaintedScreen();
+    return DisplayAsleep() ? Image(screen.Width(), screen.Height(), 0) : screen.Picture();
 }
 
 Converter& World::Plug(const ChipConfig& config) {

@@ -46,6 +46,9 @@ class World {
     // The primary screen, and the same with the desktop's windows painted as they are now.
     void SetScreenSize(int width, int height);
     const Screen& RepaintedScreen();
+    // What the PC sends the converter: the screen as shown, or black while the display
+    // sleeps (the power plan's idle time passed with no input and nobody asking for it).
+    Image PictureSent();
 
     // Converters on the bus.
     Converter& Plug(const ChipConfig& config = MainModelConfig());
@@ -65,7 +68,9 @@ class World {
 
     // The system's events; the user's mouse and keyboard are `input`.
     void Suspend();
-    void Resume();
+    // Windows always says the machine woke (PBT_APMRESUMEAUTOMATIC), and then, when a user is
+    // there, that it resumed for them (PBT_APMRESUMESUSPEND).
+    void Resume(bool userPresent = true);
     void ChangeDisplay(int width, int height);
     void EndSession(bool cancelledByAnotherProgram);
     // An installer or an update asks running programs to close (the Restart Manager's way):

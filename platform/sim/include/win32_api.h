@@ -10,6 +10,7 @@
 // Kernel: time, errors, memory, modules
 void Sleep(DWORD milliseconds);
 DWORD GetTickCount();
+EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags);
 DWORD GetLastError();
 void SetLastError(DWORD error);
 HLOCAL LocalFree(HLOCAL memory);

@@ -1,4 +1,4 @@
-// Time, the thread's last error, local memory and module handles.
+// Time, power requests, the thread's last error, local memory and module handles.
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/kernel32/kernel32_state.h"
 
@@ -8,6 +8,22 @@ void Sleep(DWORD milliseconds) {
 
 DWORD GetTickCount() {
     return sim::Now();
+}
+
+// A standing request (ES_CONTINUOUS) replaces the thread's last one; without it the request
+// only restarts the idle timers once. Either way the previous standing request is returned.
+EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) {
+    sim::Kernel32State& kernel = sim::Kernel32();
+    const EXECUTION_STATE previous = kernel.executionState;
+    const bool displayGivenUp = (previous & ES_DISPLAY_REQUIRED) && (flags & ES_CONTINUOUS) &&
+                                !(flags & ES_DISPLAY_REQUIRED);
+    if ((flags & ES_DISPLAY_REQUIRED) || displayGivenUp) {
+        kernel.displayIdleSince = kernel.now;
+    }
+    if (flags & ES_CONTINUOUS) {
+        kernel.executionState = flags;
+    }
+    return previous;
 }
 
 DWORD GetLastError() {

@@ -44,4 +44,10 @@ bool Kernel32State::CloseNamedObject(HANDLE handle) {
     return m_namedObjectHandles.erase(handle) == 1;
 }
 
+bool DisplayAsleep() {
+    const Kernel32State& kernel = Kernel32();
+    return !(kernel.executionState & ES_DISPLAY_REQUIRED) &&
+           kernel.now - kernel.displayIdleSince >= kernel.displayIdleTimeout;
+}
+
 } // namespace sim

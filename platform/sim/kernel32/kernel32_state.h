@@ -2,6 +2,7 @@
 // memory, named objects and the open device files.
 #pragma once
 
+#include "platform/sim/include/win32_system_types.h"
 #include "platform/sim/include/win32_types.h"
 #include "platform/sim/language.h"
 
@@ -24,6 +25,12 @@ struct Kernel32State {
     HANDLE NewHandle();
 
     DWORD now = 0; // the virtual clock, in milliseconds since the simulated boot
+    // The power manager: the program thread's standing request, the power plan's time before
+    // an idle display sleeps, and when the display's idle time last started (input, a
+    // one-time request, or a standing request given up).
+    EXECUTION_STATE executionState = ES_CONTINUOUS;
+    DWORD displayIdleTimeout = 10 * 60 * 1000;
+    DWORD displayIdleSince = 0;
     DWORD lastError = 0;
     Language language = Language::English; // resources and system texts
     LCID userLocale = 0x0409;              // GetUserDefaultLCID, apart from the UI language
@@ -48,6 +55,9 @@ struct Kernel32State {
 };
 
 Kernel32State& Kernel32();
+
+// Whether the display sleeps now: idle for the power plan's time with nobody asking for it.
+bool DisplayAsleep();
 
 // The virtual clock, which every part of the machine reads.
 inline DWORD Now() {
