@@ -2,7 +2,6 @@
 // added them, so that Select Window has something to pick.
 #pragma once
 
-#include "platform/sim/control/world.h"
 #include "platform/sim/user32/user32_state.h"
 
 #include <string>
@@ -10,8 +9,6 @@
 
 class Desktop {
   public:
-    explicit Desktop(sim::World& world) : m_world(world) {}
-
     // A few ordinary windows, with titles and client areas, as a newcomer's desktop has.
     void Furnish();
     // The number `show windows` gives the window, from 1. A window without a colour of its
@@ -21,6 +18,5 @@ class Desktop {
     std::vector<std::string> Describe() const;
 
   private:
-    sim::World& m_world;
     std::vector<HWND> m_windows;
 };

@@ -67,7 +67,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     bool m_wire = false;
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
-    Desktop m_desktop{m_world};
+    Desktop m_desktop;
     // A failure asked for while no converter was attached, for the next one plugged in.
     struct PendingFault {
         unsigned nth;
