@@ -5,8 +5,8 @@
 #include "app/sim/Simulator.h"
 #include "framework/WinMain.h"
 #include "platform/sim/control/world.h"
-#include "platform/sim/converter/tv/tv_picture.h"
 #include "shell/MrgApp.h"
+#include "tests/support/busy_frame.h"
 
 #include <ctime>
 
@@ -36,20 +36,11 @@ template <typename Work> double BestOf(Work work) {
     return best;
 }
 
-// A PAL frame with every filter on, from a 1920 x 1080 screen of stripes.
+// The heaviest frame the converter makes.
 double TvFrame() {
-    sim::Image screen(1920, 1080, 0);
-    for (int x = 0; x < 1920; x += 7) {
-        FillRect(screen, x, 0, x + 3, 1080, static_cast<std::uint32_t>(x * 2654435761u));
-    }
-    const sim::TvGeometry pal{720, 576, {0, 0, 1919, 1079}, {40, 20, 690, 560}};
-    sim::TvPictureSettings settings;
-    settings.flickerLevel = 8;
-    settings.luminanceFilter = settings.chromaFilter = settings.pedestal = true;
-    settings.sharpness = 12;
-    settings.saturation = 40;
+    const testing_support::BusyFrame busy;
     sim::TvRenderer renderer;
-    return BestOf([&] { renderer.Render(pal, settings, screen); });
+    return BestOf([&] { renderer.Render(busy.pal, busy.settings, busy.screen); });
 }
 
 // corvane-sim run on a script in memory, its output thrown away; `tvFile` as --tv.

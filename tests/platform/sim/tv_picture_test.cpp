@@ -2,6 +2,7 @@
 // patterns, the slate, black before the output is ready, the border, and what each picture
 // control does to the pixels.
 #include "platform/sim/converter/tv/tv_picture.h"
+#include "tests/support/busy_frame.h"
 
 #include <gtest/gtest.h>
 
@@ -216,19 +217,12 @@ TEST(TvPicture, EachPictureControlChangesThePictureItsOwnWay) {
 
 // The renderer keeps its buffers from frame to frame; what it kept must not show in the next.
 TEST(TvPicture, ARendererUsedAgainMakesTheSameFrame) {
-    sim::Image screen(1920, 1080, 0);
-    for (int x = 0; x < 1920; x += 7) {
-        FillRect(screen, x, 0, x + 3, 1080, static_cast<std::uint32_t>(x * 2654435761u));
-    }
-    const sim::TvGeometry pal{720, 576, {0, 0, 1919, 1079}, {40, 20, 690, 560}};
-    sim::TvPictureSettings settings;
-    settings.flickerLevel = 8;
-    settings.luminanceFilter = settings.chromaFilter = settings.pedestal = true;
-    settings.sharpness = 12;
+    const testing_support::BusyFrame busy;
     sim::TvRenderer renderer;
-    const std::vector<std::uint32_t> first = renderer.Render(pal, settings, screen).pixels;
+    const std::vector<std::uint32_t> first =
+        renderer.Render(busy.pal, busy.settings, busy.screen).pixels;
     renderer.Render(OneToOne(), sim::TvPictureSettings{}, sim::Image(720, 480, 0xFFFFFF));
-    EXPECT_EQ(first, renderer.Render(pal, settings, screen).pixels);
+    EXPECT_EQ(first, renderer.Render(busy.pal, busy.settings, busy.screen).pixels);
 }
 
 } // namespace
