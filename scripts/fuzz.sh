@@ -5,14 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-20}
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
-if ! ls /usr/lib/llvm-*/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
-    echo "Installing: clang libclang-rt-14-dev"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        clang libclang-rt-14-dev >/dev/null
-fi
+scripts/apt-install.sh clang libclang-rt-14-dev
 scripts/configure.sh fuzz
 cmake --build --preset fuzz
 findings=build/fuzz/findings

@@ -17,14 +17,7 @@ if grep -q x86_64 "$build/CMakeCache.txt" 2>/dev/null; then
 else
     arch=x86 program_files=ProgramFilesFolder win64=no
 fi
-if ! command -v wixl >/dev/null || ! command -v msibuild >/dev/null; then
-    sudo=""
-    [ "$(id -u)" -eq 0 ] || sudo="sudo"
-    echo "Installing: wixl msitools"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-        wixl msitools >/dev/null
-fi
+scripts/apt-install.sh wixl msitools
 suffix=$([ "$arch" = x64 ] && echo "-x64" || true)
 out="build/Corvane-$version$suffix.msi"
 wixl -a "$arch" -D Version="$msi_version" -D ProgramFiles="$program_files" -D Win64="$win64" \
