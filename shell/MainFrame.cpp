@@ -233,10 +233,12 @@ LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTrayNotify(lParam);
         return 0;
     // Closed by an installer or an update, the session goes on but the program must end:
-    // saved as for Exit, then gone, with its tray icon.
+    // saved as for Exit, then gone, with its tray icon. Posted, because the request can come
+    // while the frame is still being created (inside its first Shell_NotifyIcon): the close
+    // waits for the message loop, when start-up is complete.
     case WM_ENDSESSION:
         if (wParam && (static_cast<DWORD>(lParam) & ENDSESSION_CLOSEAPP)) {
-            SendMessage(WM_CLOSE);
+            PostMessage(WM_CLOSE);
             return 0;
         }
         return CFrameWnd::WindowProc(message, wParam, lParam);

@@ -290,6 +290,12 @@ start_installed() {
 # The close takes Wine about two seconds (its tray waits for the icon's X window to go, and
 # with no window manager on Xvfb that wait times out), more on a loaded machine.
 closed_as_by_an_installer() { wintool close-app && within 30 program_gone; }
+# An installer can ask while the program is still starting (in the middle of creating its
+# frame); it ends all the same, with no message.
+closed_at_start_by_an_installer() {
+    (cd "$WINEPREFIX/drive_c/Program Files/Corvane" && $wine corvane.exe >/dev/null 2>&1 &)
+    wintool close-app-at-start && within 30 program_gone
+}
 nothing_left() {
     ! installed_file corvane.exe && ! installed_file PelbrinEx.dll && ! start_menu_shortcut &&
         ! run_value && [ -z "$(installed_versions)" ]
@@ -331,6 +337,7 @@ run_installer() {
     check "installer: it saved its settings on the way" stored General Version 0x1000a
     check "installer: a newer build installs over it" msi "$newer_msi" /i
     check "installer: one installation, the newer" one_installation "$newer_msi_version"
+    check "installer: closed while it starts, it still ends" closed_at_start_by_an_installer
     # On a display scaled to 150 %, the program sees the screen's own pixels. (Wine 8 does not
     # scale programs that are not DPI-aware, so here this shows the program's view at 144 dpi;
     # the manifest check above is what shows the declaration.)

@@ -6,6 +6,7 @@
 //   post-exit            post the Exit command to the frame
 //   close-app            close the program as the Restart Manager does for an installer:
 //                        WM_QUERYENDSESSION, then WM_ENDSESSION, with ENDSESSION_CLOSEAPP
+//   close-app-at-start   the same the moment the frame exists (waiting up to 30 s for it)
 //   strings EXE ID...    the string resources, one a line
 //   menu EXE ID          the menu's item texts, one a line, nested by two spaces
 //   windows              the visible top-level windows: class, then title
@@ -487,8 +488,14 @@ int main(int argc, char** argv) {
         EnumWindows(PrintWindow, 0);
         return 0;
     }
-    if (command == "close-app" && argc == 2) {
-        const HWND frame = Frame();
+    if ((command == "close-app" || command == "close-app-at-start") && argc == 2) {
+        HWND frame = Frame();
+        // Watched without a pause, so the request lands while the frame is being created.
+        for (const DWORD started = GetTickCount(); frame == nullptr &&
+                                                   command == "close-app-at-start" &&
+                                                   GetTickCount() - started < 30000;) {
+            frame = Frame();
+        }
         if (frame == nullptr) {
             return 1;
         }
@@ -548,7 +555,8 @@ int main(int argc, char** argv) {
         stderr,
         "usage: wintool wait-frame S | menu-open | menus | post-exit | strings EXE ID... | menu "
         "EXE ID |"
-        " windows | close-app | hook-selftest DLL | hook-under-load DLL | menu-point N COUNT | "
+        " windows | close-app | close-app-at-start | hook-selftest DLL | hook-under-load DLL | "
+        "menu-point N COUNT | "
         "dialog-point "
         "ok|close|tab|ID |"
         " dialog-checked ID | list-item-point ID | focus-class | message N | message-loop\n");

@@ -89,6 +89,10 @@ void World::EndSessionWith(bool cancelledByAnotherProgram, LPARAM reason) {
     SendToTopLevel(WM_ENDSESSION, agreed && !cancelledByAnotherProgram, reason);
 }
 
+void World::WhileCorvaneNextWaitsForTheShell(std::function<void()> otherProgram) {
+    Shell32().sentWhileWaiting = std::move(otherProgram);
+}
+
 void World::RestartShell() {
     TrayIcon& tray = Shell32().tray;
     const bool hadIcon = tray.present;

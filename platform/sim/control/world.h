@@ -13,6 +13,7 @@
 #include "platform/sim/language.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -77,6 +78,10 @@ class World {
     // a session end with ENDSESSION_CLOSEAPP, after which the program must end by itself.
     void CloseApplications();
     void SwitchPowerSaving(UINT setAction, BOOL on); // another program turns one on or off
+    // What another program does while Corvane waits for the shell's answer in its next
+    // Shell_NotifyIcon: Windows hands a thread the messages others send it while it waits in
+    // a send of its own, so they can arrive in the middle of its start-up.
+    void WhileCorvaneNextWaitsForTheShell(std::function<void()> otherProgram);
     // Explorer restarts: the notification area starts empty and says so to every window.
     void RestartShell();
     // Another program holds a named object (the second start's mutex).

@@ -5,6 +5,7 @@
 #include "platform/sim/shell32/shell32_state.h"
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -45,6 +46,9 @@ HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name) {
 }
 
 BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
+    if (auto sent = std::exchange(sim::Shell32().sentWhileWaiting, nullptr)) {
+        sent();
+    }
     sim::TrayIcon& tray = sim::Shell32().tray;
     if (data == nullptr || data->cbSize < 88) {
         return FALSE;

@@ -3,6 +3,7 @@
 
 #include "platform/sim/include/win32_window_types.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct TrayIcon {
 
 struct Shell32State {
     TrayIcon tray;
+    // Run inside the next Shell_NotifyIconA, as another program's messages are.
+    std::function<void()> sentWhileWaiting;
 };
 
 Shell32State& Shell32();
