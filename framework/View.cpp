@@ -26,6 +26,21 @@ void CView::OnInitialUpdate() {
 
 void CView::OnActivateView(BOOL, CView*, CView*) {}
 
+LRESULT CView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) {
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+    PAINTSTRUCT paint;
+    const HDC dc = ::BeginPaint(m_hWnd, &paint);
+    if (dc != nullptr) {
+        OnDraw(dc);
+    }
+    ::EndPaint(m_hWnd, &paint);
+    return 0;
+}
+
+void CView::OnDraw(HDC) {}
+
 BOOL CView::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
     return CWnd::OnCmdMsg(nID, kind, pCmdUI) ||
            (m_pDocument != nullptr && m_pDocument->OnCmdMsg(nID, kind, pCmdUI));

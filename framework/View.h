@@ -28,8 +28,11 @@ class CView : public CWnd {
 
     // The view first, then its document.
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   protected:
+    // Paints the view's client area on WM_PAINT; a view that paints nothing keeps this.
+    virtual void OnDraw(HDC hDC);
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void PostNcDestroy() override;
 

@@ -46,6 +46,8 @@ LPCSTR CWnd::RegisterFrameClass(UINT nIconId) {
     WNDCLASSA existing;
     if (!GetClassInfoA(GetModuleHandleA(nullptr), kFrameClass, &existing)) {
         WNDCLASSA windowClass{};
+        // A double-click's second press must not arrive as another press.
+        windowClass.style = CS_DBLCLKS;
         windowClass.lpfnWndProc = AfxWndProc;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.hIcon = LoadIconA(windowClass.hInstance, MAKEINTRESOURCE(nIconId));

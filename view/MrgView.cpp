@@ -24,10 +24,12 @@ CMrgDoc* CMrgView::GetDocument() const {
 LRESULT CMrgView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND:
-        return TRUE; // the overlay paints nothing: the desktop stays visible beneath it
+        return TRUE; // OnDraw covers the whole overlay
     case WM_LBUTTONDOWN:
         OnLButtonDown(static_cast<UINT>(wParam), PointFrom(lParam));
         return 0;
+    case WM_LBUTTONDBLCLK:
+        return 0; // the second press of a double-click does nothing
     case WM_MOUSEMOVE:
         OnMouseMove(static_cast<UINT>(wParam), PointFrom(lParam));
         return 0;

@@ -7,6 +7,7 @@
 #include "../framework/Static.h"
 #include "../framework/View.h"
 #include "../model/MrgViewBase.h"
+#include "ScreenSnapshot.h"
 
 class CMrgDoc;
 
@@ -65,13 +66,17 @@ class CMrgView : public CMrgViewBase {
     RECT m_rcSelection{0, 0, 0, 0};
     int m_nDivisor = 0;
     int m_nTraceMode = 0;
+    CScreenSnapshot m_snapshot; // the desktop under the overlay, while it is shown
 
   protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct) override;
     void OnDestroy() override;
+    // The desktop as the overlay found it, and the frame over it.
+    void OnDraw(HDC hDC) override;
 
   private:
     bool IsOverlayMode(int nMode) const;
+    bool IsFramedMode(int nMode) const;
     bool IsTraceMode(int nMode) const;
     RECT ClientArea() const;
     void ShowIndicator();

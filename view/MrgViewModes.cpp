@@ -11,6 +11,11 @@ bool CMrgView::IsOverlayMode(int nMode) const {
            nMode == ID_SIXTEENTH_SCREEN;
 }
 
+// The modes that show the working selection as a frame.
+bool CMrgView::IsFramedMode(int nMode) const {
+    return nMode == ID_SELECT_AREA || nMode == ID_SELECT_WINDOW;
+}
+
 bool CMrgView::IsTraceMode(int nMode) const {
     return nMode == ID_MOUSE_TRACE_MODE1 || nMode == ID_MOUSE_TRACE_MODE2 ||
            nMode == ID_MOUSE_TRACE_MODE3;
@@ -28,10 +33,13 @@ void CMrgView::BeginMode(int nMode, int nSelectState) {
     if (IsTraceMode(nMode)) {
         m_nTraceMode = nMode;
     }
-    // The frame covers the screen, above everything, and its view takes the keyboard.
+    // The frame covers the screen, above everything, and its view takes the keyboard. The
+    // desktop is copied before the frame hides it, and painted at once.
     if (IsOverlayMode(nMode) && AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr) {
+        m_snapshot.Take();
         AfxGetApp()->m_pMainWnd->SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0,
                                               SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        ::UpdateWindow(m_hWnd);
     }
     // Stripe suppression stays out of force while the user picks or traces.
     CMrgDoc* doc = GetDocument();
@@ -49,7 +57,7 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     m_nMode = 0;
     CMrgDoc* doc = GetDocument();
     if (!IsRectEmpty(&m_rcSelection)) {
-        if (previous == ID_SELECT_AREA || previous == ID_SELECT_WINDOW) {
+        if (IsFramedMode(previous)) {
             DrawSelectionFrame(m_rcSelection);
         }
         if (doc != nullptr) {
@@ -64,6 +72,7 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     if (AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr) {
         AfxGetApp()->m_pMainWnd->ShowWindow(SW_HIDE);
     }
+    m_snapshot.Release();
     m_wndIndicator.ShowWindow(SW_HIDE);
     if (bResume && m_nTraceMode != 0) {
         EnterTraceMode(m_nTraceMode);
@@ -107,7 +116,7 @@ void CMrgView::ShowIndicator() {
 }
 
 void CMrgView::SetSelection(const RECT& rect, BOOL bPreview) {
-    const bool framed = m_nMode == ID_SELECT_AREA || m_nMode == ID_SELECT_WINDOW;
+    const bool framed = IsFramedMode(m_nMode);
     if (framed && !IsRectEmpty(&m_rcSelection)) {
         DrawSelectionFrame(m_rcSelection);
     }
@@ -121,6 +130,13 @@ void CMrgView::SetSelection(const RECT& rect, BOOL bPreview) {
     CMrgDoc* doc = GetDocument();
     if (bPreview && doc != nullptr) {
         doc->PreviewDisplayArea(&m_rcSelection);
+    }
+}
+
+void CMrgView::OnDraw(HDC hDC) {
+    m_snapshot.PaintOn(hDC);
+    if (IsFramedMode(m_nMode) && !IsRectEmpty(&m_rcSelection)) {
+        DrawSelectionFrame(m_rcSelection);
     }
 }
 

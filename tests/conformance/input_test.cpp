@@ -17,7 +17,70 @@ POINT SettledCursor(POINT wanted) {
     return point;
 }
 
+int g_presses = 0;
+int g_doubleClicks = 0;
+
+LRESULT CALLBACK CountingClicks(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    g_presses += message == WM_LBUTTONDOWN ? 1 : 0;
+    g_doubleClicks += message == WM_LBUTTONDBLCLK ? 1 : 0;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A window under the pointer whose class takes double-clicks or not.
+HWND ClickTarget(bool takesDoubleClicks) {
+    const char* name = takesDoubleClicks ? "ConformanceDoubleClicks" : "ConformanceClicks";
+    WNDCLASSA windowClass{};
+    windowClass.style = takesDoubleClicks ? CS_DBLCLKS : 0;
+    windowClass.lpfnWndProc = CountingClicks;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = name;
+    RegisterClassA(&windowClass);
+    const HWND window = CreateWindowExA(WS_EX_TOPMOST, name, "", WS_POPUP | WS_VISIBLE, 300, 300,
+                                        100, 100, nullptr, nullptr, windowClass.hInstance, nullptr);
+    SetForegroundWindow(window);
+    SetCursorPos(350, 350);
+    SettledCursor(POINT{350, 350});
+    conformance::PumpMessages(100);
+    return window;
+}
+
+// Presses (and releases) the left button `count` times, `gap` milliseconds apart, after a
+// pause longer than the double-click time.
+void Presses(int count, DWORD gap) {
+    conformance::PumpMessages(600);
+    g_presses = g_doubleClicks = 0;
+    for (int i = 0; i < count; ++i) {
+        INPUT press[2] = {};
+        press[0].type = press[1].type = INPUT_MOUSE;
+        press[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        press[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        SendInput(2, press, sizeof(INPUT));
+        conformance::PumpMessages(gap);
+    }
+}
+
 } // namespace
+
+// The second of two quick presses in one place is a double-click for a window that asks for
+// them, and a press like the first for one that does not; the third starts afresh.
+CONFORMANCE_TEST(QuickPressesDoubleClickOnlyAWindowThatAsks) {
+    HWND window = ClickTarget(true);
+    Presses(2, 50);
+    ok(g_presses == 1 && g_doubleClicks == 1, "a press, then a double-click: %d, %d", g_presses,
+       g_doubleClicks);
+    Presses(3, 50);
+    ok(g_presses == 2 && g_doubleClicks == 1, "the third press a press again: %d, %d", g_presses,
+       g_doubleClicks);
+    Presses(2, 600);
+    ok(g_presses == 2 && g_doubleClicks == 0, "slower than the double-click time: %d, %d",
+       g_presses, g_doubleClicks);
+    DestroyWindow(window);
+    window = ClickTarget(false);
+    Presses(2, 50);
+    ok(g_presses == 2 && g_doubleClicks == 0, "without CS_DBLCLKS, two presses: %d, %d", g_presses,
+       g_doubleClicks);
+    DestroyWindow(window);
+}
 
 CONFORMANCE_TEST(TheCursorGoesWhereItIsPutWithinTheScreen) {
     POINT saved{};

@@ -2,6 +2,7 @@
 set(CONFORMANCE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/harness.cpp
     ${CMAKE_CURRENT_LIST_DIR}/choice_controls_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/composition_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gdi_test.cpp

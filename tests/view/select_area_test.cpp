@@ -25,6 +25,19 @@ TEST_F(SelectAreaTest, TwoClicksAt4To3CommitTheShapedRectangle) {
     EXPECT_FALSE(IsWindowVisible(View()->m_wndIndicator.m_hWnd));
 }
 
+TEST_F(SelectAreaTest, ADoubleClickOnTheFirstCornerSetsItOnce) {
+    StartWithConverter();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.Click();
+    EXPECT_TRUE(OverlayShown()) << "the second press confirmed nothing";
+    world.input.MoveMouse(500, 200);
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 500, 400})) << "from the anchor";
+    world.Advance(600);
+    world.input.Click();
+    EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 500, 400}));
+}
+
 TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
     StoreTopLeftQuarter();
     StartWithConverter();

@@ -198,6 +198,29 @@ e2e() { # NAME [RUN [ARGUMENT]]
         convctl log >"$results/e2e-$run.wine-raw.txt"
 }
 
+# Another program's white window on the desktop, and the screen read under each overlay as
+# before it: on today's Windows, and under Wine, a window that paints nothing shows black, so
+# the overlay paints the desktop as it found it.
+screen_points() { echo "$(wintool pixel 300 250) $(wintool pixel 700 600)"; }
+screen_reads() { [ "$(screen_points)" = "$1" ]; }
+white_window_shown() { [ "$(wintool pixel 300 250)" = ffffff ]; }
+overlay_gone() { ! overlay_shown; }
+desktop_with_a_window() {
+    e2e_start overlay-desktop || return 1
+    (cd "$work" && $wine wintool.exe white-window 100 100 500 400 >/dev/null 2>&1 &)
+    within 10 white_window_shown && settled
+}
+desktop_under_overlay() { # MENU-KEY
+    local before shown
+    before=$(screen_points)
+    left_menu && menu_key "$1" && within 5 overlay_mapped && settled || return 1
+    within 5 screen_reads "$before"
+    shown=$?
+    [ "$1" = s ] && stable_screenshot e2e-overlay-over-a-window
+    [ $shown -eq 0 ] || echo "under the overlay: $(screen_points), before: $before"
+    desktop_keys 300 300 Escape && within 5 overlay_gone && settled && return $shown
+}
+
 stored_area() { # the area Exit stored, as corvane-sim's "show area" prints it
     local values=()
     for v in Left Top Right Bottom; do
@@ -285,6 +308,15 @@ run_end_to_end() {
         diff <(grep '^area:' "$results/e2e-trace_mode_1.sim.out") "$results/e2e-trace_mode_1.wine-area.txt"
 
     check "end to end: the Option sheet's pages with a converter, in Japanese" pages_in_japanese
+
+    if check "end to end: another program's window on the desktop" desktop_with_a_window; then
+        check "end to end: under Select Area the screen shows the desktop as before" \
+            desktop_under_overlay s
+        check "end to end: under Select Window too" desktop_under_overlay w
+        check "end to end: under Quarter Screen too" desktop_under_overlay q
+    fi
+    pkill -f 'wintool\.exe white-window'
+    e2e_exit
 
     if check "end to end: idle for 30 s with a converter attached" measure_idle; then
         echo "end to end: idle CPU over 30 s: corvane.exe $idle_program ticks, a bare message loop $idle_loop ticks (ratio $(awk "BEGIN { printf \"%.1f\", $idle_program / ($idle_loop > 0 ? $idle_loop : 1) }"))"

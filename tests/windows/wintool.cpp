@@ -29,6 +29,8 @@
 //   list-item-point ID   the middle of the chosen item in the open list of the dialog's
 //                        drop-down list ID, as screen coordinates "X Y"
 //   message N            the system's text for error N, its line end shown as \r\n
+//   white-window L T R B another program's window, painted white, until it is killed
+//   pixel X Y            the screen's pixel there, as the screen device context reads it
 //   message-loop         a window and its message loop, doing nothing until closed: the
 //                        measure of what a resident program costs when it is idle
 #include "platform/hook_library.h"
@@ -520,13 +522,34 @@ int main(int argc, char** argv) {
         std::printf("%s\n", shown.c_str());
         return 0;
     }
-    if (command == "message-loop" && argc == 2) {
-        CreateWindowExA(0, "STATIC", "idle", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
-                        nullptr, nullptr);
+    if ((command == "message-loop" && argc == 2) || (command == "white-window" && argc == 6)) {
+        if (command == "message-loop") {
+            CreateWindowExA(0, "STATIC", "idle", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
+                            nullptr, nullptr);
+        } else {
+            WNDCLASSA white{};
+            white.lpfnWndProc = DefWindowProcA;
+            white.hInstance = GetModuleHandleA(nullptr);
+            white.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+            white.lpszClassName = "WhiteWindow";
+            RegisterClassA(&white);
+            const int left = std::atoi(argv[2]);
+            const int top = std::atoi(argv[3]);
+            CreateWindowExA(0, "WhiteWindow", "white", WS_POPUP | WS_VISIBLE, left, top,
+                            std::atoi(argv[4]) - left, std::atoi(argv[5]) - top, nullptr, nullptr,
+                            white.hInstance, nullptr);
+        }
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
             DispatchMessageA(&message);
         }
+        return 0;
+    }
+    if (command == "pixel" && argc == 4) {
+        const HDC screen = GetDC(nullptr);
+        const COLORREF pixel = GetPixel(screen, std::atoi(argv[2]), std::atoi(argv[3]));
+        ReleaseDC(nullptr, screen);
+        std::printf("%06lx\n", static_cast<unsigned long>(pixel));
         return 0;
     }
     if (command == "post-exit" && argc == 2) {
@@ -555,7 +578,8 @@ int main(int argc, char** argv) {
         stderr,
         "usage: wintool wait-frame S | menu-open | menus | post-exit | strings EXE ID... | menu "
         "EXE ID |"
-        " windows | close-app | close-app-at-start | hook-selftest DLL | hook-under-load DLL | "
+        " windows | white-window L T R B | pixel X Y | close-app | close-app-at-start | "
+        "hook-selftest DLL | hook-under-load DLL | "
         "menu-point N COUNT | "
         "dialog-point "
         "ok|close|tab|ID |"

@@ -13,10 +13,6 @@ namespace sim {
 
 namespace {
 
-constexpr BYTE VirtualKey(MouseButton button) {
-    return button == MouseButton::Left ? VK_LBUTTON : VK_RBUTTON;
-}
-
 bool IsModifier(BYTE vk) {
     return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU;
 }
@@ -49,23 +45,13 @@ void Input::MoveMouse(int x, int y) {
 }
 
 void Input::PressButton(MouseButton button) {
-    User32().keysDown.insert(VirtualKey(button));
-    // A press on an inactive window of the program activates it first.
-    const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(User32().cursor);
-    const HWND top = GetAncestor(under, GA_ROOT);
-    const Window* w = Windows().Find(top);
-    constexpr DWORD kNoActivate = 0x08000000; // WS_EX_NOACTIVATE: an open list, a tooltip
-    if (w != nullptr && w->threadId == kProgramThread && w->enabled &&
-        !(w->exStyle & kNoActivate) && top != Windows().Active()) {
-        Windows().Activate(top);
-    }
-    const bool left = button == MouseButton::Left;
-    SendMouse(left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? WM_NCLBUTTONDOWN : 0);
+    PressMouseButton(button == MouseButton::Left);
+    m_world.Pump();
 }
 
 void Input::ReleaseButton(MouseButton button) {
-    User32().keysDown.erase(VirtualKey(button));
-    SendMouse(button == MouseButton::Left ? WM_LBUTTONUP : WM_RBUTTONUP, 0);
+    ReleaseMouseButton(button == MouseButton::Left);
+    m_world.Pump();
 }
 
 void Input::Click(MouseButton button) {

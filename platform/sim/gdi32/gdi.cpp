@@ -1,11 +1,13 @@
 // Device contexts, fonts and their metrics.
-#include "platform/sim/gdi32/gdi32_state.h"
+#include "platform/sim/gdi32/canvas.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/kernel32/kernel32_state.h"
 #include "platform/sim/user32/user32_state.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -45,28 +47,39 @@ HFONT CreateFontIndirectA(const LOGFONTA* font) {
     return handle;
 }
 
+// A font into any context; a bitmap into a memory context only, and into one at a time.
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
-    const auto found = sim::Gdi32().deviceContexts.find(dc);
-    if (found == sim::Gdi32().deviceContexts.end() ||
-        (object != SystemFont() && sim::Gdi32().fonts.count(object) == 0)) {
+    sim::DeviceContext* context = sim::FindDc(dc);
+    if (context == nullptr) {
         return nullptr;
     }
-    const auto previous = static_cast<HGDIOBJ>(found->second.font);
-    found->second.font = object;
-    return previous;
+    sim::Gdi32State& gdi = sim::Gdi32();
+    if (object == sim::StockBitmap() || gdi.bitmaps.count(object) != 0) {
+        const bool elsewhere = std::any_of(
+            gdi.deviceContexts.begin(), gdi.deviceContexts.end(),
+            [&](const auto& other) { return other.first != dc && other.second.bitmap == object; });
+        if (!context->memory || (object != sim::StockBitmap() && elsewhere)) {
+            return nullptr;
+        }
+        return std::exchange(context->bitmap, object);
+    }
+    if (object != SystemFont() && gdi.fonts.count(object) == 0) {
+        return nullptr;
+    }
+    return static_cast<HGDIOBJ>(std::exchange(context->font, object));
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    return sim::Gdi32().fonts.erase(object) == 1;
+    return sim::Gdi32().fonts.erase(object) == 1 || sim::Gdi32().bitmaps.erase(object) == 1;
 }
 
 BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics) {
-    const auto found = sim::Gdi32().deviceContexts.find(dc);
-    if (found == sim::Gdi32().deviceContexts.end() || metrics == nullptr) {
+    const sim::DeviceContext* context = sim::FindDc(dc);
+    if (context == nullptr || metrics == nullptr) {
         return FALSE;
     }
     // A sans-serif face: cell 1.2 times the em height, average width 0.45 of it.
-    const auto font = sim::Gdi32().fonts.find(static_cast<HGDIOBJ>(found->second.font));
+    const auto font = sim::Gdi32().fonts.find(static_cast<HGDIOBJ>(context->font));
     const LONG em = font == sim::Gdi32().fonts.end() || font->second.lfHeight == 0
                         ? 13
                         : std::abs(font->second.lfHeight);

@@ -1,52 +1,43 @@
 // Lines on a window's device context: the current position, raster operations, and reading
 // pixels back.
 #include "platform/sim/display/screen.h"
-#include "platform/sim/gdi32/gdi32_state.h"
+#include "platform/sim/gdi32/canvas.h"
 #include "platform/sim/include/win32_api.h"
-#include "platform/sim/user32/desktop_painter.h"
-#include "platform/sim/user32/user32_state.h"
 
 #include <cstdlib>
 
 namespace {
 
-sim::DeviceContext* FindDc(HDC dc) {
-    auto& contexts = sim::Gdi32().deviceContexts;
-    const auto found = contexts.find(dc);
-    return found == contexts.end() ? nullptr : &found->second;
-}
-
-// The window's client origin on the screen; a DC of no window draws on the screen itself.
-POINT Origin(const sim::DeviceContext& context) {
-    POINT origin{0, 0};
-    if (context.window != nullptr) {
-        ClientToScreen(context.window, &origin);
-    }
-    return origin;
-}
+using sim::FindDc;
 
 // The screen holds 0xRRGGBB; the API speaks COLORREF, 0x00BBGGRR.
 COLORREF FromScreen(std::uint32_t pixel) {
     return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
 }
 
+// Into the window's surface or a memory bitmap; a context of no window draws straight onto
+// the screen, over everything.
 void Plot(const sim::DeviceContext& context, int x, int y) {
-    sim::Screen& screen = sim::PrimaryScreen();
-    const POINT origin = Origin(context);
-    const int sx = x + origin.x;
-    const int sy = y + origin.y;
-    switch (context.rop2) {
-    case R2_NOT:
-        screen.Invert(sx, sy);
-        break;
-    case R2_NOP:
-        break;
-    case R2_WHITE:
-        screen.Paint(sx, sy, true);
-        break;
-    default: // the default black pen
-        screen.Paint(sx, sy, false);
-        break;
+    const sim::Canvas canvas = sim::CanvasOf(context);
+    if (canvas.image == nullptr) {
+        POINT origin{0, 0};
+        if (context.window != nullptr) {
+            ClientToScreen(context.window, &origin);
+        }
+        sim::Screen& screen = sim::PrimaryScreen();
+        if (context.rop2 == R2_NOT) {
+            screen.Invert(x + origin.x, y + origin.y);
+        } else if (context.rop2 != R2_NOP) {
+            screen.Paint(x + origin.x, y + origin.y, context.rop2 == R2_WHITE);
+        }
+        return;
+    }
+    const int px = x + canvas.origin.x;
+    const int py = y + canvas.origin.y;
+    if (context.rop2 == R2_NOT) {
+        canvas.image->Set(px, py, ~canvas.image->At(px, py) & 0xFFFFFF);
+    } else if (context.rop2 != R2_NOP) {
+        canvas.image->Set(px, py, context.rop2 == R2_WHITE ? 0xFFFFFF : 0x000000);
     }
 }
 
@@ -112,11 +103,7 @@ COLORREF GetPixel(HDC dc, int x, int y) {
     if (context == nullptr) {
         return CLR_INVALID;
     }
-    const POINT origin = Origin(*context);
-    // What the screen shows now: the windows as they paint themselves, and what was drawn.
-    sim::PaintDesktop(sim::Windows(), sim::PrimaryScreen().Windows());
-    const sim::Screen& screen = sim::PrimaryScreen();
-    return screen.Contains(x + origin.x, y + origin.y)
-               ? FromScreen(screen.Pixel(x + origin.x, y + origin.y))
-               : CLR_INVALID;
+    sim::ComposeScreen();
+    const std::optional<std::uint32_t> pixel = sim::ReadPixel(*context, x, y);
+    return pixel ? FromScreen(*pixel) : CLR_INVALID;
 }

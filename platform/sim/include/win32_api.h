@@ -127,6 +127,7 @@ BOOL KillTimer(HWND window, UINT_PTR id);
 // Cursor, keyboard and mouse capture
 BOOL GetCursorPos(LPPOINT point);
 BOOL SetCursorPos(int x, int y);
+UINT SendInput(UINT count, INPUT* inputs, int size);
 SHORT GetKeyState(int virtualKey);
 HWND SetCapture(HWND window);
 BOOL ReleaseCapture();
@@ -187,6 +188,14 @@ int SetROP2(HDC dc, int mode);
 BOOL MoveToEx(HDC dc, int x, int y, LPPOINT previous);
 BOOL LineTo(HDC dc, int x, int y);
 COLORREF GetPixel(HDC dc, int x, int y);
+HDC CreateCompatibleDC(HDC dc);
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+            int sourceY, DWORD operation);
+BOOL DeleteDC(HDC dc);
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+BOOL InvalidateRect(HWND window, const RECT* rect, BOOL erase);
 int MulDiv(int number, int numerator, int denominator);
 
 // Strings in the ANSI code page, which the simulated system holds as UTF-8

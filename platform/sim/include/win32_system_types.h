@@ -97,6 +97,7 @@ using PNOTIFYICONDATAA = NOTIFYICONDATAA*;
 #define R2_COPYPEN 13
 #define R2_WHITE 16
 #define CLR_INVALID 0xFFFFFFFFu
+#define SRCCOPY 0x00CC0020u
 #define LF_FACESIZE 32
 struct LOGFONTA {
     LONG lfHeight;
@@ -137,6 +138,14 @@ struct TEXTMETRICA {
     BYTE tmCharSet;
 };
 using TEXTMETRIC = TEXTMETRICA;
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
 
 // Power requests (SetThreadExecutionState)
 using EXECUTION_STATE = DWORD;

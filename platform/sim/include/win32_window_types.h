@@ -9,6 +9,7 @@ using DLGPROC = LONG_PTR (*)(HWND, UINT, WPARAM, LPARAM);
 using TIMERPROC = void (*)(HWND, UINT, UINT_PTR, DWORD);
 
 // Class styles
+#define CS_DBLCLKS 0x0008
 #define CS_GLOBALCLASS 0x4000
 
 struct WNDCLASSA {
@@ -118,8 +119,10 @@ using LPMINMAXINFO = MINMAXINFO*;
 #define WM_INITMENUPOPUP 0x0117
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONDBLCLK 0x0203
 #define WM_LBUTTONUP 0x0202
 #define WM_RBUTTONDOWN 0x0204
+#define WM_RBUTTONDBLCLK 0x0206
 #define WM_RBUTTONUP 0x0205
 #define WM_IME_CONTROL 0x0283
 #define WM_POWERBROADCAST 0x0218
@@ -269,3 +272,33 @@ using LPMINMAXINFO = MINMAXINFO*;
 
 #define PM_NOREMOVE 0x0000
 #define PM_REMOVE 0x0001
+
+// Input as SendInput takes it (the mouse's buttons; the simulated keyboard is the input layer's)
+#define INPUT_MOUSE 0
+#define INPUT_KEYBOARD 1
+#define MOUSEEVENTF_LEFTDOWN 0x0002
+#define MOUSEEVENTF_LEFTUP 0x0004
+#define MOUSEEVENTF_RIGHTDOWN 0x0008
+#define MOUSEEVENTF_RIGHTUP 0x0010
+struct MOUSEINPUT {
+    LONG dx;
+    LONG dy;
+    DWORD mouseData;
+    DWORD dwFlags;
+    DWORD time;
+    ULONG_PTR dwExtraInfo;
+};
+struct KEYBDINPUT {
+    WORD wVk;
+    WORD wScan;
+    DWORD dwFlags;
+    DWORD time;
+    ULONG_PTR dwExtraInfo;
+};
+struct INPUT {
+    DWORD type;
+    union {
+        MOUSEINPUT mi;
+        KEYBDINPUT ki;
+    };
+};

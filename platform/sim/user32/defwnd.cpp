@@ -67,6 +67,13 @@ LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_QUERYENDSESSION:
     case WM_POWERBROADCAST:
         return TRUE;
+    // Painting nothing still validates the window.
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
             SetFocus(window);

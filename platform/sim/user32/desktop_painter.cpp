@@ -97,6 +97,17 @@ void PaintControl(const Window& w, Image& image) {
     }
 }
 
+// What a window that paints itself has painted, where it stands.
+void Compose(const Window& w, Image& image) {
+    for (int y = 0; y < w.surface.height; ++y) {
+        for (int x = 0; x < w.surface.width; ++x) {
+            if (image.Contains(w.rect.left + x, w.rect.top + y)) {
+                image.Set(w.rect.left + x, w.rect.top + y, w.surface.At(x, y));
+            }
+        }
+    }
+}
+
 void PaintChildren(const WindowManager& windows, HWND parent, bool foreign, Image& image) {
     const std::vector<HWND> children = windows.Children(parent);
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
@@ -106,7 +117,7 @@ void PaintChildren(const WindowManager& windows, HWND parent, bool foreign, Imag
         }
         if (foreign) {
             PaintFramed(windows, *child, child->colour.value_or(kWhite), image);
-        } else {
+        } else if (!child->paintsItself) { // else it is in its top-level window's surface
             PaintControl(*child, image);
         }
         PaintChildren(windows, *it, foreign, image);
@@ -123,9 +134,11 @@ void PaintDesktop(const WindowManager& windows, Image& image) {
         if (w == nullptr || !w->visible) {
             continue;
         }
-        // The program's own frame is the overlay, which paints nothing of itself.
+        // Composed, as on every Windows since 8: what the window painted, black if nothing.
         const bool foreign = w->threadId != kProgramThread;
-        if (foreign || w->dialog) {
+        if (w->paintsItself) {
+            Compose(*w, image);
+        } else if (foreign || w->dialog) {
             PaintFramed(windows, *w, foreign ? w->colour.value_or(kWhite) : kFace, image);
         }
         PaintChildren(windows, *it, foreign, image);

@@ -119,6 +119,7 @@ HWND CreateDialogWindow(const DialogResource& resource, const std::string& capti
                                               nullptr, kProgramThread);
     Window* window = sim::Windows().Find(dialog);
     window->dialog = true;
+    window->paintsItself = false; // the desktop painter draws dialogs and their controls
     window->dialogProcedure = procedure;
     for (std::size_t i = 0; i < resource.controlCount; ++i) {
         const DialogControlResource& control = resource.controls[i];

@@ -51,3 +51,26 @@ BOOL ReleaseCapture() {
 HWND GetCapture() {
     return sim::Windows().Capture();
 }
+
+// The mouse's buttons, one event after another; a keyboard event is not simulated here (the
+// input layer types keys), and stops the run.
+UINT SendInput(UINT count, INPUT* inputs, int size) {
+    if (inputs == nullptr || size != static_cast<int>(sizeof(INPUT))) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    for (UINT i = 0; i < count; ++i) {
+        if (inputs[i].type != INPUT_MOUSE) {
+            SetLastError(ERROR_CALL_NOT_IMPLEMENTED);
+            return i;
+        }
+        const DWORD flags = inputs[i].mi.dwFlags;
+        if (flags & (MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_RIGHTDOWN)) {
+            sim::PressMouseButton((flags & MOUSEEVENTF_LEFTDOWN) != 0);
+        }
+        if (flags & (MOUSEEVENTF_LEFTUP | MOUSEEVENTF_RIGHTUP)) {
+            sim::ReleaseMouseButton((flags & MOUSEEVENTF_LEFTUP) != 0);
+        }
+    }
+    return count;
+}

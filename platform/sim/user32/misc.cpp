@@ -1,4 +1,5 @@
-// Screen metrics, the double-click settings, the user's locale, rectangle helpers and message boxes.
+// Screen metrics, the double-click settings, the user's locale, rectangle helpers and message
+// boxes.
 #include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/interaction.h"

@@ -45,10 +45,17 @@ struct User32State {
     DWORD notificationError = 0; // RegisterDeviceNotificationA fails with it
     POINT cursor{512, 384};
     bool cursorFails = false;
-    std::set<BYTE> keysDown;        // keys and mouse buttons held, by virtual-key code
+    std::set<BYTE> keysDown; // keys and mouse buttons held, by virtual-key code
     // The user's double-click settings, as Windows has them by default.
     UINT doubleClickTime = 500;
     SIZE doubleClickSize{4, 4};
+    // The press a next one may make a double-click with (none after a double-click).
+    struct Press {
+        UINT message = 0;
+        HWND window = nullptr;
+        DWORD time = 0;
+        POINT point{0, 0};
+    } lastPress;
     int threadInputAttachments = 0; // attached pairs now
     int threadInputAttachCalls = 0;
 };

@@ -36,6 +36,10 @@ RECT ClientOnScreen(const Window& window) {
 void SetVisible(Window& window, bool visible) {
     const bool changed = window.visible != visible;
     window.visible = visible;
+    if (changed && visible) {
+        Windows().NewSurface(window.handle);
+        Windows().Invalidate(window.handle, true, true);
+    }
     if (changed && sim::Watcher() != nullptr) {
         sim::Watcher()->WindowVisibilityChanged(window.handle, visible);
     }
@@ -198,10 +202,6 @@ BOOL ShowWindow(HWND window, int command) {
     return wasVisible;
 }
 
-BOOL UpdateWindow(HWND window) {
-    return IsWindow(window);
-}
-
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
     Window* w = FindOrFail(window);
     if (w == nullptr) {
@@ -221,6 +221,8 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         // Children keep their place in the parent's client area.
         MoveDescendants(window, w->rect.left - before.left, w->rect.top - before.top);
         if (width != before.right - before.left || height != before.bottom - before.top) {
+            Windows().NewSurface(window);
+            Windows().Invalidate(window, true, true);
             Windows().SendSize(window);
         }
         w = Windows().Find(window);

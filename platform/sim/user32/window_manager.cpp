@@ -63,6 +63,8 @@ HWND WindowManager::Create(DWORD exStyle, const std::string& className, const st
     window.siblingOrder = ++m_bottomSibling;
     window.extraBytes.assign(windowClass ? static_cast<std::size_t>(windowClass->cbWndExtra) : 0,
                              0);
+    window.paintsItself = windowClass != nullptr && !(windowClass->style & CS_GLOBALCLASS) &&
+                          threadId == kProgramThread;
     if ((style & WS_CHILD) && parent != nullptr) {
         POINT origin{0, 0};
         ClientToScreen(parent, &origin);
@@ -375,6 +377,12 @@ bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool 
         }
         return true;
     }
+    // WM_PAINT comes when nothing is queued, before timers, and stays until the window is
+    // validated (BeginPaint).
+    if (const HWND unpainted = NextToPaint([&](HWND w) { return wanted(w, WM_PAINT); })) {
+        message = MSG{unpainted, WM_PAINT, 0, 0, sim::Now(), POINT{0, 0}};
+        return true;
+    }
     // Like Windows, a timer that fell behind produces one WM_TIMER, not one per period.
     auto due = m_timers.end();
     for (auto timer = m_timers.begin(); timer != m_timers.end(); ++timer) {
@@ -391,6 +399,40 @@ bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool 
         due->due = sim::Now() + due->period;
     }
     return true;
+}
+
+HWND WindowManager::NextToPaint(const std::function<bool(HWND)>& wanted) const {
+    for (const auto& [handle, window] : m_windows) {
+        if (window.needsPaint && IsWindowVisible(handle) && wanted(handle)) {
+            return handle;
+        }
+    }
+    return nullptr;
+}
+
+void WindowManager::Invalidate(HWND handle, bool erase, bool withChildren) {
+    Window* window = Find(handle);
+    if (window == nullptr) {
+        return;
+    }
+    if (window->paintsItself) {
+        window->needsPaint = true;
+        window->needsErase = window->needsErase || erase;
+    }
+    if (withChildren) {
+        for (const HWND child : Children(handle)) {
+            Invalidate(child, erase, true);
+        }
+    }
+}
+
+void WindowManager::NewSurface(HWND handle) {
+    Window* window = Find(handle);
+    if (window != nullptr && window->paintsItself && !(window->style & WS_CHILD)) {
+        window->surface =
+            Image(std::max<LONG>(0, window->rect.right - window->rect.left),
+                  std::max<LONG>(0, window->rect.bottom - window->rect.top), 0x000000);
+    }
 }
 
 LRESULT WindowManager::Dispatch(const MSG& message) {

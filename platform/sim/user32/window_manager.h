@@ -3,9 +3,11 @@
 #pragma once
 
 #include "platform/sim/include/win32_window_types.h"
+#include "platform/sim/picture/image.h"
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,6 +44,14 @@ struct Window {
     bool unicode = false;                // a window of a Unicode class (the program's are ANSI)
     std::optional<std::uint32_t> colour; // another program's client colour, 0xRRGGBB
     std::vector<BYTE> extraBytes;        // the class's cbWndExtra, zeroed at creation
+    // A window of a class the program registered paints itself, in WM_PAINT; the system's
+    // controls, dialogs and other programs' windows are drawn by the desktop painter.
+    bool paintsItself = false;
+    bool needsPaint = false; // its update region is not empty (kept whole, not as a region)
+    bool needsErase = false;
+    // What a top-level window that paints itself has painted, the size of its rectangle:
+    // composition shows it, and it is black until the window paints.
+    Image surface;
 };
 
 struct Timer {
@@ -132,6 +142,10 @@ class WindowManager {
 
   public:
     LRESULT Dispatch(const MSG& message);
+    // A window shown, resized or invalidated waits for WM_PAINT, with its children when
+    // `withChildren`; a top-level one shown or resized shows black until it has painted.
+    void Invalidate(HWND handle, bool erase, bool withChildren);
+    void NewSurface(HWND handle);
 
     UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT period);
     bool KillTimer(HWND window, UINT_PTR id);
@@ -141,6 +155,8 @@ class WindowManager {
 
   private:
     void Unlink(HWND handle);
+    // The first window wanted by a message filter that is shown and waits for WM_PAINT.
+    HWND NextToPaint(const std::function<bool(HWND)>& wanted) const;
 
     long long m_bottomSibling = 0;
     long long m_topSibling = 0;
