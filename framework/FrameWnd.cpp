@@ -110,7 +110,7 @@ LRESULT CFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnInitMenuPopup(reinterpret_cast<HMENU>(wParam), LOWORD(lParam), HIWORD(lParam));
         return 0;
     case WM_ACTIVATE:
-        OnActivate(LOWORD(wParam));
+        OnActivate(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
         break;
     // The frame passes the keyboard on to its view.
     case WM_SETFOCUS:
@@ -190,7 +190,7 @@ void CFrameWnd::RecalcLayout(int cx, int cy) {
     }
 }
 
-void CFrameWnd::OnActivate(UINT nState) {
+void CFrameWnd::OnActivate(UINT nState, HWND) {
     if (m_pViewActive == nullptr) {
         return;
     }

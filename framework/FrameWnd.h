@@ -25,7 +25,6 @@ class CFrameWnd : public CWnd {
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-
   protected:
     // The part of LoadFrame shared with frames that want no menu.
     BOOL CreateFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
@@ -38,7 +37,8 @@ class CFrameWnd : public CWnd {
     virtual void OnEndSession(BOOL bEnding);
     virtual void OnSettingChange(UINT uFlags, LPCSTR lpszSection);
     void OnInitMenuPopup(HMENU hPopupMenu, UINT nIndex, BOOL bSysMenu);
-    void OnActivate(UINT nState);
+    // The frame is activated or deactivated; hWndOther is the window losing or taking it.
+    virtual void OnActivate(UINT nState, HWND hWndOther);
     void RecalcLayout(int cx, int cy);
 
     UINT m_nIDHelp = 0;

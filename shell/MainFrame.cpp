@@ -298,6 +298,16 @@ void CMainFrame::OnEndSession(BOOL bEnding) {
     CFrameWnd::OnEndSession(bEnding);
 }
 
+// A report shown over the overlay is a message box the frame owns: it takes activation while
+// it is up, and the selection goes on when it closes. Any other window ends the selection.
+void CMainFrame::OnActivate(UINT nState, HWND hWndOther) {
+    if (nState == WA_INACTIVE && hWndOther != nullptr &&
+        ::GetWindow(hWndOther, GW_OWNER) == m_hWnd) {
+        return;
+    }
+    CFrameWnd::OnActivate(nState, hWndOther);
+}
+
 void CMainFrame::OnSettingChange(UINT uFlags, LPCSTR lpszSection) {
     CFrameWnd::OnSettingChange(uFlags, lpszSection);
     App()->SettingChanged(uFlags, lpszSection);

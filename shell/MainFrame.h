@@ -41,6 +41,7 @@ class CMainFrame : public CFrameWnd {
     BOOL OnQueryEndSession() override;
     void OnEndSession(BOOL bEnding) override;
     void OnSettingChange(UINT uFlags, LPCSTR lpszSection) override;
+    void OnActivate(UINT nState, HWND hWndOther) override;
 
   private:
     CMrgDoc* GetMrgDoc() const;

@@ -9,6 +9,7 @@ set(CONFORMANCE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/input_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/kernel_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/menu_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/message_box_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/property_sheet_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/registry_test.cpp

@@ -38,6 +38,22 @@ TEST_F(SelectAreaTest, ADoubleClickOnTheFirstCornerSetsItOnce) {
     EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 500, 400}));
 }
 
+// A failing preview is reported in a message box over the overlay; the box takes activation
+// while it is up, and the selection goes on when it is closed.
+TEST_F(SelectAreaTest, AReportDuringTheSelectionDoesNotEndIt) {
+    StartWithConverter();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    converter->FailNthTransfer(1, sim::Fault::Error(ERROR_GEN_FAILURE));
+    world.input.MoveMouse(300, 200);
+    ASSERT_EQ(1u, sim::User32().messageBoxes.size()) << "the failure was reported";
+    EXPECT_TRUE(OverlayShown()) << "and the selection goes on";
+    EXPECT_EQ(Frame()->m_hWnd, GetActiveWindow());
+    world.input.MoveMouse(500, 200);
+    world.input.Click();
+    EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 500, 400}));
+}
+
 TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
     StoreTopLeftQuarter();
     StartWithConverter();

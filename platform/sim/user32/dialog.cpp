@@ -108,19 +108,25 @@ SIZE TemplateSize(const DialogResource& resource) {
     return SIZE{pixels.right, pixels.bottom};
 }
 
-HWND CreateDialogWindow(const DialogResource& resource, const std::string& caption, DWORD style,
-                        RECT rect, HWND parent, DLGPROC procedure) {
+HWND CreateEmptyDialog(const std::string& caption, DWORD style, RECT rect, HWND parent,
+                       DLGPROC procedure) {
     WNDCLASSA windowClass{};
     windowClass.lpfnWndProc = DialogWindowProc;
     windowClass.lpszClassName = kDialogClass;
     RegisterClassA(&windowClass); // once per machine; later calls find it there
-    const bool japanese = sim::Kernel32().language == Language::Japanese;
     const HWND dialog = sim::Windows().Create(0, kDialogClass, caption, style, rect, parent, 0,
                                               nullptr, kProgramThread);
     Window* window = sim::Windows().Find(dialog);
     window->dialog = true;
     window->paintsItself = false; // the desktop painter draws dialogs and their controls
     window->dialogProcedure = procedure;
+    return dialog;
+}
+
+HWND CreateDialogWindow(const DialogResource& resource, const std::string& caption, DWORD style,
+                        RECT rect, HWND parent, DLGPROC procedure) {
+    const bool japanese = sim::Kernel32().language == Language::Japanese;
+    const HWND dialog = CreateEmptyDialog(caption, style, rect, parent, procedure);
     for (std::size_t i = 0; i < resource.controlCount; ++i) {
         const DialogControlResource& control = resource.controls[i];
         const ControlPlacement place =

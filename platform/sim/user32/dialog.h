@@ -15,6 +15,10 @@ RECT DialogUnitsToPixels(int x, int y, int cx, int cy);
 // A template's size in pixels, in the language of the machine.
 SIZE TemplateSize(const DialogResource& resource);
 
+// A dialog window without controls, neither initialised nor shown.
+HWND CreateEmptyDialog(const std::string& caption, DWORD style, RECT rect, HWND parent,
+                       DLGPROC procedure);
+
 // A dialog window with the template's controls, neither initialised nor shown.
 HWND CreateDialogWindow(const DialogResource& resource, const std::string& caption, DWORD style,
                         RECT rect, HWND parent, DLGPROC procedure);

@@ -4,6 +4,7 @@
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/interaction.h"
 #include "platform/sim/kernel32/kernel32_state.h"
+#include "platform/sim/user32/dialog.h"
 #include "platform/sim/user32/user32_state.h"
 
 int GetSystemMetrics(int index) {
@@ -56,13 +57,35 @@ BOOL EqualRect(const RECT* a, const RECT* b) {
     return a->left == b->left && a->top == b->top && a->right == b->right && a->bottom == b->bottom;
 }
 
+// A modal window of its own: while it is up its owner is disabled and loses activation to
+// it, and when it closes the owner is enabled and activated again.
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     sim::User32().messageBoxes.push_back(
         {owner, text ? text : "", caption ? caption : "Error", type});
+    const HWND before = GetActiveWindow();
+    const int left = (sim::PrimaryScreen().Width() - 300) / 2;
+    const int top = (sim::PrimaryScreen().Height() - 120) / 2;
+    const HWND box = sim::CreateEmptyDialog(sim::User32().messageBoxes.back().caption,
+                                            WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                                            RECT{left, top, left + 300, top + 120}, owner, nullptr);
+    const bool disabled = owner != nullptr && IsWindowEnabled(owner);
+    if (disabled) {
+        EnableWindow(owner, FALSE);
+    }
+    ShowWindow(box, SW_SHOW);
     if (sim::Observer* observer = sim::Watcher()) {
         observer->MessageBoxOpened(sim::User32().messageBoxes.back());
     }
-    return sim::User().AnswerMessageBox(sim::User32().messageBoxes.back());
+    const int answer = sim::User().AnswerMessageBox(sim::User32().messageBoxes.back());
+    if (disabled && IsWindow(owner)) {
+        EnableWindow(owner, TRUE);
+    }
+    DestroyWindow(box);
+    const HWND next = IsWindow(owner) ? owner : before;
+    if (next != nullptr && IsWindow(next)) {
+        sim::Windows().Activate(next);
+    }
+    return answer;
 }
 
 BOOL PtInRect(const RECT* rect, POINT point) {
