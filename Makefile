@@ -1,6 +1,6 @@
 # The everyday commands. Each one installs what is missing first. `make run ARGS="--lang ja"`
 # passes options to corvane-sim.
-.PHONY: run test test-asan bench fuzz windows installer wine-test deps deps-windows clean
+.PHONY: run test test-asan bench fuzz windows windows-x64 installer wine-test deps deps-windows clean
 
 deps:
 	@scripts/deps.sh
@@ -37,11 +37,18 @@ windows: deps deps-windows
 	scripts/configure.sh windows
 	cmake --build --preset windows
 
-# build/Corvane-<version>.msi, the 32-bit program's installer.
-installer: windows
-	scripts/installer.sh build/windows
+# The same program for 64-bit Windows.
+windows-x64: deps deps-windows
+	scripts/configure.sh windows-x64
+	cmake --build --preset windows-x64
 
-wine-test: windows
+# build/Corvane-<version>.msi and build/Corvane-<version>-x64.msi, the installers for 32-bit
+# and 64-bit Windows.
+installer: windows windows-x64
+	scripts/installer.sh build/windows
+	scripts/installer.sh build/windows-x64
+
+wine-test: windows windows-x64
 	@scripts/wine-deps.sh
 	tests/windows/run_wine_tests.sh
 

@@ -1,6 +1,7 @@
 #include "platform/resource_tables.h"
 
 #include "resource.h"
+#include "version.h"
 
 #include <iterator>
 
@@ -33,7 +34,8 @@ const char kTrackbar[] = "msctls_trackbar32";
 
 const DialogControlResource kAboutControls[] = {
     {"STATIC", -1, "#128", "#128", kIcon, 11, 17, 20, 20},
-    {"STATIC", -1, "Corvane Version 1.10", "Corvane Version 1.10", kText, 40, 10, 119, 8},
+    {"STATIC", -1, "Corvane Version " CORVANE_VERSION_TEXT, "Corvane Version " CORVANE_VERSION_TEXT,
+     kText, 40, 10, 119, 8},
     {"STATIC", IDC_ABOUT_NOTICE, "Copyright (C) 2026 Velmora", "Copyright (C) 2026 Velmora", kText,
      40, 25, 119, 8},
     {"BUTTON", 1, "OK", "OK", kDefault, 178, 7, 50, 14},

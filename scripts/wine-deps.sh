@@ -13,7 +13,3 @@ sudo=""
 for locale in ja_JP en_US; do
     locale -a | grep -qix "$locale.utf8" || $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
 done
-# Where this machine cannot run 32-bit code, the Wine stage tests the 64-bit build instead.
-if ! /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
-    "$(dirname "$0")/apt-install.sh" g++-mingw-w64-x86-64
-fi

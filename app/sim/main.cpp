@@ -112,7 +112,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options->version) {
-        std::printf("corvane-sim, Corvane %d.%d\n", CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR);
+        std::printf("corvane-sim, Corvane %s\n", CORVANE_VERSION_TEXT);
         return 0;
     }
     return Run(*options);

@@ -33,8 +33,10 @@ TEST(Rcgen, WritesBothLanguagesFromTheSameTables) {
              "    CONTROL 128, -1, \"STATIC\", 0x50000003, 11, 17, 20, 20",
              "133 ICON \"icon133.ico\"",
              "1 24 \"corvane.manifest\"",
-             "FILEVERSION 1, 10, 0, 2",
-             "PRODUCTVERSION 1, 10, 0, 1",
+             "FILEVERSION 1, 10, 2, 0",
+             "PRODUCTVERSION 1, 10, 2, 0",
+             "VALUE \"ProductVersion\", \"1.10.2\"",
+             "\"Corvane Version 1.10.2\"",
          }) {
         EXPECT_NE(std::string::npos, script.find(expected)) << expected;
     }

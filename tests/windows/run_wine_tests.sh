@@ -44,6 +44,10 @@ within() { # SECONDS COMMAND...: true as soon as the command is
     done
 }
 
+# Both builds are tested as installed, each from its own package; the rest of the stage tests
+# the 32-bit one where this machine runs 32-bit code.
+scripts/configure.sh windows-x64 >/dev/null && cmake --build --preset windows-x64 >/dev/null ||
+    { echo "FAILED: the 64-bit build"; exit 1; }
 if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
     arch=32
     build=$PWD/build/windows
@@ -53,8 +57,6 @@ if /lib/ld-linux.so.2 --version >/dev/null 2>&1; then
 else
     arch=64
     echo "wine: this machine cannot run 32-bit code: testing the 64-bit build under 64-bit Wine"
-    scripts/configure.sh windows-x64 && cmake --build --preset windows-x64 >/dev/null ||
-        { echo "FAILED: the 64-bit build"; exit 1; }
     build=$PWD/build/windows-x64
     objdump=x86_64-w64-mingw32-objdump
     wine=/usr/lib/wine/wine64
@@ -76,6 +78,15 @@ scaler_has_no_x87_arithmetic() {
     code=$(i686-w64-mingw32-objdump -d "$PWD/build/windows/model/CMakeFiles/corvane_model.dir/ScalerFormula.cpp.obj")
     grep -q mulsd <<<"$code" && ! grep -qE '\sf(add|sub|subr|mul|div|divr)[sl]?p?\s' <<<"$code"
 }
+# The About box, the version resource and the manifest give the one version.
+one_version() {
+    local version texts
+    version=$(scripts/version.sh)
+    texts=$(strings -e l "$build/app/corvane.exe")
+    grep -qx "Corvane Version $version" <<<"$texts" &&
+        [ "$(grep -cx "$version" <<<"$texts")" -ge 4 ] && # FileVersion, ProductVersion, twice
+        grep -q "name=\"Velmora.Corvane\" version=\"$version.0\"" <<<"$(strings -n 8 "$build/app/corvane.exe")"
+}
 needs_no_mingw_dlls() { ! grep -iE 'DLL Name: (libgcc|libstdc|libwinpthread)' <<<"$headers"; }
 aslr_and_dep() { grep -q DYNAMIC_BASE <<<"$headers" && grep -q NX_COMPAT <<<"$headers"; }
 # Per-monitor v2, and system awareness where Windows is older.
@@ -89,6 +100,7 @@ check "corvane.exe imports PelbrinEx.dll by ordinals 1 to 4 only" imports_by_ord
 check "corvane.exe needs no MinGW DLLs" needs_no_mingw_dlls
 check "corvane.exe has ASLR and DEP" aslr_and_dep
 check "corvane.exe declares itself DPI-aware, per monitor" dpi_aware_manifest
+check "corvane.exe says one version in its About box, version resource and manifest" one_version
 check "the 32-bit scaler arithmetic is SSE2 double, not x87" scaler_has_no_x87_arithmetic
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -172,7 +184,7 @@ open_option_sheet() {
 }
 checked() { wintool dialog-checked "$1"; }
 # The installed program's trace of its power requests (RelayInclude keeps it to those).
-power_request() { grep -qi "SetThreadExecutionState($1)" "$results/installed.log"; }
+power_request() { grep -qiE "SetThreadExecutionState\(0*$1\)" "$results/installed.log"; }
 list_closed() { ! wintool list-item-point 1005 2>/dev/null; }
 # Shift added to the Left Button Menu's Ctrl+Alt+L, its key changed to K (typed in the opened
 # Key list, which brings K into view, then clicked), and OK: all by the user's own clicks and
@@ -303,41 +315,42 @@ nothing_left() {
 # What installer.sh made: "PATH (N bytes, version V, ARCH)".
 package() { scripts/installer.sh "$build" "$@" | sed -n 's/^installer: //p'; }
 installs_without_start_at_logon() { msi "$current_msi" /i STARTATLOGON=0 && ! run_value; }
-run_installer() {
-    local version made
-    version=$(sed -n 's/^#define CORVANE_FILE_VERSION_TEXT "\(.*\)"$/\1/p' res/version.h | tr -d ' ' | tr ',' '.')
+# One package under the Wine of its kind, its checks named LABEL.
+run_installer() { # BUILD-DIR WINE WINEARCH LABEL
+    local build=$1 wine=$2 label=$4 version made
+    local -x WINEARCH=$3
+    if [ "$3" = win64 ]; then local -x WINELOADER=$2; fi
+    version=$(scripts/version.sh)
     made=$(package)
     current_msi=${made%% *}
+    check "$label: the package's version is the program's, $version" \
+        grep -q "version $version, " <<<"$made"
     made=$(package "${version%.*}.$((${version##*.} + 1))")
     newer_msi=${made%% *}
     newer_msi_version=$(sed -n 's/.*version \([^,]*\),.*/\1/p' <<<"$made")
     cp "$current_msi" "$results/"
-    # The package people download is the 32-bit program's; kept with the results too.
-    if [ "$build" != "$PWD/build/windows" ] && [ -f build/windows/app/corvane.exe ]; then
-        made=$(scripts/installer.sh build/windows | sed -n 's/^installer: //p')
-        cp "${made%% *}" "$results/"
-    fi
     work=$(mktemp -d)
     export WINEPREFIX=$work/prefix LANG=en_US.UTF-8
     cp "$build/tests/windows/wintool.exe" "$work/"
     $wine wineboot -i >/dev/null 2>&1
     wineserver -w
-    check "installer: a silent install" msi "$current_msi" /i
-    check "installer: the program in Program Files\\Corvane" installed_file corvane.exe
-    check "installer: the hook library beside it" installed_file PelbrinEx.dll
-    check "installer: the Start menu shortcut" start_menu_shortcut
-    check "installer: the start at logon" run_value
-    check "installer: one entry among the installed programs, with its publisher" arp_entry
+    check "$label: a silent install" msi "$current_msi" /i
+    check "$label: the program in Program Files\\Corvane" installed_file corvane.exe
+    check "$label: the hook library beside it" installed_file PelbrinEx.dll
+    check "$label: the Start menu shortcut" start_menu_shortcut
+    check "$label: the start at logon" run_value
+    check "$label: one entry among the installed programs, with its publisher" arp_entry
+    check "$label: listed with the program's version" one_installation "$version"
     $wine reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /t REG_SZ \
         /d 'kernel32.SetThreadExecutionState;kernelbase.SetThreadExecutionState' /f >/dev/null 2>&1
-    check "installer: Corvane runs from where it was installed" start_installed
-    check "installer: it asks for the display while it runs" power_request 80000002
-    check "installer: closed as an installer closes it" closed_as_by_an_installer
-    check "installer: and gave the display back" power_request 80000000
-    check "installer: it saved its settings on the way" stored General Version 0x1000a
-    check "installer: a newer build installs over it" msi "$newer_msi" /i
-    check "installer: one installation, the newer" one_installation "$newer_msi_version"
-    check "installer: closed while it starts, it still ends" closed_at_start_by_an_installer
+    check "$label: Corvane runs from where it was installed" start_installed
+    check "$label: it asks for the display while it runs" power_request 80000002
+    check "$label: closed as an installer closes it" closed_as_by_an_installer
+    check "$label: and gave the display back" power_request 80000000
+    check "$label: it saved its settings on the way" stored General Version 0x1000a
+    check "$label: a newer build installs over it" msi "$newer_msi" /i
+    check "$label: one installation, the newer" one_installation "$newer_msi_version"
+    check "$label: closed while it starts, it still ends" closed_at_start_by_an_installer
     # On a display scaled to 150 %, the program sees the screen's own pixels. (Wine 8 does not
     # scale programs that are not DPI-aware, so here this shows the program's view at 144 dpi;
     # the manifest check above is what shows the declaration.)
@@ -348,13 +361,13 @@ run_installer() {
     wineserver -w
     start_installed
     closed_as_by_an_installer
-    check "installer: at 144 dpi it sees the whole screen's width" \
+    check "$label: at 144 dpi it sees the whole screen's width" \
         stored Selection HorizontalResolution 0x400
-    check "installer: and its height" stored Selection VerticalResolution 0x300
-    check "installer: a silent uninstall" msi "$newer_msi" /x
-    check "installer: no file, shortcut, start at logon or entry is left" nothing_left
-    check "installer: the user's settings stay" stored General Version 0x1000a
-    check "installer: STARTATLOGON=0 installs without the start at logon" \
+    check "$label: and its height" stored Selection VerticalResolution 0x300
+    check "$label: a silent uninstall" msi "$newer_msi" /x
+    check "$label: no file, shortcut, start at logon or entry is left" nothing_left
+    check "$label: the user's settings stay" stored General Version 0x1000a
+    check "$label: STARTATLOGON=0 installs without the start at logon" \
         installs_without_start_at_logon
     msi "$current_msi" /x
     wineserver -k >/dev/null 2>&1
@@ -364,7 +377,10 @@ run_installer() {
 
 # WINE_STAGES names the parts to run (all of them unless given), for working on one.
 stages=" ${WINE_STAGES:-installer en ja end-to-end} "
-[[ $stages == *" installer "* ]] && run_installer
+if [[ $stages == *" installer "* ]]; then
+    [ "$arch" = 32 ] && run_installer "$PWD/build/windows" wine win32 installer
+    run_installer "$PWD/build/windows-x64" /usr/lib/wine/wine64 win64 "installer (x64)"
+fi
 [[ $stages == *" en "* ]] &&
     run_language en en_US.UTF-8 "No devices are connected or working properly." "  &Change Display Area..."
 [[ $stages == *" ja "* ]] &&

@@ -140,18 +140,18 @@ void WriteDialog(std::ostream& out, unsigned id, bool japanese) {
 
 void WriteVersion(std::ostream& out) {
     out << "1 VERSIONINFO\n"
-        << "FILEVERSION " << CORVANE_FILE_VERSION_TEXT << "\n"
-        << "PRODUCTVERSION " << CORVANE_PRODUCT_VERSION_TEXT << "\n"
+        << "FILEVERSION " << CORVANE_VERSION_RESOURCE << "\n"
+        << "PRODUCTVERSION " << CORVANE_VERSION_RESOURCE << "\n"
         << "FILEOS 0x40004\nFILETYPE 0x1\nBEGIN\n    BLOCK \"StringFileInfo\"\n    BEGIN\n";
     for (const char* block : {"040904b0", "041104b0"}) {
         out << "        BLOCK \"" << block << "\"\n        BEGIN\n"
             << "            VALUE \"CompanyName\", \"Velmora\"\n"
             << "            VALUE \"FileDescription\", \"Corvane\"\n"
-            << "            VALUE \"FileVersion\", \"" << CORVANE_FILE_VERSION_TEXT << "\"\n"
+            << "            VALUE \"FileVersion\", \"" << CORVANE_VERSION_TEXT << "\"\n"
             << "            VALUE \"InternalName\", \"Corvane\"\n"
             << "            VALUE \"OriginalFilename\", \"corvane.exe\"\n"
             << "            VALUE \"ProductName\", \"Corvane\"\n"
-            << "            VALUE \"ProductVersion\", \"" << CORVANE_PRODUCT_VERSION_TEXT
+            << "            VALUE \"ProductVersion\", \"" << CORVANE_VERSION_TEXT
             << "\"\n        END\n";
     }
     out << "    END\n    BLOCK \"VarFileInfo\"\n    BEGIN\n"

@@ -7,6 +7,7 @@
 #include "RcWriter.h"
 #include "platform/resource_tables.h"
 #include "res/resource.h"
+#include "res/version.h"
 
 #include <fstream>
 #include <iostream>
@@ -16,12 +17,13 @@ namespace {
 
 const char kManifest[] = R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <assembly xmlns="urn:schemas-microsoft-com:asm.v1" manifestVersion="1.0">
-  <assemblyIdentity type="win32" name="Velmora.Corvane" version="1.10.0.2" processorArchitecture="x86"/>
+  <assemblyIdentity type="win32" name="Velmora.Corvane" version=")" CORVANE_VERSION_TEXT
+                         R"(.0" processorArchitecture="*"/>
   <description>Corvane</description>
   <dependency>
     <dependentAssembly>
       <assemblyIdentity type="win32" name="Microsoft.Windows.Common-Controls" version="6.0.0.0"
-                        processorArchitecture="x86" publicKeyToken="6595b64144ccf1df" language="*"/>
+                        processorArchitecture="*" publicKeyToken="6595b64144ccf1df" language="*"/>
     </dependentAssembly>
   </dependency>
   <application xmlns="urn:schemas-microsoft-com:asm.v3">
