@@ -1,5 +1,7 @@
 #include "PropertyPage.h"
 
+#include "SheetFit.h"
+
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate) : CDialog(nIDTemplate), m_psp() {
@@ -16,6 +18,7 @@ INT_PTR CALLBACK CPropertyPage::PageProc(HWND hWnd, UINT message, WPARAM wParam,
         const auto* description = reinterpret_cast<const PROPSHEETPAGEA*>(lParam);
         auto* page = reinterpret_cast<CPropertyPage*>(description->lParam);
         page->AttachDialog(hWnd);
+        CSheetFitting::PageCreated(hWnd);
         return page->OnInitDialog();
     }
     return Dispatch(FromDialogHandle(hWnd), message, wParam, lParam);

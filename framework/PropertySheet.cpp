@@ -1,6 +1,9 @@
 #include "PropertySheet.h"
 
 #include "ResourceString.h"
+#include "SheetFit.h"
+
+#include <utility>
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
@@ -17,9 +20,11 @@ void CPropertySheet::AddPage(CPropertyPage* pPage) {
 
 INT_PTR CPropertySheet::DoModal() {
     std::vector<PROPSHEETPAGEA> pages;
+    std::vector<SIZE> pageUnits;
     for (CPropertyPage* page : m_pages) {
         page->m_psp.hInstance = GetModuleHandleA(nullptr);
         pages.push_back(page->m_psp);
+        pageUnits.push_back(DialogTemplateUnits(page->m_psp.hInstance, page->m_psp.pszTemplate));
     }
     PROPSHEETHEADERA header = m_psh;
     header.dwFlags |= PSH_PROPSHEETPAGE;
@@ -28,6 +33,7 @@ INT_PTR CPropertySheet::DoModal() {
     header.pszCaption = m_strCaption.c_str();
     header.nPages = static_cast<UINT>(pages.size());
     header.ppsp = pages.data();
+    const CSheetFitting fitting(std::move(pageUnits));
     const INT_PTR result = PropertySheetA(&header);
     if (result < 0) {
         return -1;

@@ -26,9 +26,19 @@ struct SheetRun {
     std::string firstPageText;
     int tabCount = 0;
     bool childPage = false;
+    bool pageWhenInitialized = false;
 };
 
 SheetRun* g_run = nullptr;
+
+// Told once the sheet stands, before its first page is made.
+int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
+    if (message == PSCB_INITIALIZED) {
+        g_run->events.push_back("initialized");
+        g_run->pageWhenInitialized = SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0) != 0;
+    }
+    return 0;
+}
 
 int PageIndex(HWND page) {
     for (int i = 0; i < 3; ++i) {
@@ -147,7 +157,8 @@ INT_PTR RunSheet(SheetRun& run) {
     }
     PROPSHEETHEADERA header{};
     header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW;
+    header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
+    header.pfnCallback = SheetCallback;
     header.hInstance = GetModuleHandleA(nullptr);
     header.pszCaption = "Option";
     header.nPages = 3;
@@ -172,12 +183,13 @@ CONFORMANCE_TEST(PropertySheetRefusedSwitchThenOk) {
     run.refusalsLeft = 1;
     const INT_PTR result = RunSheet(run);
     ok(result > 0, "OK: a positive result, %ld", static_cast<long>(result));
-    ok(Joined(run.events) == "init 0, setactive 0, killactive 0, init 1, setactive 1, "
-                             "killactive 1, killactive 1, apply 0, apply 1",
+    ok(Joined(run.events) == "initialized, init 0, setactive 0, killactive 0, init 1, "
+                             "setactive 1, killactive 1, killactive 1, apply 0, apply 1",
        "pages made when shown, a refused switch, OK in page order: %s", Joined(run.events).c_str());
     ok(run.pageParam[0] == 0 && run.pageParam[1] == 1, "each page gets its own description");
     ok(run.activeAtApply == run.pages[1], "the refusing page stayed the current one");
     ok(run.childPage, "a page is a child of the sheet");
+    ok(!run.pageWhenInitialized, "the callback hears of the sheet before its first page");
     ok(run.tabCount == 3, "a tab per page: %d", run.tabCount);
     ok(!run.firstTabText.empty() && run.firstTabText == run.firstPageText,
        "named by its template's caption: %s, %s", run.firstTabText.c_str(),
@@ -188,7 +200,7 @@ CONFORMANCE_TEST(PropertySheetCancelledOnItsFirstPage) {
     SheetRun run(Script::CancelOnFirstPage);
     const INT_PTR result = RunSheet(run);
     ok(result == 0, "Cancel: 0, %ld", static_cast<long>(result));
-    ok(Joined(run.events) == "init 0, setactive 0, querycancel 0, reset 0",
+    ok(Joined(run.events) == "initialized, init 0, setactive 0, querycancel 0, reset 0",
        "pages never shown hear nothing: %s", Joined(run.events).c_str());
 }
 
@@ -196,8 +208,8 @@ CONFORMANCE_TEST(PropertySheetTabClickRefusedByThePage) {
     SheetRun run(Script::TabClickRefused);
     run.refusalsLeft = 1;
     RunSheet(run);
-    ok(Joined(run.events) == "init 0, setactive 0, killactive 0, init 1, setactive 1, "
-                             "killactive 1, querycancel 1, reset 0, reset 1",
+    ok(Joined(run.events) == "initialized, init 0, setactive 0, killactive 0, init 1, "
+                             "setactive 1, killactive 1, querycancel 1, reset 0, reset 1",
        "a click on another tab asks the page, which keeps the sheet: %s",
        Joined(run.events).c_str());
 }

@@ -139,6 +139,7 @@ act_trace_mode_1() {
 act_option_contrast_ok() {
     open_option_sheet || return 1
     stable_screenshot e2e-en-normal-page
+    wintool page-fits || return 1
     local x y
     read -r x y <<<"$(wintool dialog-point 1007)"
     with_traffic xdotool mousemove "$x" "$y" mousedown 1 mousemove $((x + 30)) "$y" mouseup 1 ||
@@ -158,14 +159,18 @@ act_option_pal_cancel() {
     open_option_sheet && extension_page || return 1
     with_traffic click $(wintool dialog-point 1015) || return 1
     stable_screenshot e2e-en-extension-page
+    wintool page-fits || return 1
     cancel_sheet
 }
 # The Normal and Extension pages with a converter, in Japanese, for the screenshots.
+# Each page shows every control whole: none lies outside the sheet.
 pages_in_japanese() {
     LANG=ja_JP.UTF-8 e2e_start pages-ja && open_option_sheet || return 1
     stable_screenshot e2e-ja-normal-page
+    wintool page-fits || return 1
     extension_page || return 1
     stable_screenshot e2e-ja-extension-page
+    wintool page-fits || return 1
     cancel_sheet && e2e_exit
 }
 balloon_says() { wine_balloons "$1" | grep -qxF "$2"; }
@@ -307,7 +312,8 @@ run_end_to_end() {
     check "end to end: trace_mode_1: the stored area equals corvane-sim's" \
         diff <(grep '^area:' "$results/e2e-trace_mode_1.sim.out") "$results/e2e-trace_mode_1.wine-area.txt"
 
-    check "end to end: the Option sheet's pages with a converter, in Japanese" pages_in_japanese
+    check "end to end: the Option sheet's pages with a converter, in Japanese, each whole" \
+        pages_in_japanese
 
     if check "end to end: another program's window on the desktop" desktop_with_a_window; then
         check "end to end: under Select Area the screen shows the desktop as before" \

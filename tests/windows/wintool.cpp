@@ -24,6 +24,8 @@
 //                        coordinates "X Y"; exit 1 when no dialog is open or it has no such
 //                        control showing
 //   dialog-checked ID    exit 0 when the open dialog's check box or radio button is checked
+//   page-fits            exit 0 when every control of the open property sheet's page lies
+//                        inside the sheet's client area; the others are printed
 //   focus-class          the class of the window with the keyboard focus on the open
 //                        dialog's thread
 //   list-item-point ID   the middle of the chosen item in the open list of the dialog's
@@ -475,6 +477,32 @@ int main(int argc, char** argv) {
         std::printf("%s\n", name);
         return 0;
     }
+    if (command == "page-fits" && argc == 2) {
+        const HWND sheet = OpenDialog();
+        const HWND page =
+            sheet ? reinterpret_cast<HWND>(SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0))
+                  : nullptr;
+        RECT client{};
+        if (page == nullptr || !GetClientRect(sheet, &client)) {
+            return 1;
+        }
+        MapWindowPoints(sheet, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        int outside = 0;
+        for (HWND control = GetWindow(page, GW_CHILD); control != nullptr;
+             control = GetWindow(control, GW_HWNDNEXT)) {
+            RECT rect{};
+            GetWindowRect(control, &rect);
+            if (IsWindowVisible(control) &&
+                (rect.left < client.left || rect.top < client.top || rect.right > client.right ||
+                 rect.bottom > client.bottom)) {
+                std::printf("control %d at (%ld, %ld)-(%ld, %ld) outside (%ld, %ld)-(%ld, %ld)\n",
+                            GetDlgCtrlID(control), rect.left, rect.top, rect.right, rect.bottom,
+                            client.left, client.top, client.right, client.bottom);
+                ++outside;
+            }
+        }
+        return outside == 0 ? 0 : 1;
+    }
     if (command == "dialog-checked" && argc == 3) {
         const HWND dialog = OpenDialog();
         const HWND box = dialog ? ShownControl(dialog, std::atoi(argv[2])) : nullptr;
@@ -578,7 +606,8 @@ int main(int argc, char** argv) {
         stderr,
         "usage: wintool wait-frame S | menu-open | menus | post-exit | strings EXE ID... | menu "
         "EXE ID |"
-        " windows | white-window L T R B | pixel X Y | close-app | close-app-at-start | "
+        " page-fits | windows | white-window L T R B | pixel X Y | close-app | close-app-at-start "
+        "| "
         "hook-selftest DLL | hook-under-load DLL | "
         "menu-point N COUNT | "
         "dialog-point "

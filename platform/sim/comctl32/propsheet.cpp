@@ -41,7 +41,6 @@ struct Sheet {
     HWND tab = nullptr;
     std::vector<Page> pages;
     int active = -1;
-    RECT display{}; // where pages sit, in the sheet's client coordinates
 };
 
 // The sheets running, by window: a sheet lives only for its PropertySheetA call.
@@ -64,12 +63,22 @@ LRESULT Ask(const Sheet& sheet, int index, UINT code, LPARAM lParam = 0) {
                         reinterpret_cast<LPARAM>(&notification));
 }
 
+// The tab control's display area as it stands now (the program may have resized the tab),
+// in the sheet's client coordinates.
+RECT DisplayArea(const Sheet& sheet) {
+    RECT area{};
+    GetWindowRect(sheet.tab, &area);
+    MapWindowPoints(nullptr, sheet.window, reinterpret_cast<POINT*>(&area), 2);
+    AdjustTabRect(FALSE, area);
+    return area;
+}
+
 void CreatePage(Sheet& sheet, int index) {
     Page& page = sheet.pages[static_cast<std::size_t>(index)];
     const DWORD style =
         (static_cast<DWORD>(page.resource->style) & ~kFrameStyles) | WS_CHILD | DS_CONTROL;
-    page.window = CreateDialogWindow(*page.resource, Caption(*page.resource), style, sheet.display,
-                                     sheet.window, page.description.pfnDlgProc);
+    page.window = CreateDialogWindow(*page.resource, Caption(*page.resource), style,
+                                     DisplayArea(sheet), sheet.window, page.description.pfnDlgProc);
     SendMessageA(page.window, WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&page.description));
 }
 
@@ -205,12 +214,13 @@ std::string SheetCaption(const PROPSHEETHEADERA& header) {
     return (header.dwFlags & PSH_PROPTITLE) ? "Properties for " + caption : caption;
 }
 
-// The largest page decides the display area; the tabs go around it and the buttons below
-// it, at the right. The sheet opens in the middle of the screen.
-RECT Layout(Sheet& sheet, HWND owner) {
+// The largest page decides the display area, measured as Windows measures it: in the sheet's
+// own font, whatever font the pages have. The tabs go around it and the buttons below it, at
+// the right. The sheet opens in the middle of the screen.
+void Layout(Sheet& sheet, HWND owner) {
     RECT page{0, 0, 0, 0};
     for (const Page& entry : sheet.pages) {
-        const SIZE size = TemplateSize(*entry.resource);
+        const SIZE size = TemplateSize(*entry.resource, FontBaseUnits(kSystemDialogPoints));
         page.right = std::max<LONG>(page.right, size.cx);
         page.bottom = std::max<LONG>(page.bottom, size.cy);
     }
@@ -243,9 +253,6 @@ RECT Layout(Sheet& sheet, HWND owner) {
         0, "Button", Japanese() ? "キャンセル" : "Cancel", kPushButton,
         RECT{cancelLeft, buttonTop, cancelLeft + kButtonWidth, buttonTop + kButtonHeight},
         sheet.window, IDCANCEL, nullptr, kProgramThread);
-    RECT display = page;
-    OffsetRect(&display, kMargin + (page.left - tab.left), kMargin + (page.top - tab.top));
-    return display;
 }
 
 } // namespace
@@ -274,7 +281,7 @@ INT_PTR PropertySheetA(LPCPROPSHEETHEADERA header) {
     }
     RegisterCommonControlClasses(sim::Windows()); // loading comctl32 registers them
     const HWND owner = header->hwndParent;
-    sheet.display = Layout(sheet, owner);
+    Layout(sheet, owner);
     SetWindowTextA(sheet.window, SheetCaption(*header).c_str());
     Sheets()[sheet.window] = &sheet;
     for (const Page& page : sheet.pages) {
@@ -288,6 +295,10 @@ INT_PTR PropertySheetA(LPCPROPSHEETHEADERA header) {
     }
     if (owner != nullptr) {
         EnableWindow(owner, FALSE);
+    }
+    // The sheet stands, still without a page.
+    if ((header->dwFlags & PSH_USECALLBACK) && header->pfnCallback != nullptr) {
+        header->pfnCallback(sheet.window, PSCB_INITIALIZED, 0);
     }
     const UINT start = header->nStartPage < header->nPages ? header->nStartPage : 0;
     Activate(sheet, static_cast<int>(start));

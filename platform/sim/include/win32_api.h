@@ -82,6 +82,8 @@ BOOL IsWindowUnicode(HWND window);
 BOOL EnableWindow(HWND window, BOOL enable);
 BOOL ShowWindow(HWND window, int command);
 BOOL UpdateWindow(HWND window);
+int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
+BOOL MapDialogRect(HWND dialog, LPRECT rect);
 BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
 BOOL GetWindowRect(HWND window, LPRECT rect);
 BOOL GetClientRect(HWND window, LPRECT rect);

@@ -124,6 +124,8 @@ struct PROPSHEETPAGEA {
 };
 using LPCPROPSHEETPAGEA = const PROPSHEETPAGEA*;
 
+using PFNPROPSHEETCALLBACK = int (*)(HWND, UINT, LPARAM);
+
 struct PROPSHEETHEADERA {
     DWORD dwSize;
     DWORD dwFlags;
@@ -134,7 +136,7 @@ struct PROPSHEETHEADERA {
     UINT nPages;
     UINT nStartPage;
     LPCPROPSHEETPAGEA ppsp;
-    void* pfnCallback;
+    PFNPROPSHEETCALLBACK pfnCallback;
 };
 using LPCPROPSHEETHEADERA = const PROPSHEETHEADERA*;
 
@@ -152,6 +154,8 @@ struct PSHNOTIFY {
 #define PSH_NOAPPLYNOW 0x0080
 #define PSH_HASHELP 0x0200
 #define PSH_MODELESS 0x0400
+#define PSH_USECALLBACK 0x0100
+#define PSCB_INITIALIZED 1
 
 #define PSN_FIRST (0U - 200U)
 #define PSN_SETACTIVE (PSN_FIRST - 0)

@@ -163,6 +163,7 @@ struct SIZE {
 #define MB_ICONINFORMATION 0x00000040u
 #define IDOK 1
 #define IDCANCEL 2
+#define IDHELP 9
 
 #define LANG_JAPANESE 0x11
 #define PRIMARYLANGID(lgid) (static_cast<WORD>(lgid) & 0x3ff)

@@ -93,18 +93,46 @@ HWND FirstTabStop(HWND dialog) {
     return nullptr;
 }
 
-// Dialog units to pixels for an 8-point font: 4 horizontal and 8 vertical units per
-// average character of 6 by 13 pixels.
-RECT DialogUnitsToPixels(int x, int y, int cx, int cy) {
-    return RECT{x * 6 / 4, y * 13 / 8, (x + cx) * 6 / 4, (y + cy) * 13 / 8};
+// An 8-point font's character is 6 by 13 pixels at 96 dpi, and it grows with the size.
+BaseUnits FontBaseUnits(int pointSize) {
+    const int points = pointSize > 0 ? pointSize : kSystemDialogPoints;
+    return BaseUnits{(6 * points + 4) / 8, (13 * points + 4) / 8};
 }
 
-SIZE TemplateSize(const DialogResource& resource) {
+BaseUnits TemplateBaseUnits(const DialogResource& resource) {
+    const bool japanese = sim::Kernel32().language == Language::Japanese;
+    return FontBaseUnits(japanese ? resource.japaneseFontSize : resource.englishFontSize);
+}
+
+RECT DialogUnitsToPixels(int x, int y, int cx, int cy, BaseUnits units) {
+    return RECT{x * units.cx / 4, y * units.cy / 8, (x + cx) * units.cx / 4,
+                (y + cy) * units.cy / 8};
+}
+
+} // namespace sim
+
+// Dialog units to pixels in the dialog's own font.
+BOOL MapDialogRect(HWND dialog, LPRECT rect) {
+    const sim::Window* window = sim::Windows().Find(dialog);
+    if (window == nullptr || !window->dialog || rect == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    const sim::BaseUnits units{static_cast<int>(window->dialogBaseUnits.cx),
+                               static_cast<int>(window->dialogBaseUnits.cy)};
+    *rect = sim::DialogUnitsToPixels(rect->left, rect->top, rect->right - rect->left,
+                                     rect->bottom - rect->top, units);
+    return TRUE;
+}
+
+namespace sim {
+
+SIZE TemplateSize(const DialogResource& resource, BaseUnits units) {
     const bool japanese = sim::Kernel32().language == Language::Japanese;
     const ControlPlacement size = japanese && resource.japaneseSize != nullptr
                                       ? *resource.japaneseSize
                                       : ControlPlacement{0, 0, resource.cx, resource.cy};
-    const RECT pixels = DialogUnitsToPixels(0, 0, size.cx, size.cy);
+    const RECT pixels = DialogUnitsToPixels(0, 0, size.cx, size.cy, units);
     return SIZE{pixels.right, pixels.bottom};
 }
 
@@ -127,13 +155,15 @@ HWND CreateDialogWindow(const DialogResource& resource, const std::string& capti
                         RECT rect, HWND parent, DLGPROC procedure) {
     const bool japanese = sim::Kernel32().language == Language::Japanese;
     const HWND dialog = CreateEmptyDialog(caption, style, rect, parent, procedure);
+    const BaseUnits units = TemplateBaseUnits(resource);
+    sim::Windows().Find(dialog)->dialogBaseUnits = SIZE{units.cx, units.cy};
     for (std::size_t i = 0; i < resource.controlCount; ++i) {
         const DialogControlResource& control = resource.controls[i];
         const ControlPlacement place =
             japanese && resource.japanesePlacements != nullptr
                 ? resource.japanesePlacements[i]
                 : ControlPlacement{control.x, control.y, control.cx, control.cy};
-        const RECT pixels = DialogUnitsToPixels(place.x, place.y, place.cx, place.cy);
+        const RECT pixels = DialogUnitsToPixels(place.x, place.y, place.cx, place.cy, units);
         sim::Windows().Create(0, control.className, japanese ? control.japanese : control.english,
                               static_cast<DWORD>(control.style), pixels, dialog, control.id,
                               nullptr, kProgramThread);
@@ -234,12 +264,14 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
     // The template places the dialog's client area relative to its owner's and gives its
     // size; the frame goes around that. The whole dialog is kept on the screen.
     const DWORD style = static_cast<DWORD>(resource->style) & ~static_cast<DWORD>(WS_VISIBLE);
-    const SIZE size = sim::TemplateSize(*resource);
+    // A dialog box is measured in its own font.
+    const sim::BaseUnits units = sim::TemplateBaseUnits(*resource);
+    const SIZE size = sim::TemplateSize(*resource, units);
     RECT frame{0, 0, size.cx, size.cy};
     AdjustWindowRectEx(&frame, style, FALSE, 0);
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const RECT place = sim::DialogUnitsToPixels(resource->x, resource->y, 0, 0);
+    const RECT place = sim::DialogUnitsToPixels(resource->x, resource->y, 0, 0, units);
     POINT origin{place.left, place.top};
     if (owner != nullptr) {
         ClientToScreen(owner, &origin);

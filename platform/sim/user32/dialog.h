@@ -9,11 +9,21 @@
 
 namespace sim {
 
-// Dialog units to pixels for the dialogs' 8-point font.
-RECT DialogUnitsToPixels(int x, int y, int cx, int cy);
+// A dialog font's average character, in pixels: a dialog unit is a quarter of its width
+// and an eighth of its height. The system's dialog font (a property sheet's own) has 8 points.
+struct BaseUnits {
+    int cx;
+    int cy;
+};
+BaseUnits FontBaseUnits(int pointSize);
+constexpr int kSystemDialogPoints = 8;
+// The template's font in the language of the machine.
+BaseUnits TemplateBaseUnits(const DialogResource& resource);
 
-// A template's size in pixels, in the language of the machine.
-SIZE TemplateSize(const DialogResource& resource);
+RECT DialogUnitsToPixels(int x, int y, int cx, int cy, BaseUnits units);
+
+// A template's size in pixels, in the language of the machine, measured in the units given.
+SIZE TemplateSize(const DialogResource& resource, BaseUnits units);
 
 // A dialog window without controls, neither initialised nor shown.
 HWND CreateEmptyDialog(const std::string& caption, DWORD style, RECT rect, HWND parent,

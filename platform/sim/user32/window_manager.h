@@ -36,6 +36,7 @@ struct Window {
     UINT buttonState = 0;                // BST_ flags of a button control
     HANDLE image = nullptr;              // an icon button's icon
     LONG_PTR msgResult = 0;              // a dialog's DWLP_MSGRESULT
+    SIZE dialogBaseUnits{6, 13};         // a dialog's font's average character, for MapDialogRect
     LONG_PTR userData = 0;               // GWLP_USERDATA
     HWND savedFocus = nullptr;           // a dialog's focused control while it is inactive
     bool sizeSent = false;               // WM_SIZE has been sent: by a resize, or when first shown

@@ -77,3 +77,22 @@ HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
     }
     return parent;
 }
+
+// From one window's client coordinates to another's; no window is the screen.
+int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
+    POINT offset{0, 0};
+    if (from != nullptr) {
+        ClientToScreen(from, &offset);
+    }
+    POINT target{0, 0};
+    if (to != nullptr) {
+        ClientToScreen(to, &target);
+    }
+    const int dx = static_cast<int>(offset.x - target.x);
+    const int dy = static_cast<int>(offset.y - target.y);
+    for (UINT i = 0; points != nullptr && i < count; ++i) {
+        points[i].x += dx;
+        points[i].y += dy;
+    }
+    return MAKELONG(static_cast<WORD>(dx), static_cast<WORD>(dy));
+}
