@@ -4,6 +4,7 @@
 #include "../model/MrgDoc.h"
 #include "../platform/hook_library.h"
 #include "../res/resource.h"
+#include "../view/MrgView.h"
 #include "MrgApp.h"
 #include "TrayMessages.h"
 
@@ -336,6 +337,10 @@ void CMainFrame::TrackTrayMenu(int nPopup, UINT nFlags) {
     }
     POINT cursor{0, 0};
     GetCursorPos(&cursor);
+    auto* view = static_cast<CMrgView*>(GetActiveView());
+    if (view != nullptr) {
+        view->CopyScreenBeforeMenu();
+    }
     m_nTrayCommand = static_cast<UINT>(
         TrackPopupMenu(popup, TPM_RETURNCMD | nFlags, cursor.x, cursor.y, 0, m_hWnd, nullptr));
     const UINT chosen = m_nTrayCommand;
@@ -346,6 +351,9 @@ void CMainFrame::TrackTrayMenu(int nPopup, UINT nFlags) {
     } else if (chosen != 0) {
         SendMessage(WM_COMMAND, chosen, 0);
         m_nTrayCommand = 0;
+    }
+    if ((view = static_cast<CMrgView*>(GetActiveView())) != nullptr) {
+        view->DropScreenCopyAfterMenu();
     }
     PostMessage(WM_NULL, 0, 0);
     DestroyMenu(menu);

@@ -42,6 +42,12 @@ class CMrgView : public CMrgViewBase {
     void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     void OnTimer(UINT_PTR nIDEvent) override;
 
+    // Around a menu that may start an overlay mode: the screen is copied before the menu
+    // covers part of it (a menu that has just closed can linger on the screen for a moment,
+    // fading or not yet painted over), and the copy goes again unless an overlay mode took it.
+    void CopyScreenBeforeMenu();
+    void DropScreenCopyAfterMenu();
+
     // Entering and leaving a mode.
     void BeginMode(int nMode, int nSelectState);
     void EndMode(BOOL bApply, BOOL bResume);

@@ -27,6 +27,16 @@ RECT CMrgView::ClientArea() const {
     return client;
 }
 
+void CMrgView::CopyScreenBeforeMenu() {
+    m_snapshot.Take();
+}
+
+void CMrgView::DropScreenCopyAfterMenu() {
+    if (!IsOverlayMode(m_nMode)) {
+        m_snapshot.Release();
+    }
+}
+
 void CMrgView::BeginMode(int nMode, int nSelectState) {
     m_nMode = nMode;
     m_nSelectState = nSelectState;

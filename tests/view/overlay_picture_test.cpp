@@ -57,6 +57,17 @@ INSTANTIATE_TEST_SUITE_P(Modes, OverlayPictureTest,
                                            OverlayMode{"QuarterScreen", ID_QUARTER_SCREEN}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// The screen is copied before the menu opens, as the menu could still show in a copy taken
+// after it; a command that starts no overlay lets the copy go.
+TEST_F(OverlayPictureTest, AMenuThatStartsNoOverlayKeepsNoCopy) {
+    StartWithAWindowOnTheDesktop();
+    Choose(ID_FULL_SCREEN);
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_TRUE(sim::Gdi32().bitmaps.empty());
+    Choose(0);
+    EXPECT_TRUE(sim::Gdi32().bitmaps.empty()) << "nor a menu closed with nothing chosen";
+}
+
 // The frame drawn over the copy survives a repaint: drawn once, not twice.
 TEST_F(OverlayPictureTest, ARepaintKeepsTheFrame) {
     StartWithAWindowOnTheDesktop();

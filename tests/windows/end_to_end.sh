@@ -206,7 +206,8 @@ e2e() { # NAME [RUN [ARGUMENT]]
 # Another program's white window on the desktop, and the screen read under each overlay as
 # before it: on today's Windows, and under Wine, a window that paints nothing shows black, so
 # the overlay paints the desktop as it found it.
-screen_points() { echo "$(wintool pixel 300 250) $(wintool pixel 700 600)"; }
+# The points: on the window, on the bare desktop, and where the menu that starts the mode opens.
+screen_points() { echo "$(wintool pixel 300 250) $(wintool pixel 700 600) $(wintool pixel 950 690)"; }
 screen_reads() { [ "$(screen_points)" = "$1" ]; }
 white_window_shown() { [ "$(wintool pixel 300 250)" = ffffff ]; }
 overlay_gone() { ! overlay_shown; }
