@@ -227,6 +227,15 @@ desktop_under_overlay() { # MENU-KEY
     desktop_keys 300 300 Escape && within 5 overlay_gone && settled && return $shown
 }
 
+# A double-click on Select Area's first corner sets it once: the overlay stays, and the pointer
+# then moving previews the area from that corner.
+double_click_sets_the_first_corner() {
+    left_menu && menu_key s && within 5 overlay_mapped && settled || return 1
+    xdotool mousemove 100 100 click --repeat 2 --delay 100 1 && settled || return 1
+    overlay_shown && with_traffic xdotool mousemove 500 200 || return 1
+    desktop_keys 300 300 Escape && within 5 overlay_gone && settled
+}
+
 stored_area() { # the area Exit stored, as corvane-sim's "show area" prints it
     local values=()
     for v in Left Top Right Bottom; do
@@ -321,6 +330,8 @@ run_end_to_end() {
             desktop_under_overlay s
         check "end to end: under Select Window too" desktop_under_overlay w
         check "end to end: under Quarter Screen too" desktop_under_overlay q
+        check "end to end: a double-click on Select Area's first corner sets it once" \
+            double_click_sets_the_first_corner
     fi
     pkill -f 'wintool\.exe white-window'
     e2e_exit
