@@ -3,6 +3,8 @@
 #include "../device/DeviceException.h"
 #include "MrgAppBase.h"
 
+#include <algorithm>
+
 IMPLEMENT_DYNCREATE(CMrgDoc, CDocument)
 
 namespace {
@@ -36,10 +38,14 @@ int CMrgDoc::WithDevice(const std::function<void()>& operation) {
         GetMrgApp()->ReportDeviceError(DEVICE_ERROR_NO_DEVICE);
         return 0;
     }
+    // A failure inside an update bracket skips its end: the brackets the operation opened are
+    // unwound, so that the next one ends with stripe suppression in force again.
+    const int depth = m_nUpdateDepth;
     try {
         operation();
         return 1;
     } catch (const CDeviceException& e) {
+        m_nUpdateDepth = std::min(m_nUpdateDepth, depth);
         GetMrgApp()->ReportDeviceError(e.m_dwError);
         return 0;
     }

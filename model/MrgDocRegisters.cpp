@@ -4,6 +4,8 @@
 #include "MrgAppBase.h"
 #include "MrgDoc.h"
 
+#include <algorithm>
+
 void CMrgDoc::StoreAndWrite(int index, WORD value) {
     m_regs[index].m_wValue = value;
     m_pDevice->WriteRegister(m_regs[index].m_byAddress, value);
@@ -102,7 +104,8 @@ void CMrgDoc::EndUpdate() {
     if (!SuppressionInForce()) {
         return;
     }
-    --m_nUpdateDepth;
+    // An end whose beginning failed (and was unwound) ends at the outermost level.
+    m_nUpdateDepth = std::max(0, m_nUpdateDepth - 1);
     // The stripes only show on a scaled picture; the whole desktop needs no suppression.
     if (m_nUpdateDepth != 0 || !ScalerActive()) {
         return;

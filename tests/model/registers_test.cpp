@@ -132,6 +132,27 @@ TEST_F(BracketTest, NestedBracketsToggleOnlyAtTheOutermostLevel) {
     EXPECT_EQ(0, doc.m_nUpdateDepth);
 }
 
+// A transfer failing inside one bracket does not leave every later bracket with suppression
+// out of force.
+TEST_F(BracketTest, AFailedBracketIsUnwoundAndTheNextEndsInForce) {
+    converter->FailNthTransfer(2, sim::Fault::Error(ERROR_GEN_FAILURE));
+    EXPECT_EQ(0, doc.SetRegister(16, 40));
+    converter->ClearTraffic();
+    EXPECT_EQ(1, doc.SetRegister(18, 2));
+    EXPECT_THAT(WireLog(), ElementsAre(RegisterWrite(0x2A, 2), RegisterWrite(0x60, 0x8000),
+                                       RegisterRead(0x08, 0x0001)));
+}
+
+// An open bracket whose beginning failed is ended without going below the outermost level.
+TEST_F(BracketTest, AnEndAfterAFailedBeginningEndsInForce) {
+    converter->FailNthTransfer(1, sim::Fault::Error(ERROR_GEN_FAILURE));
+    EXPECT_EQ(0, doc.BeginDeviceUpdate());
+    EXPECT_EQ(1, doc.EndDeviceUpdate());
+    converter->ClearTraffic();
+    EXPECT_EQ(1, doc.SetRegister(18, 2));
+    EXPECT_EQ(RegisterWrite(0x60, 0x8000), WireLog().at(2));
+}
+
 TEST_F(BracketTest, FullScreenLeavesSuppressionOff) {
     EXPECT_EQ(1, doc.ResetDisplayArea());
     EXPECT_EQ(1, doc.SetRegister(16, 40));
