@@ -167,9 +167,11 @@ void CDeviceExPage::OnRgbGain() {
     m_pDoc->SetRgbGain(IsDlgButtonChecked(IDC_RGB_GAIN) == BST_CHECKED);
 }
 
-// Switching the pattern on shows whichever type the converter has; the list then chooses.
+// Switching the pattern on shows the type the list shows, not whichever type the converter
+// happens to hold (its own, on a fresh one); the list then chooses.
 void CDeviceExPage::OnTestPattern() {
     if (IsDlgButtonChecked(IDC_TEST_PATTERN) == BST_CHECKED) {
+        OnSelChangeTestPatternType();
         m_pDoc->SetTestPattern(TRUE);
         EnableDlgItem(IDC_TEST_PATTERN_TYPE, TRUE);
     } else {

@@ -116,6 +116,22 @@ TEST_F(ExtensionPageTest, AClickMovesByOneAndTheReleaseOfAHoldAddsOne) {
     EXPECT_THAT(Writes(REGIDX_TV_HOFFSET), ElementsAre(159, 158, 157, 160));
 }
 
+// The first switch-on shows what the list shows, "75% Color Bars", whatever type the
+// converter held: the type goes out before the pattern.
+TEST_F(ExtensionPageTest, TheTestPatternSwitchedOnShowsTheListedType) {
+    StartWithConverter();
+    RunSheet({[&](HWND) {
+        ChooseTab(kExtensionTab);
+        converter->ClearTraffic();
+        Click(IDC_TEST_PATTERN);
+        Cancel();
+    }});
+    const std::vector<std::string> wire = Wire(*converter);
+    ASSERT_GE(wire.size(), 2u);
+    EXPECT_EQ("40 10 94 00 00 00 | 66 00 03", wire[0]) << "type 3 first";
+    EXPECT_EQ("40 10 94 00 00 00 | 60 04 80", wire[1]) << "then the pattern on";
+}
+
 TEST_F(ExtensionPageTest, TheTestPatternSwitchedOffSendsType3ThenOff) {
     StartWithConverter();
     int listAfter = -1;
@@ -129,7 +145,9 @@ TEST_F(ExtensionPageTest, TheTestPatternSwitchedOffSendsType3ThenOff) {
         listEnabled = Enabled(IDC_TEST_PATTERN_TYPE);
         converter->ClearTraffic();
         Click(IDC_TEST_PATTERN);
-        EXPECT_THAT(Writes(REGIDX_OUTPUT2), IsEmpty()) << "on again: no type is sent";
+        const std::vector<WORD> on = Writes(REGIDX_OUTPUT2);
+        ASSERT_EQ(1u, on.size()) << "on again: the listed type is sent";
+        EXPECT_EQ(3, (on[0] >> 8) & 0x7);
         Ok();
     }});
     EXPECT_EQ(2, listAfter);
