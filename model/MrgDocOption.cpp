@@ -76,10 +76,12 @@ void CMrgDoc::WaitForOpenOutputReady() {
 }
 
 void CMrgDoc::OnOption() {
+    // Without a converter the sheet is for the shortcut keys: the steps that act on the
+    // converter are skipped, and nothing is said of the device that is not there.
     // The pages' live changes must not switch suppression on and off meanwhile.
     const BOOL bWasEnabled = m_bSuppressStripe;
     const BOOL bWasActive = m_bSuppressActive;
-    if (bWasEnabled) {
+    if (bWasEnabled && m_pDevice != nullptr) {
         StopSuppression();
     }
     m_bSuppressActive = FALSE;
@@ -101,7 +103,7 @@ void CMrgDoc::OnOption() {
         WaitForOpenOutputReady();
     }
 
-    if (!IsRectEmpty(&m_rcDisplayArea)) {
+    if (!IsRectEmpty(&m_rcDisplayArea) && m_pDevice != nullptr) {
         if (!m_bSuppressStripe) {
             StopSuppression();
         }

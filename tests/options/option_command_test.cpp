@@ -98,6 +98,20 @@ TEST_F(OptionCommandTest, TheOutputWaitWithoutAConverterIsSkipped) {
     EXPECT_LT(GetTickCount() - before, 1000u);
 }
 
+// Without a converter the sheet is for the shortcut keys: opening and closing it says nothing
+// about a device that is not there, with a stored area and suppression enabled.
+TEST_F(OptionCommandTest, WithoutAConverterTheSheetSaysNothingOfOne) {
+    StoreTopLeftQuarter();
+    ASSERT_TRUE(Start());
+    EnableSuppression();
+    sim::User32().messageBoxes.clear();
+    sim::Shell32().tray.balloons.clear();
+    RunSheet({[&](HWND) { Ok(); }});
+    RunSheet({[&](HWND) { Cancel(); }});
+    EXPECT_THAT(Balloons(), IsEmpty());
+    EXPECT_THAT(MessageBoxes(), IsEmpty());
+}
+
 TEST_F(OptionCommandTest, AFailingOutputWaitIsToldOnceAndEndsTheWait) {
     StartWithConverter();
     EnableSuppression();
