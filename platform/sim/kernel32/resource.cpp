@@ -63,7 +63,7 @@ const std::string* DialogTemplateBytes(unsigned dialogId, bool japanese) {
     for (const int value : {resource->x, resource->y, size.cx, size.cy}) {
         Append(bytes, static_cast<std::uint32_t>(value), 2);
     }
-    Append(bytes, 0, 6);
+    bytes.append(6, '\0');
     return &loaded.emplace(key, bytes).first->second;
 }
 
