@@ -35,7 +35,11 @@ CMrgDoc::~CMrgDoc() = default;
 
 int CMrgDoc::WithDevice(const std::function<void()>& operation) {
     if (!m_pDevice) {
-        GetMrgApp()->ReportDeviceError(DEVICE_ERROR_NO_DEVICE);
+        // The sheet's controls act at once on a converter that may have gone meanwhile; its
+        // removal notice said so, once.
+        if (!m_bOptionSheetOpen) {
+            GetMrgApp()->ReportDeviceError(DEVICE_ERROR_NO_DEVICE);
+        }
         return 0;
     }
     // A failure inside an update bracket skips its end: the brackets the operation opened are

@@ -106,7 +106,8 @@ class CMrgDoc : public CDocument {
     BOOL m_bPreview = FALSE;
 
   private:
-    // Runs a device operation: no device reports 61204, a device error is reported; both 0.
+    // Runs a device operation: no device reports 61204 (except while the Option sheet is open,
+    // where the removal notice was the report), a device error is reported; both 0.
     int WithDevice(const std::function<void()>& operation);
     int SetBits(int index, WORD mask, BOOL bOn);
     void StoreAndWrite(int index, WORD value);
@@ -122,4 +123,6 @@ class CMrgDoc : public CDocument {
     OPTION_VALUES OptionValues() const;
     void CommitOptionValues(const OPTION_VALUES& values);
     void WaitForOpenOutputReady();
+
+    bool m_bOptionSheetOpen = false;
 };

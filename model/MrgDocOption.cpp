@@ -87,7 +87,10 @@ void CMrgDoc::OnOption() {
     m_bSuppressActive = FALSE;
 
     OPTION_VALUES values = OptionValues();
-    if (GetMrgApp()->RunOptionSheet(this, values) == IDOK) {
+    m_bOptionSheetOpen = true;
+    const INT_PTR closedBy = GetMrgApp()->RunOptionSheet(this, values);
+    m_bOptionSheetOpen = false;
+    if (closedBy == IDOK) {
         CommitOptionValues(values);
     }
 

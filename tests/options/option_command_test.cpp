@@ -112,6 +112,20 @@ TEST_F(OptionCommandTest, WithoutAConverterTheSheetSaysNothingOfOne) {
     EXPECT_THAT(MessageBoxes(), IsEmpty());
 }
 
+// Unplugged while the sheet is open: the removal notice is the one report; a slider dragged
+// and Cancel, which act on the converter that is gone, say nothing more.
+TEST_F(OptionCommandTest, UnpluggedDuringTheSheetTheRemovalIsTheOneReport) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    sim::Shell32().tray.balloons.clear();
+    RunSheet({[&](HWND) {
+        world.Unplug(*converter);
+        world.input.DragThumb(Control(IDC_CONTRAST), 40);
+        Cancel();
+    }});
+    EXPECT_EQ(1u, Balloons().size() + MessageBoxes().size());
+}
+
 TEST_F(OptionCommandTest, AFailingOutputWaitIsToldOnceAndEndsTheWait) {
     StartWithConverter();
     EnableSuppression();
