@@ -37,7 +37,7 @@ int CMrgDoc::WithDevice(const std::function<void()>& operation) {
     if (!m_pDevice) {
         // The sheet's controls act at once on a converter that may have gone meanwhile; its
         // removal notice said so, once.
-        if (!m_bOptionSheetOpen) {
+        if (!m_optionSheet.open) {
             GetMrgApp()->ReportDeviceError(DEVICE_ERROR_NO_DEVICE);
         }
         return 0;

@@ -124,5 +124,10 @@ class CMrgDoc : public CDocument {
     void CommitOptionValues(const OPTION_VALUES& values);
     void WaitForOpenOutputReady();
 
-    bool m_bOptionSheetOpen = false;
+    // While the Option sheet is open, and whether a converter was opened meanwhile (it got the
+    // model as it was, not the sheet's edits).
+    struct OptionSheetState {
+        bool open = false;
+        bool converterOpened = false;
+    } m_optionSheet;
 };

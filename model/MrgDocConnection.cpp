@@ -60,6 +60,7 @@ int CMrgDoc::OpenDevice(int nReason) {
         GetMrgApp()->ReportDeviceError(e.m_dwError);
         return -1;
     }
+    m_optionSheet.converterOpened = m_optionSheet.open;
     if (!ApplyModel()) {
         return -1;
     }

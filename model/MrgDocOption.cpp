@@ -87,11 +87,16 @@ void CMrgDoc::OnOption() {
     m_bSuppressActive = FALSE;
 
     OPTION_VALUES values = OptionValues();
-    m_bOptionSheetOpen = true;
+    m_optionSheet = OptionSheetState{true, false};
     const INT_PTR closedBy = GetMrgApp()->RunOptionSheet(this, values);
-    m_bOptionSheetOpen = false;
+    m_optionSheet.open = false;
     if (closedBy == IDOK) {
         CommitOptionValues(values);
+        // A converter opened while the sheet was up got the model as it was then, not the
+        // edits made meanwhile: it is given what was committed.
+        if (m_pDevice != nullptr && m_optionSheet.converterOpened) {
+            ApplyModel();
+        }
     }
 
     if (bWasEnabled) {

@@ -126,6 +126,23 @@ TEST_F(OptionCommandTest, UnpluggedDuringTheSheetTheRemovalIsTheOneReport) {
     EXPECT_EQ(1u, Balloons().size() + MessageBoxes().size());
 }
 
+// An edit made while the converter was away, and committed by OK after it came back, reaches
+// the converter: it shows what was committed.
+TEST_F(OptionCommandTest, AnEditMadeWhileUnpluggedReachesTheConverterOnOk) {
+    StartWithConverter();
+    RunSheet({[&](HWND) {
+        world.Unplug(*converter);
+        world.input.DragThumb(Control(IDC_CONTRAST), 40);
+        converter = &world.Plug();
+        world.Pump();
+        Ok();
+    }});
+    EXPECT_EQ(40, Doc()->m_nContrast);
+    const std::vector<WORD> contrast = Writes(REGIDX_CONTRAST);
+    ASSERT_FALSE(contrast.empty());
+    EXPECT_EQ(40, contrast.back());
+}
+
 TEST_F(OptionCommandTest, AFailingOutputWaitIsToldOnceAndEndsTheWait) {
     StartWithConverter();
     EnableSuppression();
