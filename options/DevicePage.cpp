@@ -35,7 +35,13 @@ void CDevicePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Slider(pDX, IDC_CONTRAST, m_nContrast);
     DDX_Slider(pDX, IDC_SATURATION, m_nSaturation);
     DDX_Slider(pDX, IDC_SHARPNESS, m_nSharpness);
+    // A stored ratio that no button shows (outside 0 to 2) leaves all three unchecked; it is
+    // kept as it was rather than taken back as -1.
+    const int stored = m_nAspectRatio;
     DDX_Radio(pDX, IDC_ASPECT_4_3, m_nAspectRatio);
+    if (pDX->m_bSaveAndValidate && m_nAspectRatio == -1) {
+        m_nAspectRatio = stored;
+    }
     DDX_Check(pDX, IDC_LUMINANCE_FILTER, m_bLuminanceFilter);
     DDX_Check(pDX, IDC_CHROMA_FILTER, m_bChromaFilter);
     DDX_Slider(pDX, IDC_FLICKER_FILTER, m_nFlickerFilter);

@@ -52,6 +52,16 @@ TEST_F(NormalPageTest, WithAConverterTheSheetOpensOnNormal) {
     EXPECT_EQ(32, contrast) << "the sliders show the model";
 }
 
+// A stored aspect ratio no button shows is kept by an OK that touched nothing, as the other
+// pages keep what their controls cannot show.
+TEST_F(NormalPageTest, OkKeepsAStoredAspectRatioNoButtonShows) {
+    StartWithConverter();
+    Doc()->m_nAspectRatio = 5;
+    RunSheet({[&](HWND) { Ok(); }});
+    EXPECT_EQ(0, Exit());
+    EXPECT_EQ(5u, Stored("Selection", "AspectRatio"));
+}
+
 TEST_F(NormalPageTest, EveryNotificationOfADraggedSliderSendsItsPosition) {
     StartWithConverter();
     int shown = -1;
