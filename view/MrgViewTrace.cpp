@@ -11,6 +11,10 @@ void CMrgView::EnterTraceMode(int nMode) {
     if (IsRectEmpty(&m_rcSelection) && doc != nullptr) {
         m_rcSelection = doc->m_rcDisplayArea;
     }
+    // With no area (the whole desktop) the trace is idle, and the pointer stays where it is.
+    if (IsRectEmpty(&m_rcSelection)) {
+        return;
+    }
     // The pointer jumps to the middle of the area; the poll does not take that for a move.
     m_ptLastCursor = CentreOf(m_rcSelection);
     ::ClientToScreen(m_hWnd, &m_ptLastCursor);

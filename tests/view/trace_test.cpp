@@ -88,6 +88,19 @@ TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {
     EXPECT_FALSE(Doc()->m_bPreview) << "idle";
 }
 
+// With no stored area a resumed trace stays idle, and the pointer stays where it is.
+TEST_F(TraceTest, ATraceResumedOnTheWholeDesktopLeavesThePointerAlone) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE1);
+    Choose(ID_FULL_SCREEN);
+    Choose(ID_SELECT_AREA);
+    world.input.MoveMouse(600, 400);
+    world.input.TypeKey(VK_ESCAPE);
+    EXPECT_EQ(ID_MOUSE_TRACE_MODE1, View()->m_nMode) << "resumed";
+    EXPECT_EQ(600, sim::User32().cursor.x);
+    EXPECT_EQ(400, sim::User32().cursor.y);
+}
+
 TEST_F(TraceTest, StripeSuppressionIsOutOfForceUntilAModeEndsWithoutATrace) {
     Store("Device", "SuppressVerticalStripePattern", 1);
     StartWithStoredArea();
