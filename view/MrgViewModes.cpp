@@ -38,6 +38,11 @@ void CMrgView::DropScreenCopyAfterMenu() {
 }
 
 void CMrgView::BeginMode(int nMode, int nSelectState) {
+    // A mode that replaces another takes the old one's frame and indicator away first.
+    if (IsFramedMode(m_nMode) && !IsRectEmpty(&m_rcSelection)) {
+        DrawSelectionFrame(m_rcSelection);
+    }
+    m_wndIndicator.ShowWindow(SW_HIDE);
     m_nMode = nMode;
     m_nSelectState = nSelectState;
     if (IsTraceMode(nMode)) {

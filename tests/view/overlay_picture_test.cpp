@@ -82,4 +82,15 @@ TEST_F(OverlayPictureTest, ARepaintKeepsTheFrame) {
     EXPECT_EQ(sim::kDesktopColour, world.RepaintedScreen().Pixel(700, 520)) << "inside it";
 }
 
+// A mode that replaces another takes the old one's frame and indicator away.
+TEST_F(OverlayPictureTest, AModeThatReplacesAnotherTakesItsFrameAndIndicatorAway) {
+    StartWithAWindowOnTheDesktop();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(600, 450);
+    world.input.MoveMouse(800, 600);
+    Choose(ID_QUARTER_SCREEN);
+    EXPECT_EQ(sim::kDesktopColour, world.RepaintedScreen().Pixel(600, 500)) << "no frame";
+    EXPECT_FALSE(IsWindowVisible(View()->m_wndIndicator.m_hWnd)) << "no indicator";
+}
+
 } // namespace
