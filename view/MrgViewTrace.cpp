@@ -6,6 +6,13 @@
 #include "SelectionGeometry.h"
 
 void CMrgView::EnterTraceMode(int nMode) {
+    // A trace runs with the overlay hidden: an overlay mode goes first, as Esc takes it, and
+    // its end starts this trace from the stored area.
+    if (IsOverlayMode(m_nMode)) {
+        m_nTraceMode = nMode;
+        EndMode(FALSE, TRUE);
+        return;
+    }
     BeginMode(nMode, 1);
     const CMrgDoc* doc = GetDocument();
     if (IsRectEmpty(&m_rcSelection) && doc != nullptr) {

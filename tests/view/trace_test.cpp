@@ -88,6 +88,21 @@ TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {
     EXPECT_FALSE(Doc()->m_bPreview) << "idle";
 }
 
+// A trace chosen while an overlay mode runs ends that mode first, as Esc would, and starts
+// from the stored area with the overlay gone.
+TEST_F(TraceTest, ATraceChosenDuringAnOverlayModeEndsItFirst) {
+    StartWithStoredArea();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(600, 450);
+    world.input.MoveMouse(800, 600);
+    Choose(ID_MOUSE_TRACE_MODE1);
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_EQ(ID_MOUSE_TRACE_MODE1, View()->m_nMode);
+    EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 500, 400})) << "the stored area";
+    EXPECT_EQ(300, sim::User32().cursor.x);
+    EXPECT_EQ(250, sim::User32().cursor.y);
+}
+
 // With no stored area a resumed trace stays idle, and the pointer stays where it is.
 TEST_F(TraceTest, ATraceResumedOnTheWholeDesktopLeavesThePointerAlone) {
     StartWithStoredArea();
