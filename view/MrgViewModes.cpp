@@ -71,16 +71,17 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     m_nSelectState = 0;
     m_nMode = 0;
     CMrgDoc* doc = GetDocument();
-    if (!IsRectEmpty(&m_rcSelection)) {
-        if (IsFramedMode(previous)) {
-            DrawSelectionFrame(m_rcSelection);
-        }
-        if (doc != nullptr) {
-            if (bApply) {
-                doc->SetDisplayArea(&m_rcSelection);
-            } else {
-                doc->CancelPreview(&m_rcSelection);
-            }
+    const bool empty = IsRectEmpty(&m_rcSelection) != FALSE;
+    if (!empty && IsFramedMode(previous)) {
+        DrawSelectionFrame(m_rcSelection);
+    }
+    // An empty selection is never applied; whatever the mode previewed on the way (an arrow
+    // before the first corner, the mode it replaced) gives way to the stored area.
+    if (doc != nullptr) {
+        if (bApply && !empty) {
+            doc->SetDisplayArea(&m_rcSelection);
+        } else {
+            doc->CancelPreview(&m_rcSelection);
         }
     }
     SetRectEmpty(&m_rcSelection);

@@ -1,7 +1,10 @@
 // Select Area on the overlay: two clicks, the frame on the screen, the indicator, the keys,
 // and every way it ends.
+#include "platform/sim/converter/chip/converter_chip.h"
 #include "platform/sim/user32/user32_state.h"
 #include "tests/view/view_harness.h"
+
+#include <iterator>
 
 namespace {
 
@@ -53,6 +56,63 @@ TEST_F(SelectAreaTest, AReportDuringTheSelectionDoesNotEndIt) {
     world.input.Click();
     EXPECT_TRUE(SameRect(Stored(), RECT{100, 100, 500, 400}));
 }
+
+// Whatever a mode that ends without applying previewed, the stored area comes back on the TV:
+// an arrow before the first corner, a replaced mode, two clicks at one point.
+enum class Unkept { ArrowBeforeTheFirstCorner, ReplacedBySelectWindow, TwoClicksAtOnePoint };
+
+std::string UnkeptName(Unkept ending) {
+    switch (ending) {
+    case Unkept::ArrowBeforeTheFirstCorner:
+        return "ArrowBeforeTheFirstCorner";
+    case Unkept::ReplacedBySelectWindow:
+        return "ReplacedBySelectWindow";
+    case Unkept::TwoClicksAtOnePoint:
+        break;
+    }
+    return "TwoClicksAtOnePoint";
+}
+
+class UnkeptPreviewTest : public SelectAreaTest, public ::testing::WithParamInterface<Unkept> {};
+
+TEST_P(UnkeptPreviewTest, TheStoredAreaComesBackOnTheTv) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    const std::vector<std::uint16_t> stored(std::begin(converter->Chip().regs),
+                                            std::end(converter->Chip().regs));
+    Choose(ID_SELECT_AREA);
+    switch (GetParam()) {
+    case Unkept::ArrowBeforeTheFirstCorner:
+        world.input.TypeKey(VK_RIGHT);
+        break;
+    case Unkept::ReplacedBySelectWindow:
+        world.input.ClickAt(100, 100);
+        world.input.MoveMouse(300, 200);
+        Choose(ID_SELECT_WINDOW);
+        break;
+    case Unkept::TwoClicksAtOnePoint:
+        world.input.ClickAt(200, 200);
+        world.input.MoveMouse(300, 300);
+        world.input.MoveMouse(200, 200);
+        world.Advance(600);
+        world.input.Click();
+        break;
+    }
+    if (OverlayShown()) {
+        world.input.TypeKey(VK_ESCAPE);
+    }
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_TRUE(SameRect(Stored(), RECT{0, 0, 511, 383}));
+    EXPECT_EQ(stored, std::vector<std::uint16_t>(std::begin(converter->Chip().regs),
+                                                 std::end(converter->Chip().regs)))
+        << "the converter shows the stored area again";
+}
+
+INSTANTIATE_TEST_SUITE_P(Endings, UnkeptPreviewTest,
+                         ::testing::Values(Unkept::ArrowBeforeTheFirstCorner,
+                                           Unkept::ReplacedBySelectWindow,
+                                           Unkept::TwoClicksAtOnePoint),
+                         [](const auto& info) { return UnkeptName(info.param); });
 
 TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
     StoreTopLeftQuarter();
