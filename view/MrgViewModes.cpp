@@ -76,8 +76,10 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
         DrawSelectionFrame(m_rcSelection);
     }
     // An empty selection is never applied; whatever the mode previewed on the way (an arrow
-    // before the first corner, the mode it replaced) gives way to the stored area.
-    if (doc != nullptr) {
+    // before the first corner, the mode it replaced) gives way to the stored area. A mode the
+    // converter's removal ended has nothing to put back: the removal notice said it all.
+    const bool device = doc != nullptr && doc->m_pDevice != nullptr;
+    if (device) {
         if (bApply && !empty) {
             doc->SetDisplayArea(&m_rcSelection);
         } else {
@@ -99,7 +101,7 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     }
     if (doc != nullptr) {
         doc->m_bSuppressActive = doc->m_bSuppressStripe;
-        if (doc->m_bSuppressStripe) {
+        if (doc->m_bSuppressStripe && device) {
             doc->BeginDeviceUpdate();
             doc->EndDeviceUpdate();
         }

@@ -1,6 +1,7 @@
 // Select Area on the overlay: two clicks, the frame on the screen, the indicator, the keys,
 // and every way it ends.
 #include "platform/sim/converter/chip/converter_chip.h"
+#include "platform/sim/shell32/shell32_state.h"
 #include "platform/sim/user32/user32_state.h"
 #include "tests/view/view_harness.h"
 
@@ -113,6 +114,20 @@ INSTANTIATE_TEST_SUITE_P(Endings, UnkeptPreviewTest,
                                            Unkept::ReplacedBySelectWindow,
                                            Unkept::TwoClicksAtOnePoint),
                          [](const auto& info) { return UnkeptName(info.param); });
+
+// The converter unplugged during a mode ends it with one report, the removal notice.
+TEST_F(SelectAreaTest, UnpluggedDuringTheSelectionTheRemovalIsTheOneReport) {
+    StoreTopLeftQuarter();
+    Store("Device", "SuppressVerticalStripePattern", 1);
+    StartWithConverter();
+    Choose(ID_SELECT_AREA);
+    world.input.ClickAt(100, 100);
+    world.input.MoveMouse(300, 200);
+    sim::Shell32().tray.balloons.clear();
+    world.Unplug(*converter);
+    EXPECT_FALSE(OverlayShown());
+    EXPECT_EQ(1u, Balloons().size() + MessageBoxes().size());
+}
 
 TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
     StoreTopLeftQuarter();
