@@ -99,19 +99,26 @@ void CMrgDoc::OnOption() {
         }
     }
 
+    const auto* view =
+        GetViews().empty() ? nullptr : dynamic_cast<const CMrgViewBase*>(GetViews()[0]);
     if (bWasEnabled) {
         m_bSuppressActive = m_bSuppressStripe ? bWasActive : FALSE;
     } else if (m_bSuppressStripe) {
         // Newly enabled: not while a trace mode follows the mouse; leaving it turns it on.
-        const auto* view =
-            GetViews().empty() ? nullptr : dynamic_cast<const CMrgViewBase*>(GetViews()[0]);
         m_bSuppressActive = view == nullptr || !IsMouseTraceMode(view->GetMode());
     }
     if (m_bSuppressActive) {
         WaitForOpenOutputReady();
     }
 
-    if (!IsRectEmpty(&m_rcDisplayArea) && m_pDevice != nullptr) {
+    // A running trace shows its own area, which the converter gets again; otherwise the
+    // stored one.
+    RECT traced{};
+    if (view != nullptr && view->GetTracedArea(traced)) {
+        if (m_pDevice != nullptr) {
+            PreviewDisplayArea(&traced);
+        }
+    } else if (!IsRectEmpty(&m_rcDisplayArea) && m_pDevice != nullptr) {
         if (!m_bSuppressStripe) {
             StopSuppression();
         }

@@ -8,4 +8,7 @@ class CMrgViewBase : public CView {
   public:
     // The command that started the running mode (a tray command's id); 0 when idle.
     virtual int GetMode() const = 0;
+    // The area a running trace shows, which is what the converter must show; false when no
+    // trace runs.
+    virtual bool GetTracedArea(RECT& rect) const = 0;
 };

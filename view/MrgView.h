@@ -17,6 +17,7 @@ class CMrgView : public CMrgViewBase {
     // The document, or nullptr once a session end has closed it.
     CMrgDoc* GetDocument() const;
     int GetMode() const override { return m_nMode; }
+    bool GetTracedArea(RECT& rect) const override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;

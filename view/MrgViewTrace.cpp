@@ -28,6 +28,14 @@ void CMrgView::EnterTraceMode(int nMode) {
     ::SetCursorPos(m_ptLastCursor.x, m_ptLastCursor.y);
 }
 
+bool CMrgView::GetTracedArea(RECT& rect) const {
+    if (!IsTraceMode(m_nMode) || IsRectEmpty(&m_rcSelection)) {
+        return false;
+    }
+    rect = m_rcSelection;
+    return true;
+}
+
 void CMrgView::OnTimer(UINT_PTR) {
     const CMrgDoc* doc = GetDocument();
     if (doc == nullptr || IsRectEmpty(&doc->m_rcDisplayArea) || !IsTraceMode(m_nMode)) {

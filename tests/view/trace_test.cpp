@@ -2,7 +2,11 @@
 #include "model/ShadowRegisters.h"
 #include "platform/sim/converter/chip/converter_chip.h"
 #include "platform/sim/user32/user32_state.h"
+#include "tests/support/wire.h"
 #include "tests/view/view_harness.h"
+
+#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -101,6 +105,29 @@ TEST_F(TraceTest, ATraceChosenDuringAnOverlayModeEndsItFirst) {
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 500, 400})) << "the stored area";
     EXPECT_EQ(300, sim::User32().cursor.x);
     EXPECT_EQ(250, sim::User32().cursor.y);
+}
+
+// Closing the Option sheet during a trace programs the trace's area, not the stored one for a
+// moment before it.
+TEST_F(TraceTest, TheSheetClosedDuringATraceProgramsTheTracesArea) {
+    StartWithStoredArea();
+    Choose(ID_MOUSE_TRACE_MODE1);
+    PointTo(700, 500);
+    const BYTE hstart = Doc()->m_regs[REGIDX_AREA_HSTART].m_byAddress;
+    const std::uint16_t traced = converter->Chip().regs[hstart];
+    converter->ClearTraffic();
+    user.OnDialog(
+        [](HWND sheet) { sim::World::Current().input.ClickWindow(GetDlgItem(sheet, IDCANCEL)); });
+    user.Choose(ID_OPTION);
+    world.input.ClickTrayIcon(sim::MouseButton::Right);
+    for (const std::string& line : testing_support::Wire(*converter)) {
+        unsigned reg = 0, low = 0, high = 0;
+        if (std::sscanf(line.c_str(), "40 10 94 00 00 00 | %2x %2x %2x", &reg, &low, &high) == 3 &&
+            reg == hstart) {
+            EXPECT_EQ(traced, low | (high << 8)) << "only the trace's area is programmed";
+        }
+    }
+    EXPECT_EQ(traced, converter->Chip().regs[hstart]);
 }
 
 // With no stored area a resumed trace stays idle, and the pointer stays where it is.
