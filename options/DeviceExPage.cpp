@@ -83,6 +83,7 @@ void CDeviceExPage::DoDataExchange(CDataExchange* pDX) {
 
 // Nothing is sent to the converter here: it already shows what the members say.
 BOOL CDeviceExPage::OnInitDialog() {
+    m_shown = Output{m_nVideoStandard, m_bPedestal, m_bRgbGain, m_nTvPositionSize, m_rcTvPosition};
     CPropertyPage::OnInitDialog();
     UsePresetsOf(m_nVideoStandard);
     m_rcWorking = m_rcTvPosition;
@@ -289,12 +290,12 @@ void CDeviceExPage::OnOK() {
 // The stored arrangement for Arrange, and also for a stored mode the page does not know:
 // that is the position the converter gets whenever it is opened.
 void CDeviceExPage::OnCancel() {
-    m_pDoc->SetVideoStandard(m_nVideoStandard);
-    m_pDoc->SetPedestal(m_bPedestal);
-    m_pDoc->SetRgbGain(m_bRgbGain);
+    m_pDoc->SetVideoStandard(m_shown.nVideoStandard);
+    m_pDoc->SetPedestal(m_shown.bPedestal);
+    m_pDoc->SetRgbGain(m_shown.bRgbGain);
     SwitchTestPatternOff();
-    const bool pal = m_nVideoStandard != 0;
-    switch (m_nTvPositionSize) {
+    const bool pal = m_shown.nVideoStandard != 0;
+    switch (m_shown.nTvPositionSize) {
     case 0:
         m_pDoc->SetTvPositionSize(pal ? g_rcTvPalUnderscan : g_rcTvNtscUnderscan);
         break;
@@ -302,7 +303,7 @@ void CDeviceExPage::OnCancel() {
         m_pDoc->SetTvPositionSize(pal ? g_rcTvPalOverscan : g_rcTvNtscOverscan);
         break;
     default:
-        m_pDoc->SetTvPositionSize(m_rcTvPosition);
+        m_pDoc->SetTvPositionSize(m_shown.rcTvPosition);
         break;
     }
     CPropertyPage::OnCancel();

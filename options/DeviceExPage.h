@@ -1,8 +1,8 @@
 // The Extension page: NTSC or PAL, pedestal, RGB gain, a test pattern, and where the picture
 // sits on the TV and how large it is: underscan, overscan, or arranged with eight arrow
 // buttons that repeat and speed up while held. Every change goes to the converter at once;
-// Cancel puts the converter back as the members describe it, and OK and Cancel both switch
-// the test pattern off.
+// Cancel puts the converter back as the page was first shown (the members follow the page
+// each time it is left), and OK and Cancel both switch the test pattern off.
 #pragma once
 
 #include "../framework/PropertyPage.h"
@@ -58,5 +58,14 @@ class CDeviceExPage : public CPropertyPage {
     void StopTestPattern();
     void SwitchTestPatternOff();
     void UpdateArrowButtons();
+
+    // The output as the page was first shown, for Cancel.
+    struct Output {
+        int nVideoStandard;
+        BOOL bPedestal;
+        BOOL bRgbGain;
+        int nTvPositionSize;
+        RECT rcTvPosition;
+    } m_shown{};
     void DisableArrowButtons();
 };

@@ -48,6 +48,8 @@ void CDevicePage::DoDataExchange(CDataExchange* pDX) {
 }
 
 BOOL CDevicePage::OnInitDialog() {
+    m_shown = Picture{m_nContrast,      m_nBrightness,      m_nSharpness,    m_nSaturation,
+                      m_nFlickerFilter, m_bLuminanceFilter, m_bChromaFilter, m_nAspectRatio};
     for (const Slider& slider : kSliders) {
         const PICTURE_RANGE& range = g_pictureRanges[slider.setting];
         const int span = range.nMax - range.nMin;
@@ -128,8 +130,7 @@ void CDevicePage::OnDefault() {
 }
 
 void CDevicePage::OnRestore() {
-    ShowAndSend(Picture{m_nContrast, m_nBrightness, m_nSharpness, m_nSaturation, m_nFlickerFilter,
-                        m_bLuminanceFilter, m_bChromaFilter, m_nAspectRatio});
+    ShowAndSend(m_shown);
 }
 
 void CDevicePage::OnReset() {

@@ -1,7 +1,8 @@
 // The Normal page: contrast, brightness, sharpness, saturation, the flicker filter, the two
 // filters and the aspect ratio of area selection. Every change goes to the converter at once
-// through the document; the members are what the sheet started with (or what stood when the
-// page was last left), for Restore, Cancel and the document's commit after OK.
+// through the document; the members are what the page last held (taken when it is left), for
+// the document's commit after OK, and Restore and Cancel put back what the page was first
+// shown with, however often it was left.
 #pragma once
 
 #include "../framework/PropertyPage.h"
@@ -42,4 +43,6 @@ class CDevicePage : public CPropertyPage {
     void OnRestore();
     void OnLuminanceFilter();
     void OnChromaFilter();
+
+    Picture m_shown{}; // as the page was first shown
 };

@@ -143,6 +143,24 @@ TEST_F(OptionCommandTest, AnEditMadeWhileUnpluggedReachesTheConverterOnOk) {
     EXPECT_EQ(40, contrast.back());
 }
 
+// Cancel puts back what the converter had when the sheet opened, however often the pages
+// were left meanwhile.
+TEST_F(OptionCommandTest, CancelUndoesEvenAfterThePagesWereSwitched) {
+    StartWithConverter();
+    RunSheet({[&](HWND) {
+        world.input.DragThumb(Control(IDC_CONTRAST), 40);
+        ChooseTab(kExtensionTab);
+        Click(IDC_PAL);
+        ChooseTab(0);
+        ChooseTab(kExtensionTab);
+        Cancel();
+    }});
+    EXPECT_EQ(32, Writes(REGIDX_CONTRAST).back());
+    EXPECT_EQ(0, Writes(REGIDX_OUTPUT).back() & OUTPUT_PAL) << "NTSC again";
+    EXPECT_EQ(32, Doc()->m_nContrast);
+    EXPECT_EQ(0, Doc()->m_nVideoStandard);
+}
+
 TEST_F(OptionCommandTest, AFailingOutputWaitIsToldOnceAndEndsTheWait) {
     StartWithConverter();
     EnableSuppression();
