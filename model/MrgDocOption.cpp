@@ -1,20 +1,12 @@
 // The Option command: the sheet runs on the model's values while its pages change the
 // converter directly; OK commits the values and the changed shortcuts, and in every case
 // stripe suppression is decided again and the stored area programmed anew.
+#include "AreaModes.h"
 #include "MrgAppBase.h"
 #include "MrgDoc.h"
 #include "MrgViewBase.h"
 
 #include "../res/resource.h"
-
-namespace {
-
-bool IsMouseTraceMode(int mode) {
-    return mode == ID_MOUSE_TRACE_MODE1 || mode == ID_MOUSE_TRACE_MODE2 ||
-           mode == ID_MOUSE_TRACE_MODE3;
-}
-
-} // namespace
 
 OPTION_VALUES CMrgDoc::OptionValues() const {
     OPTION_VALUES values;
@@ -105,7 +97,7 @@ void CMrgDoc::OnOption() {
         m_bSuppressActive = m_bSuppressStripe ? bWasActive : FALSE;
     } else if (m_bSuppressStripe) {
         // Newly enabled: not while a trace mode follows the mouse; leaving it turns it on.
-        m_bSuppressActive = view == nullptr || !IsMouseTraceMode(view->GetMode());
+        m_bSuppressActive = view == nullptr || !IsTraceMode(view->GetMode());
     }
     if (m_bSuppressActive) {
         WaitForOpenOutputReady();

@@ -82,9 +82,6 @@ class CMrgView : public CMrgViewBase {
     void OnDraw(HDC hDC) override;
 
   private:
-    bool IsOverlayMode(int nMode) const;
-    bool IsFramedMode(int nMode) const;
-    bool IsTraceMode(int nMode) const;
     RECT ClientArea() const;
     void ShowIndicator();
     void ToggleTraceMode(int nMode);

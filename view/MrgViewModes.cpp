@@ -2,24 +2,10 @@
 #include "MrgView.h"
 
 #include "../framework/WinApp.h"
+#include "../model/AreaModes.h"
 #include "../model/MrgDoc.h"
 #include "../res/resource.h"
 #include "SelectionGeometry.h"
-
-bool CMrgView::IsOverlayMode(int nMode) const {
-    return nMode == ID_SELECT_AREA || nMode == ID_SELECT_WINDOW || nMode == ID_QUARTER_SCREEN ||
-           nMode == ID_SIXTEENTH_SCREEN;
-}
-
-// The modes that show the working selection as a frame.
-bool CMrgView::IsFramedMode(int nMode) const {
-    return nMode == ID_SELECT_AREA || nMode == ID_SELECT_WINDOW;
-}
-
-bool CMrgView::IsTraceMode(int nMode) const {
-    return nMode == ID_MOUSE_TRACE_MODE1 || nMode == ID_MOUSE_TRACE_MODE2 ||
-           nMode == ID_MOUSE_TRACE_MODE3;
-}
 
 RECT CMrgView::ClientArea() const {
     RECT client{};

@@ -2,6 +2,7 @@
 #include "MrgView.h"
 
 #include "../framework/WinApp.h"
+#include "../model/AreaModes.h"
 #include "../model/MrgDoc.h"
 #include "../res/resource.h"
 #include "SelectionGeometry.h"

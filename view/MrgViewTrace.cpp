@@ -1,6 +1,7 @@
 // The three trace modes: the output area follows the pointer, polled every 20 ms.
 #include "MrgView.h"
 
+#include "../model/AreaModes.h"
 #include "../model/MrgDoc.h"
 #include "../res/resource.h"
 #include "SelectionGeometry.h"

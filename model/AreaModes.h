@@ -1,0 +1,21 @@
+// The view's modes, named by the tray commands that start them: the overlay modes, which
+// cover the screen while an area or a window is picked, and the trace modes, which follow
+// the pointer with the overlay hidden.
+#pragma once
+
+#include "../res/resource.h"
+
+inline bool IsOverlayMode(int nMode) {
+    return nMode == ID_SELECT_AREA || nMode == ID_SELECT_WINDOW || nMode == ID_QUARTER_SCREEN ||
+           nMode == ID_SIXTEENTH_SCREEN;
+}
+
+// The overlay modes that show the working selection as a frame.
+inline bool IsFramedMode(int nMode) {
+    return nMode == ID_SELECT_AREA || nMode == ID_SELECT_WINDOW;
+}
+
+inline bool IsTraceMode(int nMode) {
+    return nMode == ID_MOUSE_TRACE_MODE1 || nMode == ID_MOUSE_TRACE_MODE2 ||
+           nMode == ID_MOUSE_TRACE_MODE3;
+}
