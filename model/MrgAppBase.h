@@ -24,6 +24,8 @@ class CMrgAppBase : public CWinApp {
     virtual void SetTrayIcon(BOOL bDeviceAvailable) = 0;
     // Runs the Option sheet on the values; after IDOK they hold what the pages ended with.
     virtual INT_PTR RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values) = 0;
+    // Writes the shortcut keys to the profile, as the exit does.
+    virtual void SaveShortcuts() = 0;
 
     BOOL m_bFirstRun = FALSE;
     // The global shortcuts, in command order; the hook library holds pointers to them.

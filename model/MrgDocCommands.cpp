@@ -18,14 +18,17 @@ BOOL CMrgDoc::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
 }
 
 void CMrgDoc::OnFullScreen() {
-    // The emptied area stays, and is saved, even when no device is there to show it.
+    // The emptied area stays, and is saved at once, even when no device is there to show it.
     SetRectEmpty(&m_rcDisplayArea);
+    SaveSettings();
     ResetDisplayArea();
 }
 
-// The byte is stored before it is sent, so the choice stays even when sending fails.
+// The byte is stored (in the model and the profile) before it is sent, so the choice stays
+// even when sending fails.
 void CMrgDoc::ToggleExternalInput(BYTE bit) {
     m_byExternalOutput ^= bit;
+    SaveSettings();
     SetExternalOutput(m_byExternalOutput);
 }
 

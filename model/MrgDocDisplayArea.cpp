@@ -58,10 +58,12 @@ int CMrgDoc::PreviewDisplayArea(const RECT* pRect) {
     return result;
 }
 
+// The applied area is kept at once, as the exit keeps it.
 int CMrgDoc::SetDisplayArea(const RECT* pRect) {
     const int result = PreviewDisplayArea(pRect);
     m_bPreview = FALSE;
     m_rcDisplayArea = *pRect;
+    SaveSettings();
     return result;
 }
 

@@ -84,6 +84,9 @@ void CMrgDoc::OnOption() {
     m_optionSheet.open = false;
     if (closedBy == IDOK) {
         CommitOptionValues(values);
+        // Kept at once, as the exit keeps them: a crash or a power cut later loses nothing.
+        SaveSettings();
+        GetMrgApp()->SaveShortcuts();
         // A converter opened while the sheet was up got the model as it was then, not the
         // edits made meanwhile: it is given what was committed.
         if (m_pDevice != nullptr && m_optionSheet.converterOpened) {

@@ -121,6 +121,10 @@ void CMrgApp::SaveAppSettings() {
 void CMrgApp::WriteAppSettings() {
     RestorePowerSaving();
     WriteProfileInt(kGeneral, "Version", kSettingsVersion);
+    SaveShortcuts();
+}
+
+void CMrgApp::SaveShortcuts() {
     for (std::size_t position = 0; position < m_shortcutList.size(); ++position) {
         WriteShortcut(position, *m_shortcutList[position]);
     }

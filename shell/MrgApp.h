@@ -25,6 +25,7 @@ class CMrgApp : public CMrgAppBase {
     void ShowMessage(const std::string& text, BOOL bError) override;
     void SetTrayIcon(BOOL bDeviceAvailable) override;
     INT_PTR RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values) override;
+    void SaveShortcuts() override;
     BOOL OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) override;
 
     BOOL m_bSaverWasActive = FALSE;

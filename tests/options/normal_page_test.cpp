@@ -118,15 +118,14 @@ TEST_F(NormalPageTest, DefaultThenOkGivesTheModelTheFactoryPicture) {
     EXPECT_EQ(0, doc.m_nAspectRatio);
 }
 
-TEST_F(NormalPageTest, OkWritesNothingToTheRegistryUntilExit) {
+// OK keeps what it commits at once, as the exit keeps it: a crash later loses nothing.
+TEST_F(NormalPageTest, OkWritesTheRegistryAtOnce) {
     StartWithConverter();
-    const DWORD before = Stored("Device", "Contrast");
     RunSheet({[&](HWND) {
         world.input.DragThumb(Control(IDC_CONTRAST), 45);
         Ok();
     }});
-    EXPECT_EQ(45, Doc()->m_nContrast);
-    EXPECT_EQ(before, Stored("Device", "Contrast"));
+    EXPECT_EQ(45u, Stored("Device", "Contrast"));
     Exit();
     EXPECT_EQ(45u, Stored("Device", "Contrast"));
 }
