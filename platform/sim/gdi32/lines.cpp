@@ -15,29 +15,39 @@ COLORREF FromScreen(std::uint32_t pixel) {
     return ((pixel & 0xFF) << 16) | (pixel & 0xFF00) | ((pixel >> 16) & 0xFF);
 }
 
-// Into the window's surface or a memory bitmap; a context of no window draws straight onto
-// the screen, over everything.
-void Plot(const sim::DeviceContext& context, int x, int y) {
-    const sim::Canvas canvas = sim::CanvasOf(context);
-    if (canvas.image == nullptr) {
-        POINT origin{0, 0};
-        if (context.window != nullptr) {
-            ClientToScreen(context.window, &origin);
-        }
+// Where a line's pixels go: the window's surface or a memory bitmap, or, for a context of no
+// window, straight onto the screen over everything. Found once a line.
+struct Pen {
+    sim::Canvas canvas;
+    POINT screenOrigin;
+    int rop2;
+};
+
+Pen PenOf(const sim::DeviceContext& context) {
+    POINT origin{0, 0};
+    if (context.window != nullptr) {
+        ClientToScreen(context.window, &origin);
+    }
+    return Pen{sim::CanvasOf(context), origin, context.rop2};
+}
+
+void Plot(const Pen& pen, int x, int y) {
+    if (pen.canvas.image == nullptr) {
         sim::Screen& screen = sim::PrimaryScreen();
-        if (context.rop2 == R2_NOT) {
-            screen.Invert(x + origin.x, y + origin.y);
-        } else if (context.rop2 != R2_NOP) {
-            screen.Paint(x + origin.x, y + origin.y, context.rop2 == R2_WHITE);
+        if (pen.rop2 == R2_NOT) {
+            screen.Invert(x + pen.screenOrigin.x, y + pen.screenOrigin.y);
+        } else if (pen.rop2 != R2_NOP) {
+            screen.Paint(x + pen.screenOrigin.x, y + pen.screenOrigin.y, pen.rop2 == R2_WHITE);
         }
         return;
     }
-    const int px = x + canvas.origin.x;
-    const int py = y + canvas.origin.y;
-    if (context.rop2 == R2_NOT) {
-        canvas.image->Set(px, py, ~canvas.image->At(px, py) & 0xFFFFFF);
-    } else if (context.rop2 != R2_NOP) {
-        canvas.image->Set(px, py, context.rop2 == R2_WHITE ? 0xFFFFFF : 0x000000);
+    sim::Image& image = *pen.canvas.image;
+    const int px = x + pen.canvas.origin.x;
+    const int py = y + pen.canvas.origin.y;
+    if (pen.rop2 == R2_NOT) {
+        image.Set(px, py, ~image.At(px, py) & 0xFFFFFF);
+    } else if (pen.rop2 != R2_NOP) {
+        image.Set(px, py, pen.rop2 == R2_WHITE ? 0xFFFFFF : 0x000000);
     }
 }
 
@@ -82,8 +92,9 @@ BOOL LineTo(HDC dc, int x, int y) {
     const int sx = x0 < x ? 1 : -1;
     const int sy = y0 < y ? 1 : -1;
     int error = dx + dy;
+    const Pen pen = PenOf(*context);
     while (x0 != x || y0 != y) {
-        Plot(*context, x0, y0);
+        Plot(pen, x0, y0);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;

@@ -97,14 +97,22 @@ void PaintControl(const Window& w, Image& image) {
     }
 }
 
-// What a window that paints itself has painted, where it stands.
+// What a window that paints itself has painted, where it stands, row by row.
 void Compose(const Window& w, Image& image) {
+    const int left = std::max(0, static_cast<int>(w.rect.left));
+    const int right = std::min(image.width, static_cast<int>(w.rect.left) + w.surface.width);
+    if (left >= right) {
+        return;
+    }
     for (int y = 0; y < w.surface.height; ++y) {
-        for (int x = 0; x < w.surface.width; ++x) {
-            if (image.Contains(w.rect.left + x, w.rect.top + y)) {
-                image.Set(w.rect.left + x, w.rect.top + y, w.surface.At(x, y));
-            }
+        const int row = static_cast<int>(w.rect.top) + y;
+        if (row < 0 || row >= image.height) {
+            continue;
         }
+        const auto from = w.surface.pixels.begin() +
+                          static_cast<std::ptrdiff_t>(y * w.surface.width + (left - w.rect.left));
+        std::copy(from, from + (right - left),
+                  image.pixels.begin() + static_cast<std::ptrdiff_t>(row * image.width + left));
     }
 }
 
