@@ -71,9 +71,7 @@ TEST_F(OverlayPictureTest, AMenuThatStartsNoOverlayKeepsNoCopy) {
 // The frame drawn over the copy survives a repaint: drawn once, not twice.
 TEST_F(OverlayPictureTest, ARepaintKeepsTheFrame) {
     StartWithAWindowOnTheDesktop();
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(600, 450);
-    world.input.MoveMouse(800, 600);
+    StartSelectingArea(600, 450, 800, 600);
     const std::uint32_t edge = world.RepaintedScreen().Pixel(600, 500);
     EXPECT_EQ(~sim::kDesktopColour & 0xFFFFFF, edge) << "the frame inverts the desktop";
     InvalidateRect(View()->m_hWnd, nullptr, TRUE);
@@ -85,9 +83,7 @@ TEST_F(OverlayPictureTest, ARepaintKeepsTheFrame) {
 // A mode that replaces another takes the old one's frame and indicator away.
 TEST_F(OverlayPictureTest, AModeThatReplacesAnotherTakesItsFrameAndIndicatorAway) {
     StartWithAWindowOnTheDesktop();
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(600, 450);
-    world.input.MoveMouse(800, 600);
+    StartSelectingArea(600, 450, 800, 600);
     Choose(ID_QUARTER_SCREEN);
     EXPECT_EQ(sim::kDesktopColour, world.RepaintedScreen().Pixel(600, 500)) << "no frame";
     EXPECT_FALSE(IsWindowVisible(View()->m_wndIndicator.m_hWnd)) << "no indicator";

@@ -120,9 +120,7 @@ TEST_F(SelectAreaTest, UnpluggedDuringTheSelectionTheRemovalIsTheOneReport) {
     StoreTopLeftQuarter();
     Store("Device", "SuppressVerticalStripePattern", 1);
     StartWithConverter();
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(100, 100);
-    world.input.MoveMouse(300, 200);
+    StartSelectingArea(100, 100, 300, 200);
     sim::Shell32().tray.balloons.clear();
     world.Unplug(*converter);
     EXPECT_FALSE(OverlayShown());
@@ -132,9 +130,7 @@ TEST_F(SelectAreaTest, UnpluggedDuringTheSelectionTheRemovalIsTheOneReport) {
 TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
     StoreTopLeftQuarter();
     StartWithConverter();
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(100, 100);
-    world.input.MoveMouse(300, 200);
+    StartSelectingArea(100, 100, 300, 200);
     world.input.TypeKey(VK_ESCAPE);
     EXPECT_FALSE(OverlayShown());
     EXPECT_TRUE(SameRect(Stored(), RECT{0, 0, 511, 383}));
@@ -144,9 +140,7 @@ TEST_F(SelectAreaTest, EscCancelsAndTheStoredAreaComesBack) {
 TEST_F(SelectAreaTest, SwitchingAwayCancelsLikeEsc) {
     StartWithConverter();
     const HWND editor = sim::Windows().AddForeignWindow("Editor", RECT{0, 0, 400, 300});
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(100, 100);
-    world.input.MoveMouse(300, 200);
+    StartSelectingArea(100, 100, 300, 200);
     SetForegroundWindow(editor);
     EXPECT_FALSE(OverlayShown());
     EXPECT_TRUE(IsRectEmpty(&Doc()->m_rcDisplayArea)) << "nothing applied";
@@ -156,9 +150,7 @@ TEST_F(SelectAreaTest, SwitchingAwayCancelsLikeEsc) {
 TEST_F(SelectAreaTest, TheFrameDrawnAndRemovedLeavesTheScreenAsItWas) {
     StartWithConverter();
     const std::vector<std::uint32_t> before = world.RepaintedScreen().Picture().pixels;
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(100, 100);
-    world.input.MoveMouse(500, 200);
+    StartSelectingArea(100, 100, 500, 200);
     EXPECT_NE(before, world.RepaintedScreen().Picture().pixels) << "the frame is on the screen";
     // The frame covers the edge columns and rows, right and bottom included, three deep.
     for (const auto& [x, y] : {std::pair{100, 250}, {500, 250}, {300, 400}, {102, 250}}) {
@@ -177,9 +169,7 @@ TEST_F(SelectAreaTest, ThinSelectionsArePreviewedWithoutAFrame) {
     StartWithConverter();
     Doc()->m_nAspectRatio = 2;
     const std::vector<std::uint32_t> before = world.RepaintedScreen().Picture().pixels;
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(100, 100);
-    world.input.MoveMouse(102, 300);
+    StartSelectingArea(100, 100, 102, 300);
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 102, 300}));
     // Two pixels wide: no frame on its edges (the indicator shows in the middle of the screen).
     for (const auto& [x, y] : {std::pair{100, 200}, {102, 200}, {101, 100}, {101, 300}}) {
@@ -195,9 +185,7 @@ TEST_F(SelectAreaTest, ThinSelectionsArePreviewedWithoutAFrame) {
 TEST_F(SelectAreaTest, ArrowsResizeAndShiftArrowsMoveWithTheAnchorAndPointer) {
     StartWithConverter();
     Doc()->m_nAspectRatio = 2;
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(100, 100);
-    world.input.MoveMouse(500, 400);
+    StartSelectingArea(100, 100, 500, 400);
     world.input.TypeKey(VK_RIGHT);
     EXPECT_EQ(501, sim::User32().cursor.x) << "the pointer on the right edge follows it";
     EXPECT_TRUE(SameRect(Selection(), RECT{100, 100, 501, 400})) << "shown by the mouse move";

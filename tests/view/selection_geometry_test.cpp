@@ -150,10 +150,8 @@ TEST(Trace, PushedByTheOvershootOfTheInnerZone) {
 }
 
 TEST(KeepInsideClient, LargerThanTheScreenLinesUpWithTheSideItStuckOutOn) {
-    EXPECT_TRUE(KeepInsideClient(RECT{-50, -10, 1100, 800}, kScreen) ==
-                (RECT{0, 0, 1150, 810}));
-    EXPECT_TRUE(KeepInsideClient(RECT{10, 10, 1100, 800}, kScreen) ==
-                (RECT{-66, -22, 1024, 768}));
+    EXPECT_TRUE(KeepInsideClient(RECT{-50, -10, 1100, 800}, kScreen) == (RECT{0, 0, 1150, 810}));
+    EXPECT_TRUE(KeepInsideClient(RECT{10, 10, 1100, 800}, kScreen) == (RECT{-66, -22, 1024, 768}));
 }
 
 } // namespace

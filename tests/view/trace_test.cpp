@@ -96,9 +96,7 @@ TEST_F(TraceTest, FullScreenLeavesTheTraceCheckedButDisabledAndIdle) {
 // from the stored area with the overlay gone.
 TEST_F(TraceTest, ATraceChosenDuringAnOverlayModeEndsItFirst) {
     StartWithStoredArea();
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(600, 450);
-    world.input.MoveMouse(800, 600);
+    StartSelectingArea(600, 450, 800, 600);
     Choose(ID_MOUSE_TRACE_MODE1);
     EXPECT_FALSE(OverlayShown());
     EXPECT_EQ(ID_MOUSE_TRACE_MODE1, View()->m_nMode);

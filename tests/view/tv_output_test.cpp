@@ -54,9 +54,7 @@ TEST_F(TvOutputTest, AfterSelectAreaTheTvCentreShowsTheWindowUnderTheArea) {
         return Tv().At((p.left + p.right) / 2, (p.top + p.bottom) / 2);
     };
     EXPECT_TRUE(Near(sim::kDesktopColour, centre())) << "the whole desktop at first";
-    Choose(ID_SELECT_AREA);
-    world.input.ClickAt(650, 450);
-    world.input.MoveMouse(950, 500);
+    StartSelectingArea(650, 450, 950, 500);
     world.input.Click();
     EXPECT_TRUE(Near(kOrange, centre()));
 }

@@ -18,6 +18,12 @@ class ViewTest : public AppTest {
         user.Choose(id);
         world.input.ClickTrayIcon(sim::MouseButton::Left);
     }
+    // Select Area chosen, its first corner clicked and the pointer moved to the other.
+    void StartSelectingArea(int anchorX, int anchorY, int pointerX, int pointerY) {
+        Choose(ID_SELECT_AREA);
+        world.input.ClickAt(anchorX, anchorY);
+        world.input.MoveMouse(pointerX, pointerY);
+    }
     bool OverlayShown() const { return IsWindowVisible(Frame()->m_hWnd) != FALSE; }
     std::string Indicator() const {
         char text[128] = {};
