@@ -94,5 +94,14 @@ void CSheetFitting::PageCreated(HWND hPage) {
     if (t_pOpening != nullptr && !t_pOpening->m_bFitted) {
         t_pOpening->m_bFitted = true;
         FitSheetToPages(hPage, t_pOpening->m_pageUnits);
+        CentreOnScreen(::GetParent(hPage));
     }
+}
+
+void CentreOnScreen(HWND hWnd) {
+    RECT rect{};
+    ::GetWindowRect(hWnd, &rect);
+    ::SetWindowPos(hWnd, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -15,8 +15,13 @@ SIZE DialogTemplateUnits(HINSTANCE hInstance, LPCSTR lpszTemplate);
 // changes when every page fits already.
 void FitSheetToPages(HWND hPage, const std::vector<SIZE>& pageUnits);
 
-// While a sheet opens: the sizes of its pages' templates, and the sheet fitted to them when its
-// first page is created (before that, the sheet has no page whose font can measure them).
+// In the middle of the screen. Windows leaves a property sheet at its owner's corner: for
+// Corvane, the hidden frame's, the screen's top left.
+void CentreOnScreen(HWND hWnd);
+
+// While a sheet opens: the sizes of its pages' templates, and the sheet fitted to them and
+// centred when its first page is created (before that, the sheet has no page whose font can
+// measure them).
 class CSheetFitting {
   public:
     explicit CSheetFitting(std::vector<SIZE> pageUnits);

@@ -27,8 +27,10 @@ constexpr unsigned long kGroupBox = kChild | kGroup | 0x7ul; // BS_GROUPBOX
 // CBS_DROPDOWNLIST with WS_VSCROLL.
 constexpr unsigned long kDropDownList = kChild | kGroup | kTabStop | 0x00200000ul | 0x3ul;
 constexpr unsigned long kSlider = kChild | kGroup | kTabStop | 0x1ul; // TBS_AUTOTICKS
-constexpr unsigned long kModal = 0x80C80080ul; // DS_MODALFRAME | WS_POPUP | caption
-constexpr unsigned long kPage = 0x40C00000ul;  // WS_CHILD | WS_CAPTION
+// DS_MODALFRAME | DS_CENTER | WS_POPUP | caption: in the middle of the screen, not at the
+// corner of its owner (the hidden frame, which covers the screen).
+constexpr unsigned long kModal = 0x80C80880ul;
+constexpr unsigned long kPage = 0x40C00000ul; // WS_CHILD | WS_CAPTION
 
 const char kTrackbar[] = "msctls_trackbar32";
 

@@ -1,5 +1,6 @@
-// Every page of the Option sheet shows whole, in both languages: the sheet measures its pages
-// in its own font, and the Japanese pages are set in a larger one.
+// Every page of the Option sheet shows whole, in both languages (the sheet measures its pages
+// in its own font, and the Japanese pages are set in a larger one), and the sheet stands in the
+// middle of the screen.
 #include "tests/options/option_harness.h"
 
 namespace {
@@ -31,10 +32,16 @@ TEST_P(SheetFitTest, EveryPageShowsEveryControlWhole) {
     world.SetLanguage(GetParam());
     StartWithConverter();
     std::vector<std::vector<int>> cutOff;
-    const auto look = [&](HWND) { cutOff.push_back(CutOff()); };
+    RECT placed{};
+    const auto look = [&](HWND) {
+        cutOff.push_back(CutOff());
+        GetWindowRect(sheet, &placed);
+    };
     RunSheet({look, [&](HWND s) { ChooseTab(1), look(s); }, [&](HWND s) { ChooseTab(2), look(s); },
               [&](HWND) { Cancel(); }});
     ASSERT_EQ(3u, cutOff.size());
+    EXPECT_NEAR(512, (placed.left + placed.right) / 2, 1) << "in the middle of the screen";
+    EXPECT_NEAR(384, (placed.top + placed.bottom) / 2, 1);
     for (std::size_t page = 0; page < cutOff.size(); ++page) {
         EXPECT_TRUE(cutOff[page].empty())
             << "page " << page << ": " << cutOff[page].size() << " controls cut off, the first "

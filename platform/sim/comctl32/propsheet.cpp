@@ -216,7 +216,7 @@ std::string SheetCaption(const PROPSHEETHEADERA& header) {
 
 // The largest page decides the display area, measured as Windows measures it: in the sheet's
 // own font, whatever font the pages have. The tabs go around it and the buttons below it, at
-// the right. The sheet opens in the middle of the screen.
+// the right. The sheet opens at its owner's corner, as Wine opens it.
 void Layout(Sheet& sheet, HWND owner) {
     RECT page{0, 0, 0, 0};
     for (const Page& entry : sheet.pages) {
@@ -234,8 +234,13 @@ void Layout(Sheet& sheet, HWND owner) {
     AdjustWindowRectEx(&frame, kSheetStyle, FALSE, 0);
     const int frameWidth = frame.right - frame.left;
     const int frameHeight = frame.bottom - frame.top;
-    const int left = std::max(0, (sim::PrimaryScreen().Width() - frameWidth) / 2);
-    const int top = std::max(0, (sim::PrimaryScreen().Height() - frameHeight) / 2);
+    // Its template has no DS_CENTER: the client area starts at the owner's client origin.
+    POINT origin{0, 0};
+    if (owner != nullptr) {
+        ClientToScreen(owner, &origin);
+    }
+    const int left = std::max(0, static_cast<int>(origin.x + frame.left));
+    const int top = std::max(0, static_cast<int>(origin.y + frame.top));
     sheet.window =
         CreateDialogWindow(DialogResource{}, "", kSheetStyle,
                            RECT{left, top, left + frameWidth, top + frameHeight}, owner, SheetProc);

@@ -273,8 +273,13 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
     const int height = frame.bottom - frame.top;
     const RECT place = sim::DialogUnitsToPixels(resource->x, resource->y, 0, 0, units);
     POINT origin{place.left, place.top};
-    if (owner != nullptr) {
+    if (owner != nullptr && !(style & DS_CENTER)) {
         ClientToScreen(owner, &origin);
+    }
+    // DS_CENTER puts it in the middle of the screen instead.
+    if (style & DS_CENTER) {
+        origin = POINT{(sim::PrimaryScreen().Width() - width) / 2 - frame.left,
+                       (sim::PrimaryScreen().Height() - height) / 2 - frame.top};
     }
     const int left =
         std::max(0, std::min<int>(origin.x + frame.left, sim::PrimaryScreen().Width() - width));
