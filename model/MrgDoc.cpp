@@ -3,8 +3,6 @@
 #include "../device/DeviceException.h"
 #include "MrgAppBase.h"
 
-#include <algorithm>
-
 IMPLEMENT_DYNCREATE(CMrgDoc, CDocument)
 
 namespace {
@@ -22,10 +20,10 @@ BOOL DefaultPedestal() {
 
 } // namespace
 
-CMrgDoc::CMrgDoc()
-    : m_cxScreen(GetSystemMetrics(SM_CXSCREEN)), m_cyScreen(GetSystemMetrics(SM_CYSCREEN)),
-      m_bPedestal(DefaultPedestal()) {
-    SetRectEmpty(&m_rcDisplayArea);
+CMrgDoc::CMrgDoc() {
+    m_cxScreen = GetSystemMetrics(SM_CXSCREEN);
+    m_cyScreen = GetSystemMetrics(SM_CYSCREEN);
+    m_bPedestal = DefaultPedestal();
     for (int i = 0; i < SHADOW_REGISTER_COUNT; ++i) {
         m_regs[i] = {ShadowAddress(i), 0};
     }
@@ -44,12 +42,12 @@ int CMrgDoc::WithDevice(const std::function<void()>& operation) {
     }
     // A failure inside an update bracket skips its end: the brackets the operation opened are
     // unwound, so that the next one ends with stripe suppression in force again.
-    const int depth = m_nUpdateDepth;
+    const int depth = m_suppression.Depth();
     try {
         operation();
         return 1;
     } catch (const CDeviceException& e) {
-        m_nUpdateDepth = std::min(m_nUpdateDepth, depth);
+        m_suppression.UnwindTo(depth);
         GetMrgApp()->ReportDeviceError(e.m_dwError);
         return 0;
     }

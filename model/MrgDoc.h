@@ -7,6 +7,8 @@
 #include "../framework/Document.h"
 #include "OptionValues.h"
 #include "ShadowRegisters.h"
+#include "StoredSettings.h"
+#include "StripeSuppression.h"
 
 #include <functional>
 #include <memory>
@@ -15,7 +17,9 @@
 enum DeviceOpenReason { OPEN_STARTUP = 0, OPEN_ARRIVAL = 2, OPEN_RESUME = 5 };
 enum DeviceCloseReason { CLOSE_NORMAL = 1, CLOSE_REMOVAL = 3, CLOSE_SUSPEND = 4 };
 
-class CMrgDoc : public CDocument {
+// The stored settings are the document's own (its fields, by their names); the rest is the
+// converter's state while it is open.
+class CMrgDoc : public CDocument, public STORED_SETTINGS {
     DECLARE_DYNCREATE(CMrgDoc)
   public:
     CMrgDoc();
@@ -63,6 +67,10 @@ class CMrgDoc : public CDocument {
     int BeginDeviceUpdate();
     int EndDeviceUpdate();
     int StopSuppression();
+    // Many previews in a row (an interactive mode, the Option sheet): suppression is stopped
+    // and stays out of force until it is resumed, which puts it back where the scaler needs it.
+    void SuspendSuppression();
+    void ResumeSuppression();
     void WaitForOutputReady();
 
     // The display area.
@@ -82,26 +90,7 @@ class CMrgDoc : public CDocument {
     std::unique_ptr<CDevice> m_pDevice;
     int m_nOpenCount = 0;
     int m_nInitCount = 0;
-    int m_cxScreen;
-    int m_cyScreen;
-    RECT m_rcDisplayArea;
-    int m_nContrast = 32;
-    int m_nBrightness = 0;
-    int m_nSharpness = 0;
-    int m_nSaturation = 32;
-    int m_nFlickerFilter = 8;
-    BOOL m_bLuminanceFilter = FALSE;
-    BOOL m_bChromaFilter = FALSE;
-    int m_nAspectRatio = 0;
-    int m_nVideoStandard = 0;
-    BOOL m_bPedestal;
-    BOOL m_bRgbGain = FALSE;
-    int m_nTvPositionSize = 0;
-    RECT m_rcTvPosition = {0, 0, 0, 0};
-    BYTE m_byExternalOutput = 0;
-    BOOL m_bSuppressStripe = FALSE;
-    BOOL m_bSuppressActive = FALSE;
-    int m_nUpdateDepth = 0;
+    CStripeSuppression m_suppression;
     SHADOW_REGISTER m_regs[SHADOW_REGISTER_COUNT];
     BOOL m_bPreview = FALSE;
 
@@ -112,7 +101,7 @@ class CMrgDoc : public CDocument {
     int SetBits(int index, WORD mask, BOOL bOn);
     void StoreAndWrite(int index, WORD value);
     void WriteControlWith(WORD extraBits);
-    bool SuppressionInForce() const { return m_bSuppressStripe && m_bSuppressActive; }
+    bool SuppressionInForce() const { return m_suppression.InForce(m_bSuppressStripe); }
     bool ScalerActive() const;
     void ApplyFirstRunModel();
     bool ApplyModel();

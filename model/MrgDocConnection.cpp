@@ -91,7 +91,7 @@ int CMrgDoc::CloseDevice(int nReason) {
                 // Closing reports nothing: the device is going away either way.
             }
         }
-        m_nUpdateDepth = 0;
+        m_suppression.CloseAll();
         --m_nInitCount;
     }
     if (m_nOpenCount) {

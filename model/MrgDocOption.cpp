@@ -5,46 +5,26 @@
 #include "MrgAppBase.h"
 #include "MrgDoc.h"
 #include "MrgViewBase.h"
+#include "StoredValues.h"
 
 #include "../res/resource.h"
 
 OPTION_VALUES CMrgDoc::OptionValues() const {
     OPTION_VALUES values;
-    values.nBrightness = m_nBrightness;
-    values.nContrast = m_nContrast;
-    values.nSaturation = m_nSaturation;
-    values.nSharpness = m_nSharpness;
-    values.nAspectRatio = m_nAspectRatio;
-    values.bLuminanceFilter = m_bLuminanceFilter;
-    values.bChromaFilter = m_bChromaFilter;
-    values.nFlickerFilter = m_nFlickerFilter;
-    values.rcTvPosition = m_rcTvPosition;
-    values.nVideoStandard = m_nVideoStandard;
-    values.bPedestal = m_bPedestal;
-    values.bRgbGain = m_bRgbGain;
-    values.nTvPositionSize = m_nTvPositionSize;
-    values.bSuppressStripe = m_bSuppressStripe;
+    values.settings = *this;
     for (const auto& entry : GetMrgApp()->m_shortcutList) {
         values.shortcutKeys.push_back(SHORTCUT_KEY{entry->vk, entry->flags});
     }
     return values;
 }
 
+// Only what the sheet edits is taken: the area and the external input stay as they are now.
 void CMrgDoc::CommitOptionValues(const OPTION_VALUES& values) {
-    m_nBrightness = values.nBrightness;
-    m_nContrast = values.nContrast;
-    m_nSaturation = values.nSaturation;
-    m_nSharpness = values.nSharpness;
-    m_nAspectRatio = values.nAspectRatio;
-    m_bLuminanceFilter = values.bLuminanceFilter;
-    m_bChromaFilter = values.bChromaFilter;
-    m_nFlickerFilter = values.nFlickerFilter;
-    m_rcTvPosition = values.rcTvPosition;
-    m_nVideoStandard = values.nVideoStandard;
-    m_bPedestal = values.bPedestal;
-    m_bRgbGain = values.bRgbGain;
-    m_nTvPositionSize = values.nTvPositionSize;
-    m_bSuppressStripe = values.bSuppressStripe;
+    for (const STORED_VALUE& value : g_storedValues) {
+        if (value.bOptionSheet) {
+            value.set(*this, value.get(values.settings));
+        }
+    }
     // Only a changed definition is taken out of the hook library and registered anew.
     auto& entries = GetMrgApp()->m_shortcutList;
     for (std::size_t i = 0; i < entries.size() && i < values.shortcutKeys.size(); ++i) {
@@ -72,11 +52,8 @@ void CMrgDoc::OnOption() {
     // converter are skipped, and nothing is said of the device that is not there.
     // The pages' live changes must not switch suppression on and off meanwhile.
     const BOOL bWasEnabled = m_bSuppressStripe;
-    const BOOL bWasActive = m_bSuppressActive;
-    if (bWasEnabled && m_pDevice != nullptr) {
-        StopSuppression();
-    }
-    m_bSuppressActive = FALSE;
+    const bool bWasActive = m_suppression.Active();
+    SuspendSuppression();
 
     OPTION_VALUES values = OptionValues();
     m_optionSheet = OptionSheetState{true, false};
@@ -97,12 +74,12 @@ void CMrgDoc::OnOption() {
     const auto* view =
         GetViews().empty() ? nullptr : dynamic_cast<const CMrgViewBase*>(GetViews()[0]);
     if (bWasEnabled) {
-        m_bSuppressActive = m_bSuppressStripe ? bWasActive : FALSE;
+        m_suppression.SetActive(m_bSuppressStripe && bWasActive);
     } else if (m_bSuppressStripe) {
         // Newly enabled: not while a trace mode follows the mouse; leaving it turns it on.
-        m_bSuppressActive = view == nullptr || !IsTraceMode(view->GetMode());
+        m_suppression.SetActive(view == nullptr || !IsTraceMode(view->GetMode()));
     }
-    if (m_bSuppressActive) {
+    if (m_suppression.Active()) {
         WaitForOpenOutputReady();
     }
 

@@ -4,8 +4,6 @@
 #include "MrgAppBase.h"
 #include "MrgDoc.h"
 
-#include <algorithm>
-
 void CMrgDoc::StoreAndWrite(int index, WORD value) {
     m_regs[index].m_wValue = value;
     m_pDevice->WriteRegister(m_regs[index].m_byAddress, value);
@@ -93,8 +91,7 @@ void CMrgDoc::BeginUpdate() {
     if (!SuppressionInForce()) {
         return;
     }
-    ++m_nUpdateDepth;
-    if (m_nUpdateDepth <= 1 && !(m_regs[REGIDX_CONTROL].m_wValue & CONTROL_SUPPRESSION_OFF)) {
+    if (m_suppression.Enter() && !(m_regs[REGIDX_CONTROL].m_wValue & CONTROL_SUPPRESSION_OFF)) {
         m_regs[REGIDX_CONTROL].m_wValue |= CONTROL_SUPPRESSION_OFF;
         WriteControlWith(0);
     }
@@ -104,10 +101,8 @@ void CMrgDoc::EndUpdate() {
     if (!SuppressionInForce()) {
         return;
     }
-    // An end whose beginning failed (and was unwound) ends at the outermost level.
-    m_nUpdateDepth = std::max(0, m_nUpdateDepth - 1);
     // The stripes only show on a scaled picture; the whole desktop needs no suppression.
-    if (m_nUpdateDepth != 0 || !ScalerActive()) {
+    if (!m_suppression.Leave() || !ScalerActive()) {
         return;
     }
     m_regs[REGIDX_CONTROL].m_wValue &= ~CONTROL_SUPPRESSION_OFF;
@@ -141,6 +136,21 @@ int CMrgDoc::StopSuppression() {
         m_regs[REGIDX_CONTROL].m_wValue |= CONTROL_SUPPRESSION_OFF;
         WriteControlWith(0);
     });
+}
+
+void CMrgDoc::SuspendSuppression() {
+    if (m_bSuppressStripe && m_pDevice != nullptr) {
+        StopSuppression();
+    }
+    m_suppression.SetActive(FALSE);
+}
+
+void CMrgDoc::ResumeSuppression() {
+    m_suppression.SetActive(m_bSuppressStripe);
+    if (SuppressionInForce() && m_pDevice != nullptr) {
+        BeginDeviceUpdate();
+        EndDeviceUpdate();
+    }
 }
 
 void CMrgDoc::WaitForOutputReady() {

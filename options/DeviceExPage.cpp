@@ -74,20 +74,21 @@ const Arrow* FindArrow(int id) {
 CDeviceExPage::CDeviceExPage() : CPropertyPage(IDD_DEVICE_EX) {}
 
 void CDeviceExPage::DoDataExchange(CDataExchange* pDX) {
-    DDX_Radio(pDX, IDC_NTSC, m_nVideoStandard);
-    DDX_Check(pDX, IDC_PEDESTAL, m_bPedestal);
-    DDX_Check(pDX, IDC_RGB_GAIN, m_bRgbGain);
-    DDX_Radio(pDX, IDC_UNDERSCAN, m_nTvPositionSize);
-    DDX_Check(pDX, IDC_SUPPRESS_STRIPE, m_bSuppressStripe);
+    STORED_SETTINGS& settings = *m_pSettings;
+    DDX_Radio(pDX, IDC_NTSC, settings.m_nVideoStandard);
+    DDX_Check(pDX, IDC_PEDESTAL, settings.m_bPedestal);
+    DDX_Check(pDX, IDC_RGB_GAIN, settings.m_bRgbGain);
+    DDX_Radio(pDX, IDC_UNDERSCAN, settings.m_nTvPositionSize);
+    DDX_Check(pDX, IDC_SUPPRESS_STRIPE, settings.m_bSuppressStripe);
 }
 
-// Nothing is sent to the converter here: it already shows what the members say.
+// Nothing is sent to the converter here: it already shows what the settings say.
 BOOL CDeviceExPage::OnInitDialog() {
-    m_shown = Output{m_nVideoStandard, m_bPedestal, m_bRgbGain, m_nTvPositionSize, m_rcTvPosition};
+    m_shown = *m_pSettings;
     CPropertyPage::OnInitDialog();
-    UsePresetsOf(m_nVideoStandard);
-    m_rcWorking = m_rcTvPosition;
-    if (m_nVideoStandard != 0) {
+    UsePresetsOf(m_shown.m_nVideoStandard);
+    m_rcWorking = m_shown.m_rcTvPosition;
+    if (m_shown.m_nVideoStandard != 0) {
         EnableDlgItem(IDC_PEDESTAL, FALSE);
     }
     SendDlgItemMessage(IDC_TEST_PATTERN_TYPE, CB_SETCURSEL, kPatternItemOnClose);
@@ -101,7 +102,7 @@ BOOL CDeviceExPage::OnInitDialog() {
         SendDlgItemMessage(IDC_SIZE_UP + i, BM_SETIMAGE, IMAGE_ICON,
                            reinterpret_cast<LPARAM>(icon));
     }
-    if (m_nTvPositionSize == 2) {
+    if (m_shown.m_nTvPositionSize == 2) {
         UpdateArrowButtons();
     } else {
         DisableArrowButtons();
@@ -283,19 +284,19 @@ void CDeviceExPage::OnTimer(UINT_PTR) {
 }
 
 void CDeviceExPage::OnOK() {
-    m_rcTvPosition = m_rcWorking;
+    m_pSettings->m_rcTvPosition = m_rcWorking;
     SwitchTestPatternOff();
 }
 
 // The stored arrangement for Arrange, and also for a stored mode the page does not know:
 // that is the position the converter gets whenever it is opened.
 void CDeviceExPage::OnCancel() {
-    m_pDoc->SetVideoStandard(m_shown.nVideoStandard);
-    m_pDoc->SetPedestal(m_shown.bPedestal);
-    m_pDoc->SetRgbGain(m_shown.bRgbGain);
+    m_pDoc->SetVideoStandard(m_shown.m_nVideoStandard);
+    m_pDoc->SetPedestal(m_shown.m_bPedestal);
+    m_pDoc->SetRgbGain(m_shown.m_bRgbGain);
     SwitchTestPatternOff();
-    const bool pal = m_shown.nVideoStandard != 0;
-    switch (m_shown.nTvPositionSize) {
+    const bool pal = m_shown.m_nVideoStandard != 0;
+    switch (m_shown.m_nTvPositionSize) {
     case 0:
         m_pDoc->SetTvPositionSize(pal ? g_rcTvPalUnderscan : g_rcTvNtscUnderscan);
         break;
@@ -303,7 +304,7 @@ void CDeviceExPage::OnCancel() {
         m_pDoc->SetTvPositionSize(pal ? g_rcTvPalOverscan : g_rcTvNtscOverscan);
         break;
     default:
-        m_pDoc->SetTvPositionSize(m_shown.rcTvPosition);
+        m_pDoc->SetTvPositionSize(m_shown.m_rcTvPosition);
         break;
     }
     CPropertyPage::OnCancel();

@@ -1,11 +1,12 @@
 // The Extension page: NTSC or PAL, pedestal, RGB gain, a test pattern, and where the picture
 // sits on the TV and how large it is: underscan, overscan, or arranged with eight arrow
 // buttons that repeat and speed up while held. Every change goes to the converter at once;
-// Cancel puts the converter back as the page was first shown (the members follow the page
-// each time it is left), and OK and Cancel both switch the test pattern off.
+// Cancel puts the converter back as the page was first shown (the sheet's settings follow the
+// page each time it is left), and OK and Cancel both switch the test pattern off.
 #pragma once
 
 #include "../framework/PropertyPage.h"
+#include "../model/StoredSettings.h"
 
 class CMrgDoc;
 
@@ -15,13 +16,7 @@ class CDeviceExPage : public CPropertyPage {
     CDeviceExPage();
 
     CMrgDoc* m_pDoc = nullptr;
-    // Horizontal offset, vertical offset, horizontal size, vertical size.
-    RECT m_rcTvPosition = {0, 0, 0, 0};
-    int m_nVideoStandard = -1; // 0 = NTSC, 1 = PAL
-    BOOL m_bPedestal = FALSE;
-    BOOL m_bRgbGain = FALSE;
-    int m_nTvPositionSize = -1; // 0 = Underscan, 1 = Overscan, 2 = Arrange
-    BOOL m_bSuppressStripe = FALSE;
+    STORED_SETTINGS* m_pSettings = nullptr; // the sheet's copy
     UINT_PTR m_nTimerId = 0;
     int m_nRepeatStep = 0;
     const RECT* m_pUnderscan = nullptr;
@@ -59,13 +54,6 @@ class CDeviceExPage : public CPropertyPage {
     void SwitchTestPatternOff();
     void UpdateArrowButtons();
 
-    // The output as the page was first shown, for Cancel.
-    struct Output {
-        int nVideoStandard;
-        BOOL bPedestal;
-        BOOL bRgbGain;
-        int nTvPositionSize;
-        RECT rcTvPosition;
-    } m_shown{};
+    STORED_SETTINGS m_shown{}; // as the page was first shown, for Cancel
     void DisableArrowButtons();
 };

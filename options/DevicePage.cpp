@@ -31,25 +31,25 @@ const int kAspectRatioButtons[] = {IDC_ASPECT_4_3, IDC_ASPECT_16_9, IDC_ASPECT_C
 CDevicePage::CDevicePage() : CPropertyPage(IDD_DEVICE) {}
 
 void CDevicePage::DoDataExchange(CDataExchange* pDX) {
-    DDX_Slider(pDX, IDC_BRIGHTNESS, m_nBrightness);
-    DDX_Slider(pDX, IDC_CONTRAST, m_nContrast);
-    DDX_Slider(pDX, IDC_SATURATION, m_nSaturation);
-    DDX_Slider(pDX, IDC_SHARPNESS, m_nSharpness);
+    STORED_SETTINGS& settings = *m_pSettings;
+    DDX_Slider(pDX, IDC_BRIGHTNESS, settings.m_nBrightness);
+    DDX_Slider(pDX, IDC_CONTRAST, settings.m_nContrast);
+    DDX_Slider(pDX, IDC_SATURATION, settings.m_nSaturation);
+    DDX_Slider(pDX, IDC_SHARPNESS, settings.m_nSharpness);
     // A stored ratio that no button shows (outside 0 to 2) leaves all three unchecked; it is
     // kept as it was rather than taken back as -1.
-    const int stored = m_nAspectRatio;
-    DDX_Radio(pDX, IDC_ASPECT_4_3, m_nAspectRatio);
-    if (pDX->m_bSaveAndValidate && m_nAspectRatio == -1) {
-        m_nAspectRatio = stored;
+    const int stored = settings.m_nAspectRatio;
+    DDX_Radio(pDX, IDC_ASPECT_4_3, settings.m_nAspectRatio);
+    if (pDX->m_bSaveAndValidate && settings.m_nAspectRatio == -1) {
+        settings.m_nAspectRatio = stored;
     }
-    DDX_Check(pDX, IDC_LUMINANCE_FILTER, m_bLuminanceFilter);
-    DDX_Check(pDX, IDC_CHROMA_FILTER, m_bChromaFilter);
-    DDX_Slider(pDX, IDC_FLICKER_FILTER, m_nFlickerFilter);
+    DDX_Check(pDX, IDC_LUMINANCE_FILTER, settings.m_bLuminanceFilter);
+    DDX_Check(pDX, IDC_CHROMA_FILTER, settings.m_bChromaFilter);
+    DDX_Slider(pDX, IDC_FLICKER_FILTER, settings.m_nFlickerFilter);
 }
 
 BOOL CDevicePage::OnInitDialog() {
-    m_shown = Picture{m_nContrast,      m_nBrightness,      m_nSharpness,    m_nSaturation,
-                      m_nFlickerFilter, m_bLuminanceFilter, m_bChromaFilter, m_nAspectRatio};
+    m_shown = *m_pSettings;
     for (const Slider& slider : kSliders) {
         const PICTURE_RANGE& range = g_pictureRanges[slider.setting];
         const int span = range.nMax - range.nMin;
@@ -98,35 +98,41 @@ void CDevicePage::OnHScroll(UINT nSBCode, UINT nPos, HWND hScrollBar) {
     }
 }
 
-void CDevicePage::ShowAndSend(const Picture& picture) {
-    m_pDoc->SetRegister(REGIDX_CONTRAST, picture.nContrast);
-    SendDlgItemMessage(IDC_CONTRAST, TBM_SETPOS, TRUE, picture.nContrast);
-    m_pDoc->SetRegister(REGIDX_BRIGHTNESS, picture.nBrightness);
-    SendDlgItemMessage(IDC_BRIGHTNESS, TBM_SETPOS, TRUE, picture.nBrightness);
-    m_pDoc->SetRegister(REGIDX_SHARPNESS, picture.nSharpness);
-    SendDlgItemMessage(IDC_SHARPNESS, TBM_SETPOS, TRUE, picture.nSharpness);
-    m_pDoc->SetRegister(REGIDX_SATURATION, picture.nSaturation);
-    SendDlgItemMessage(IDC_SATURATION, TBM_SETPOS, TRUE, picture.nSaturation);
-    m_pDoc->SetFlickerFilter(picture.nFlickerFilter);
-    SendDlgItemMessage(IDC_FLICKER_FILTER, TBM_SETPOS, TRUE, picture.nFlickerFilter);
-    m_pDoc->SetLuminanceFilter(picture.bLuminanceFilter);
-    CheckDlgButton(IDC_LUMINANCE_FILTER, picture.bLuminanceFilter ? BST_CHECKED : BST_UNCHECKED);
-    m_pDoc->SetChromaFilter(picture.bChromaFilter);
-    CheckDlgButton(IDC_CHROMA_FILTER, picture.bChromaFilter ? BST_CHECKED : BST_UNCHECKED);
+void CDevicePage::ShowAndSend(const STORED_SETTINGS& picture) {
+    m_pDoc->SetRegister(REGIDX_CONTRAST, picture.m_nContrast);
+    SendDlgItemMessage(IDC_CONTRAST, TBM_SETPOS, TRUE, picture.m_nContrast);
+    m_pDoc->SetRegister(REGIDX_BRIGHTNESS, picture.m_nBrightness);
+    SendDlgItemMessage(IDC_BRIGHTNESS, TBM_SETPOS, TRUE, picture.m_nBrightness);
+    m_pDoc->SetRegister(REGIDX_SHARPNESS, picture.m_nSharpness);
+    SendDlgItemMessage(IDC_SHARPNESS, TBM_SETPOS, TRUE, picture.m_nSharpness);
+    m_pDoc->SetRegister(REGIDX_SATURATION, picture.m_nSaturation);
+    SendDlgItemMessage(IDC_SATURATION, TBM_SETPOS, TRUE, picture.m_nSaturation);
+    m_pDoc->SetFlickerFilter(picture.m_nFlickerFilter);
+    SendDlgItemMessage(IDC_FLICKER_FILTER, TBM_SETPOS, TRUE, picture.m_nFlickerFilter);
+    m_pDoc->SetLuminanceFilter(picture.m_bLuminanceFilter);
+    CheckDlgButton(IDC_LUMINANCE_FILTER, picture.m_bLuminanceFilter ? BST_CHECKED : BST_UNCHECKED);
+    m_pDoc->SetChromaFilter(picture.m_bChromaFilter);
+    CheckDlgButton(IDC_CHROMA_FILTER, picture.m_bChromaFilter ? BST_CHECKED : BST_UNCHECKED);
     // The aspect ratio is no converter setting: it reaches the member when the page is left.
-    if (picture.nAspectRatio >= 0 && picture.nAspectRatio <= 2) {
+    if (picture.m_nAspectRatio >= 0 && picture.m_nAspectRatio <= 2) {
         for (int i = 0; i < 3; ++i) {
             CheckDlgButton(kAspectRatioButtons[i],
-                           i == picture.nAspectRatio ? BST_CHECKED : BST_UNCHECKED);
+                           i == picture.m_nAspectRatio ? BST_CHECKED : BST_UNCHECKED);
         }
     }
 }
 
 void CDevicePage::OnDefault() {
-    ShowAndSend(Picture{
-        g_pictureRanges[PICTURE_CONTRAST].nDefault, g_pictureRanges[PICTURE_BRIGHTNESS].nDefault,
-        g_pictureRanges[PICTURE_SHARPNESS].nDefault, g_pictureRanges[PICTURE_SATURATION].nDefault,
-        g_pictureRanges[PICTURE_FLICKER_FILTER].nDefault, FALSE, FALSE, 0});
+    STORED_SETTINGS defaults = m_shown;
+    defaults.m_nContrast = g_pictureRanges[PICTURE_CONTRAST].nDefault;
+    defaults.m_nBrightness = g_pictureRanges[PICTURE_BRIGHTNESS].nDefault;
+    defaults.m_nSharpness = g_pictureRanges[PICTURE_SHARPNESS].nDefault;
+    defaults.m_nSaturation = g_pictureRanges[PICTURE_SATURATION].nDefault;
+    defaults.m_nFlickerFilter = g_pictureRanges[PICTURE_FLICKER_FILTER].nDefault;
+    defaults.m_bLuminanceFilter = FALSE;
+    defaults.m_bChromaFilter = FALSE;
+    defaults.m_nAspectRatio = 0;
+    ShowAndSend(defaults);
 }
 
 void CDevicePage::OnRestore() {

@@ -37,54 +37,31 @@ COptionSheet::COptionSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
 
 namespace {
 
-// One list of the values the pages hold, read either way: into the pages before the sheet
-// runs, back out of them after OK.
-template <class T> void Carry(T& value, T& member, bool intoPages) {
-    if (intoPages) {
-        member = value;
-    } else {
-        value = member;
-    }
+// The Shortcut Key page works on an array of its own: filled before the sheet runs, read back
+// after OK.
+void GiveShortcutKeys(const OPTION_VALUES& values, CShortcutKeyPage& page) {
+    page.m_nCount = static_cast<int>(values.shortcutKeys.size());
+    page.m_pKeys = std::make_unique<SHORTCUT_KEY[]>(values.shortcutKeys.size());
+    std::copy(values.shortcutKeys.begin(), values.shortcutKeys.end(), page.m_pKeys.get());
 }
 
-void Exchange(OPTION_VALUES& values, COptionSheet& sheet, bool intoPages) {
-    CDevicePage& normal = sheet.m_pageNormal;
-    Carry(values.nBrightness, normal.m_nBrightness, intoPages);
-    Carry(values.nContrast, normal.m_nContrast, intoPages);
-    Carry(values.nSaturation, normal.m_nSaturation, intoPages);
-    Carry(values.nSharpness, normal.m_nSharpness, intoPages);
-    Carry(values.nAspectRatio, normal.m_nAspectRatio, intoPages);
-    Carry(values.bLuminanceFilter, normal.m_bLuminanceFilter, intoPages);
-    Carry(values.bChromaFilter, normal.m_bChromaFilter, intoPages);
-    Carry(values.nFlickerFilter, normal.m_nFlickerFilter, intoPages);
-    CDeviceExPage& extension = sheet.m_pageExtension;
-    Carry(values.rcTvPosition, extension.m_rcTvPosition, intoPages);
-    Carry(values.nVideoStandard, extension.m_nVideoStandard, intoPages);
-    Carry(values.bPedestal, extension.m_bPedestal, intoPages);
-    Carry(values.bRgbGain, extension.m_bRgbGain, intoPages);
-    Carry(values.nTvPositionSize, extension.m_nTvPositionSize, intoPages);
-    Carry(values.bSuppressStripe, extension.m_bSuppressStripe, intoPages);
-    CShortcutKeyPage& shortcuts = sheet.m_pageShortcutKey;
-    if (intoPages) {
-        shortcuts.m_nCount = static_cast<int>(values.shortcutKeys.size());
-        shortcuts.m_pKeys = std::make_unique<SHORTCUT_KEY[]>(values.shortcutKeys.size());
-        std::copy(values.shortcutKeys.begin(), values.shortcutKeys.end(), shortcuts.m_pKeys.get());
-    } else {
-        std::copy(shortcuts.m_pKeys.get(), shortcuts.m_pKeys.get() + shortcuts.m_nCount,
-                  values.shortcutKeys.begin());
-    }
+void TakeShortcutKeys(const CShortcutKeyPage& page, OPTION_VALUES& values) {
+    std::copy(page.m_pKeys.get(), page.m_pKeys.get() + page.m_nCount, values.shortcutKeys.begin());
 }
 
 } // namespace
 
 INT_PTR RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values) {
     COptionSheet sheet(IDS_OPTION_CAPTION, nullptr, 0);
+    // The two device pages edit the settings in place; the caller keeps them only after OK.
     sheet.m_pageNormal.m_pDoc = pDoc;
+    sheet.m_pageNormal.m_pSettings = &values.settings;
     sheet.m_pageExtension.m_pDoc = pDoc;
-    Exchange(values, sheet, true);
+    sheet.m_pageExtension.m_pSettings = &values.settings;
+    GiveShortcutKeys(values, sheet.m_pageShortcutKey);
     const INT_PTR result = sheet.DoModal();
     if (result == IDOK) {
-        Exchange(values, sheet, false);
+        TakeShortcutKeys(sheet.m_pageShortcutKey, values);
     }
     return result;
 }

@@ -20,6 +20,6 @@ class COptionSheet : public CPropertySheet {
     CShortcutKeyPage m_pageShortcutKey;
 };
 
-// The Option command's sheet, run on the document's values: they go into the pages before it
-// runs, and come back from them when it ends with IDOK. The result of the run.
+// The Option command's sheet, run on the document's values: the pages edit them while it
+// runs, and the shortcut keys come back when it ends with IDOK. The result of the run.
 INT_PTR RunOptionSheet(CMrgDoc* pDoc, OPTION_VALUES& values);

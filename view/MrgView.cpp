@@ -91,13 +91,13 @@ void CMrgView::OnDestroy() {
 }
 
 void CMrgView::OnSelectArea() {
-    BeginMode(ID_SELECT_AREA, 1);
+    BeginMode(ID_SELECT_AREA, SELECT_AWAITING_FIRST_CORNER);
     SetRectEmpty(&m_rcSelection);
     ShowIndicator();
 }
 
 void CMrgView::OnSelectWindow() {
-    BeginMode(ID_SELECT_WINDOW, 1);
+    BeginMode(ID_SELECT_WINDOW, SELECT_AWAITING_FIRST_CORNER);
     SetRectEmpty(&m_rcSelection);
     ShowIndicator();
 }

@@ -50,7 +50,13 @@ class CMrgView : public CMrgViewBase {
     void DropScreenCopyAfterMenu();
 
     // Entering and leaving a mode.
-    void BeginMode(int nMode, int nSelectState);
+    // Select Area's progress; the other modes start waiting and never consult it.
+    enum SelectState {
+        SELECT_IDLE = 0,
+        SELECT_AWAITING_FIRST_CORNER = 1,
+        SELECT_AWAITING_SECOND_CORNER = 2
+    };
+    void BeginMode(int nMode, SelectState nSelectState);
     void EndMode(BOOL bApply, BOOL bResume);
     void EnterQuarterMode(int nMode, int nDivisor);
     void EnterTraceMode(int nMode);
@@ -67,7 +73,7 @@ class CMrgView : public CMrgViewBase {
     int m_cyLine = 0;
     CStatic m_wndIndicator;
     int m_nMode = 0; // the command that started the running mode; 0 when idle
-    int m_nSelectState = 0;
+    SelectState m_nSelectState = SELECT_IDLE;
     POINT m_ptAnchor{0, 0};
     POINT m_ptLastCursor{0, 0};
     RECT m_rcSelection{0, 0, 0, 0};

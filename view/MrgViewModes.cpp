@@ -23,7 +23,7 @@ void CMrgView::DropScreenCopyAfterMenu() {
     }
 }
 
-void CMrgView::BeginMode(int nMode, int nSelectState) {
+void CMrgView::BeginMode(int nMode, SelectState nSelectState) {
     // A mode that replaces another takes the old one's frame and indicator away first.
     if (IsFramedMode(m_nMode) && !IsRectEmpty(&m_rcSelection)) {
         DrawSelectionFrame(m_rcSelection);
@@ -43,18 +43,14 @@ void CMrgView::BeginMode(int nMode, int nSelectState) {
         ::UpdateWindow(m_hWnd);
     }
     // Stripe suppression stays out of force while the user picks or traces.
-    CMrgDoc* doc = GetDocument();
-    if (doc != nullptr) {
-        if (doc->m_bSuppressStripe) {
-            doc->StopSuppression();
-        }
-        doc->m_bSuppressActive = FALSE;
+    if (CMrgDoc* doc = GetDocument()) {
+        doc->SuspendSuppression();
     }
 }
 
 void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     const int previous = m_nMode;
-    m_nSelectState = 0;
+    m_nSelectState = SELECT_IDLE;
     m_nMode = 0;
     CMrgDoc* doc = GetDocument();
     const bool empty = IsRectEmpty(&m_rcSelection) != FALSE;
@@ -86,11 +82,7 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
         m_nTraceMode = 0;
     }
     if (doc != nullptr) {
-        doc->m_bSuppressActive = doc->m_bSuppressStripe;
-        if (doc->m_bSuppressStripe && device) {
-            doc->BeginDeviceUpdate();
-            doc->EndDeviceUpdate();
-        }
+        doc->ResumeSuppression();
     }
 }
 

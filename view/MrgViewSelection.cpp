@@ -18,7 +18,7 @@ bool IsArrow(UINT nChar) {
 } // namespace
 
 void CMrgView::EnterQuarterMode(int nMode, int nDivisor) {
-    BeginMode(nMode, 0);
+    BeginMode(nMode, SELECT_IDLE);
     m_nDivisor = nDivisor;
     const RECT client = ClientArea();
     m_rcSelection = FirstCell(client.right, client.bottom, nDivisor);
@@ -30,9 +30,9 @@ void CMrgView::EnterQuarterMode(int nMode, int nDivisor) {
 void CMrgView::OnLButtonDown(UINT, POINT point) {
     switch (m_nMode) {
     case ID_SELECT_AREA:
-        if (m_nSelectState == 1) {
+        if (m_nSelectState == SELECT_AWAITING_FIRST_CORNER) {
             m_ptAnchor = point;
-            m_nSelectState = 2;
+            m_nSelectState = SELECT_AWAITING_SECOND_CORNER;
         } else {
             EndMode(TRUE, TRUE);
         }
@@ -62,7 +62,7 @@ void CMrgView::OnMouseMove(UINT, POINT point) {
 
 void CMrgView::SelectAreaMove(POINT point) {
     const CMrgDoc* doc = GetDocument();
-    if (m_nSelectState != 2 || doc == nullptr) {
+    if (m_nSelectState != SELECT_AWAITING_SECOND_CORNER || doc == nullptr) {
         return;
     }
     const POINT corner = ConstrainAspect(m_ptAnchor, point, doc->m_nAspectRatio, ClientArea());

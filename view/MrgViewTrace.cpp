@@ -14,7 +14,7 @@ void CMrgView::EnterTraceMode(int nMode) {
         EndMode(FALSE, TRUE);
         return;
     }
-    BeginMode(nMode, 1);
+    BeginMode(nMode, SELECT_AWAITING_FIRST_CORNER);
     const CMrgDoc* doc = GetDocument();
     if (IsRectEmpty(&m_rcSelection) && doc != nullptr) {
         m_rcSelection = doc->m_rcDisplayArea;

@@ -6,6 +6,7 @@
 #include "Simulator.h"
 #include "Text.h"
 #include "model/MrgDoc.h"
+#include "model/StoredValues.h"
 #include "platform/sim/advapi32/advapi32_state.h"
 #include "platform/sim/shell32/shell32_state.h"
 #include "platform/sim/user32/user32_state.h"
@@ -179,12 +180,7 @@ struct SimulatorCommands {
         } else if (what == "area") {
             return ShowArea(s);
         } else if (what == "registry") {
-            for (const auto& [name, value] : sim::Advapi32().registry.ListValues(kProfile)) {
-                DWORD number = 0;
-                std::memcpy(&number, value->data.data(),
-                            std::min(value->data.size(), sizeof number));
-                s.Print("registry: " + name + " = " + std::to_string(number));
-            }
+            ShowRegistry(s);
         } else if (what == "registers") {
             return ShowRegisters(s);
         } else if (what == "windows") {
@@ -207,6 +203,33 @@ struct SimulatorCommands {
                    "dialog, tv or screen";
         }
         return "";
+    }
+
+    // The settings in the order the program reads them, those not stored among them, then
+    // every other value the program keeps (its shortcut keys, the settings' version).
+    static void ShowRegistry(Simulator& s) {
+        auto values = sim::Advapi32().registry.ListValues(kProfile);
+        const auto take = [&values](const std::string& name) -> std::string {
+            const auto found = std::find_if(values.begin(), values.end(), [&](const auto& value) {
+                return Lower(value.first) == Lower(name);
+            });
+            if (found == values.end()) {
+                return " not stored";
+            }
+            DWORD number = 0;
+            std::memcpy(&number, found->second->data.data(),
+                        std::min(found->second->data.size(), sizeof number));
+            values.erase(found);
+            return " = " + std::to_string(number);
+        };
+        for (const STORED_VALUE& value : g_storedValues) {
+            const std::string name = std::string(value.section) + "\\" + value.name;
+            s.Print("registry: " + name + take(name));
+        }
+        while (!values.empty()) {
+            const std::string name = values.front().first;
+            s.Print("registry: " + name + take(name));
+        }
     }
 
     static std::string ShowArea(Simulator& s) {

@@ -120,14 +120,15 @@ TEST_F(ConnectionTest, OrdinaryCloseSendsNothingAndClosingTwiceIsHarmless) {
 }
 
 TEST_F(ConnectionTest, CloseResetsTheUpdateDepthAndSwallowsErrors) {
-    doc.m_bSuppressStripe = doc.m_bSuppressActive = TRUE;
+    doc.m_bSuppressStripe = TRUE;
+    doc.m_suppression.SetActive(TRUE);
     ASSERT_EQ(1, doc.OpenDevice(OPEN_STARTUP));
     doc.BeginUpdate();
     converter->FailMatching(sim::RequestMatch::Any(REQ_BUS_WRITE),
                             sim::Fault::Error(ERROR_DEVICE_NOT_CONNECTED));
     sim::User32().messageBoxes.clear();
     EXPECT_EQ(1, doc.CloseDevice(CLOSE_SUSPEND));
-    EXPECT_EQ(0, doc.m_nUpdateDepth);
+    EXPECT_EQ(0, doc.m_suppression.Depth());
     EXPECT_THAT(Messages(), IsEmpty());
 }
 
@@ -155,7 +156,8 @@ class OpenFailureTest : public ConnectionTest, public ::testing::WithParamInterf
 TEST_P(OpenFailureTest, AnyFailingTransferReportsOnceAndGivesMinusOne) {
     UseScreen(800, 600);
     doc.m_rcDisplayArea = RECT{100, 50, 499, 549};
-    doc.m_bSuppressStripe = doc.m_bSuppressActive = TRUE;
+    doc.m_bSuppressStripe = TRUE;
+    doc.m_suppression.SetActive(TRUE);
     converter->FailNthTransfer(GetParam(), sim::Fault::Error(ERROR_GEN_FAILURE));
     EXPECT_EQ(-1, doc.OpenDevice(OPEN_RESUME));
     EXPECT_THAT(Messages(), ElementsAre("A device attached to the system is not functioning.\r\n"));
@@ -173,7 +175,8 @@ INSTANTIATE_TEST_SUITE_P(EveryTransfer, OpenFailureTest,
 TEST_F(ConnectionTest, SuppressedOpenWaitsForTheOutputAndEndsWithSuppressionOn) {
     UseScreen(800, 600);
     doc.m_rcDisplayArea = RECT{100, 50, 499, 549};
-    doc.m_bSuppressStripe = doc.m_bSuppressActive = TRUE;
+    doc.m_bSuppressStripe = TRUE;
+    doc.m_suppression.SetActive(TRUE);
     ASSERT_EQ(1, doc.OpenDevice(OPEN_RESUME));
     EXPECT_EQ(kTransfersOfSuppressedOpen, converter->Traffic().size());
     const auto wire = WireLog();
@@ -181,7 +184,7 @@ TEST_F(ConnectionTest, SuppressedOpenWaitsForTheOutputAndEndsWithSuppressionOn) 
                 ElementsAre(RegisterWrite(0x60, 0x8000), RegisterRead(0x08, 0x0000),
                             RegisterWrite(0x08, 0x0001)));
     EXPECT_GE(world.Now(), 7000u) << "waited for the output";
-    EXPECT_EQ(0, doc.m_nUpdateDepth);
+    EXPECT_EQ(0, doc.m_suppression.Depth());
 }
 
 TEST_F(DocTest, FirstRunOnTheAlternativeModelTakesItsPalStandard) {

@@ -172,7 +172,8 @@ TEST_F(DisplayAreaTest, NewInputTimingReprogramsOnceAndIsAcknowledged) {
 TEST_F(DisplayAreaTest, TimerTickWithSuppressionBracketsTheStatusRead) {
     RECT stored{100, 50, 499, 549};
     doc.SetDisplayArea(&stored);
-    doc.m_bSuppressStripe = doc.m_bSuppressActive = TRUE;
+    doc.m_bSuppressStripe = TRUE;
+    doc.m_suppression.SetActive(TRUE);
     converter->ClearTraffic();
     doc.CheckOutputStatus();
     EXPECT_THAT(WireLog(), ElementsAre(RegisterWrite(0x60, 0x8002), RegisterRead(0x62, 0x0000),

@@ -96,7 +96,8 @@ class BracketTest : public DocTest {
         Attach();
         UseScreen(800, 600);
         doc.m_rcDisplayArea = RECT{100, 50, 499, 549};
-        doc.m_bSuppressStripe = doc.m_bSuppressActive = TRUE;
+        doc.m_bSuppressStripe = TRUE;
+        doc.m_suppression.SetActive(TRUE);
         Open();
         ASSERT_EQ(0, doc.m_regs[REGIDX_CONTROL].m_wValue & 0x02);
     }
@@ -129,7 +130,7 @@ TEST_F(BracketTest, NestedBracketsToggleOnlyAtTheOutermostLevel) {
                                        RegisterWrite(0x2A, 2)));
     doc.EndUpdate();
     EXPECT_EQ(RegisterWrite(0x60, 0x8000), WireLog().at(3));
-    EXPECT_EQ(0, doc.m_nUpdateDepth);
+    EXPECT_EQ(0, doc.m_suppression.Depth());
 }
 
 // A transfer failing inside one bracket does not leave every later bracket with suppression
@@ -161,7 +162,7 @@ TEST_F(BracketTest, FullScreenLeavesSuppressionOff) {
 }
 
 TEST_F(BracketTest, InactiveSuppressionLeavesTheBracketSilent) {
-    doc.m_bSuppressActive = FALSE;
+    doc.m_suppression.SetActive(FALSE);
     EXPECT_EQ(1, doc.SetRegister(16, 40));
     EXPECT_THAT(WireLog(), ElementsAre(RegisterWrite(0x26, 40)));
 }

@@ -122,7 +122,7 @@ TEST_F(SettingsTest, StoredValuesComeBackAsTheyAreWithoutRangeChecks) {
     EXPECT_EQ(898, doc.m_rcTvPosition.right);
     EXPECT_EQ(38, doc.m_rcTvPosition.top) << "missing keys keep their defaults";
     EXPECT_TRUE(doc.m_bSuppressStripe);
-    EXPECT_TRUE(doc.m_bSuppressActive);
+    EXPECT_TRUE(doc.m_suppression.Active());
     EXPECT_EQ(2, doc.m_nAspectRatio);
 }
 

@@ -19,7 +19,7 @@ class OptionCommandTest : public OptionSheetTest {
   protected:
     void EnableSuppression() {
         Doc()->m_bSuppressStripe = TRUE;
-        Doc()->m_bSuppressActive = TRUE;
+        Doc()->m_suppression.SetActive(TRUE);
     }
 };
 
@@ -52,11 +52,11 @@ TEST_F(OptionCommandTest, SuppressionNewlyEnabledDuringATraceWaitsForTheTraceToE
         Ok();
     }});
     EXPECT_TRUE(Doc()->m_bSuppressStripe);
-    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    EXPECT_FALSE(Doc()->m_suppression.Active());
     EXPECT_LT(GetTickCount() - before, 1000u) << "no wait for the output";
     user.Choose(ID_MOUSE_TRACE_MODE1); // the checked mode again ends it
     world.input.ClickTrayIcon(sim::MouseButton::Left);
-    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    EXPECT_TRUE(Doc()->m_suppression.Active());
 }
 
 TEST_F(OptionCommandTest, SuppressionNewlyEnabledWhileIdleWaitsForTheOutputAndIsInForce) {
@@ -68,7 +68,7 @@ TEST_F(OptionCommandTest, SuppressionNewlyEnabledWhileIdleWaitsForTheOutputAndIs
         Click(IDC_SUPPRESS_STRIPE);
         Ok();
     }});
-    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    EXPECT_TRUE(Doc()->m_suppression.Active());
     EXPECT_GE(GetTickCount() - before, 1000u) << "the output-ready wait ran";
 }
 
@@ -82,7 +82,7 @@ TEST_F(OptionCommandTest, SuppressionSwitchedOffIsOutOfForce) {
         Ok();
     }});
     EXPECT_FALSE(Doc()->m_bSuppressStripe);
-    EXPECT_FALSE(Doc()->m_bSuppressActive);
+    EXPECT_FALSE(Doc()->m_suppression.Active());
 }
 
 // The wait needs the converter: without one there is nothing to wait for, and a failing
@@ -94,7 +94,7 @@ TEST_F(OptionCommandTest, TheOutputWaitWithoutAConverterIsSkipped) {
     sim::Shell32().tray.balloons.clear();
     const DWORD before = GetTickCount();
     RunSheet({[&](HWND) { Ok(); }});
-    EXPECT_TRUE(Doc()->m_bSuppressActive);
+    EXPECT_TRUE(Doc()->m_suppression.Active());
     EXPECT_LT(GetTickCount() - before, 1000u);
 }
 
@@ -159,6 +159,21 @@ TEST_F(OptionCommandTest, CancelUndoesEvenAfterThePagesWereSwitched) {
     EXPECT_EQ(0, Writes(REGIDX_OUTPUT).back() & OUTPUT_PAL) << "NTSC again";
     EXPECT_EQ(32, Doc()->m_nContrast);
     EXPECT_EQ(0, Doc()->m_nVideoStandard);
+}
+
+// OK takes what the sheet edits and nothing else: Full Screen chosen by its shortcut while the
+// sheet was open stays chosen, in the model and in the registry.
+TEST_F(OptionCommandTest, OkKeepsAnAreaChangedWhileTheSheetWasOpen) {
+    StoreTopLeftQuarter();
+    StartWithConverter();
+    RunSheet({[&](HWND) {
+        world.input.DragThumb(Control(IDC_CONTRAST), 40);
+        ASSERT_TRUE(world.input.TypeKey('F', SHORTCUT_CTRL | SHORTCUT_ALT));
+        Ok();
+    }});
+    EXPECT_TRUE(IsRectEmpty(&Doc()->m_rcDisplayArea));
+    EXPECT_EQ(0u, Stored("Selection", "Right"));
+    EXPECT_EQ(40u, Stored("Device", "Contrast"));
 }
 
 TEST_F(OptionCommandTest, AFailingOutputWaitIsToldOnceAndEndsTheWait) {
