@@ -161,6 +161,17 @@ bool SaveRegistry(sim::Registry& registry, const std::string& path, std::string&
     return true;
 }
 
+bool RegistryFile::KeepChanges(std::string& error) {
+    if (m_registry.Changes() == m_kept) {
+        return true;
+    }
+    if (!SaveRegistry(m_registry, m_path, error)) {
+        return false;
+    }
+    m_kept = m_registry.Changes();
+    return true;
+}
+
 std::string DefaultRegistryPath() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     const char* home = std::getenv("HOME");

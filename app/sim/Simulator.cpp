@@ -3,6 +3,7 @@
 #include "DialogCommands.h"
 #include "Interrupts.h"
 #include "PictureCommands.h"
+#include "RegistryFile.h"
 
 #include "Text.h"
 #include "model/MrgDoc.h"
@@ -49,6 +50,10 @@ void Simulator::ConverterPlugged(sim::Converter& converter) {
 std::optional<std::string> Simulator::NextCommand(const char* prompt) {
     // Whatever the last command did has happened by now.
     PictureCommands::KeepTvFile(*this);
+    std::string error;
+    if (m_registryFile != nullptr && !m_registryFile->KeepChanges(error)) {
+        std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
+    }
     if (m_endOfInput || InterruptRequested()) {
         m_endOfInput = true;
         return std::nullopt;

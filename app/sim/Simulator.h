@@ -14,6 +14,7 @@
 #include <vector>
 
 class CMrgApp;
+class RegistryFile;
 
 // The session ended with a log-off; the process ends as Windows would end it.
 struct SessionOver {};
@@ -25,6 +26,8 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void SetWire(bool on) { m_wire = on; }
     // A PNG file rewritten whenever the TV's picture changes; empty for none.
     void KeepTvPicture(const std::string& path) { m_tvFile = path; }
+    // The file the registry is kept in as the program writes it; nullptr keeps none.
+    void KeepRegistryIn(RegistryFile* file) { m_registryFile = file; }
     // Prints the converter's traffic while the wire trace is on.
     void Watch(sim::Converter& converter);
 
@@ -75,5 +78,6 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     };
     std::optional<PendingFault> m_pendingFault;
     std::string m_tvFile;
+    RegistryFile* m_registryFile = nullptr;
     sim::Image m_tvShown; // what the file holds
 };

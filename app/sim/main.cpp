@@ -66,8 +66,12 @@ int Run(const Options& options) {
         return 2;
     }
 
+    RegistryFile registryFile(sim::Advapi32().registry, registryPath);
     CMrgApp app;
     Simulator simulator(world, app, lines, stdout);
+    if (!options.fresh) {
+        simulator.KeepRegistryIn(&registryFile);
+    }
     CatchInterrupts();
     simulator.SetWire(options.wire);
     simulator.KeepTvPicture(options.tvPicture);
@@ -91,7 +95,7 @@ int Run(const Options& options) {
     }
     world.SetUser(nullptr);
     world.SetObserver(nullptr);
-    if (!options.fresh && !SaveRegistry(sim::Advapi32().registry, registryPath, error)) {
+    if (!options.fresh && !registryFile.KeepChanges(error)) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 2;
     }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # corvane-sim ended by a signal while it waits for a command: SIGTERM, SIGHUP and Ctrl+C end
-# it through Exit (tray icon removed, settings saved, exit code 0).
+# it through Exit (tray icon removed, settings saved, exit code 0); killed outright, it has
+# kept what was committed before (as Windows keeps every value written).
 #   signals_test.sh CORVANE_SIM WORK_FOLDER
 set -euo pipefail
 sim=$1
@@ -24,7 +25,24 @@ ends_through_exit() { # SIGNAL
     grep -q 'Version' "$registry" || { echo "SIG$1: settings not saved"; return 1; }
 }
 
+keeps_what_was_committed_when_killed() {
+    local fifo="$work/input.KILL" registry="$work/registry.KILL" out="$work/out.KILL"
+    rm -f "$fifo" "$registry" "$out"
+    mkfifo "$fifo"
+    "$sim" --registry "$registry" <"$fifo" >"$out" 2>&1 &
+    local pid=$!
+    exec 3>"$fifo"
+    printf 'tray right\nchoose option...\nslider contrast 40\nok\nshow tray\n' >&3
+    for _ in $(seq 100); do grep -q '^tray: icon [0-9]* "' "$out" && break; sleep 0.1; done
+    kill -KILL "$pid"
+    wait "$pid" || true
+    exec 3>&-
+    grep -qx 'Software\\Velmora\\Corvane\\Device\\Contrast=40' "$registry" ||
+        { echo "SIGKILL after OK: contrast not kept"; cat "$out" "$registry"; return 1; }
+}
+
 for signal in TERM HUP INT; do
     ends_through_exit "$signal"
 done
-echo "SIGTERM, SIGHUP and SIGINT end corvane-sim through Exit"
+keeps_what_was_committed_when_killed
+echo "SIGTERM, SIGHUP and SIGINT end corvane-sim through Exit; SIGKILL loses nothing committed"

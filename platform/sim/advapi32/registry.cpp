@@ -98,6 +98,7 @@ LONG Registry::Delete(const std::string& path) {
         return ERROR_ACCESS_DENIED;
     }
     parent->subkeys.erase(found);
+    ++m_changes;
     return ERROR_SUCCESS;
 }
 
@@ -131,6 +132,7 @@ int Registry::WriteCount(const std::string& keyPath, const std::string& name) co
 
 void Registry::CountWrite(const std::string& keyPath, const std::string& name) {
     ++m_writes[LowerCase(keyPath + "\\" + name)];
+    ++m_changes;
 }
 
 std::vector<std::pair<std::string, const RegistryValue*>>

@@ -42,10 +42,14 @@ class Registry {
     // How often each value was written, by "key\\name" in lower case.
     int WriteCount(const std::string& keyPath, const std::string& name) const;
     void CountWrite(const std::string& keyPath, const std::string& name);
+    // Grows with every value the program writes and every key it deletes: whoever keeps the
+    // registry somewhere sees when there is something new to keep.
+    unsigned Changes() const { return m_changes; }
 
   private:
     RegistryKey m_root;
     std::map<std::string, int> m_writes;
+    unsigned m_changes = 0;
 };
 
 std::string LowerCase(std::string text);
