@@ -1,6 +1,7 @@
 #include "Options.h"
 
-#include <cstdio>
+#include "FileReplacement.h"
+
 #include <cstring>
 
 bool JapaneseLocale(const char* lcAll, const char* lcMessages, const char* lang) {
@@ -13,6 +14,26 @@ bool JapaneseLocale(const char* lcAll, const char* lcMessages, const char* lang)
 }
 
 namespace {
+
+// The largest screen people use today, an 8K one, either way up: a picture of it is 130 MB.
+constexpr long kMostScreenPixels = 7680L * 4320L;
+constexpr long kLongestScreenSide = 7680;
+
+// "WIDTHxHEIGHT" in decimal digits only, each side at least 1.
+bool ParseScreenSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find('x');
+    const auto side = [](const std::string& digits, int& value) {
+        if (digits.empty() || digits.size() > 5 ||
+            digits.find_first_not_of("0123456789") != std::string::npos) {
+            return false;
+        }
+        value = std::stoi(digits);
+        return value >= 1 && value <= kLongestScreenSide;
+    };
+    return x != std::string::npos && side(text.substr(0, x), width) &&
+           side(text.substr(x + 1), height) &&
+           static_cast<long>(width) * height <= kMostScreenPixels;
+}
 
 bool TakesValue(const std::string& option) {
     return option == "--lang" || option == "--screen" || option == "--registry" || option == "--tv";
@@ -46,10 +67,9 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
         } else if (option == "--screen") {
             int width = 0;
             int height = 0;
-            char rest = 0;
-            if (std::sscanf(argv[++i], "%dx%d%c", &width, &height, &rest) != 2 || width < 1 ||
-                height < 1 || width > 16384 || height > 16384) {
-                error = "--screen takes WIDTHxHEIGHT, for example 1024x768";
+            if (!ParseScreenSize(argv[++i], width, height)) {
+                error = "--screen takes WIDTHxHEIGHT, for example 1024x768, up to 7680 pixels a "
+                        "side and 7680x4320 in all";
                 return std::nullopt;
             }
             options.screenWidth = width;
@@ -58,11 +78,14 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
             options.converter = false;
         } else if (option == "--wire") {
             options.wire = true;
-        } else if (option == "--registry") {
-            options.registryPath = argv[++i];
-            registryGiven = true;
-        } else if (option == "--tv") {
-            options.tvPicture = argv[++i];
+        } else if (option == "--registry" || option == "--tv") {
+            const std::string name = argv[++i];
+            if (const std::string unusable = UnusableFileName(name); !unusable.empty()) {
+                error = option + ": " + unusable;
+                return std::nullopt;
+            }
+            (option == "--tv" ? options.tvPicture : options.registryPath) = name;
+            registryGiven = registryGiven || option == "--registry";
         } else if (option == "--fresh") {
             options.fresh = true;
         } else if (option == "--bare-desktop") {

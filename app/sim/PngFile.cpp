@@ -1,10 +1,10 @@
 #include "PngFile.h"
 
+#include "FileReplacement.h"
+
 #include <png.h>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -51,17 +51,9 @@ std::string WritePng(const std::string& path, const sim::Image& image) {
         rows.push_back(
             &bytes[static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) * 3]);
     }
-    const std::string partial = path + ".part";
-    std::FILE* file = std::fopen(partial.c_str(), "wb");
-    if (file == nullptr) {
-        return "cannot write " + path + ": " + std::strerror(errno);
-    }
-    const bool written = WriteRows(file, image.width, image.height, rows.data());
-    const bool closed = std::fclose(file) == 0;
-    if (!written || !closed || std::rename(partial.c_str(), path.c_str()) != 0) {
-        const std::string reason = written && closed ? std::strerror(errno) : "write failed";
-        std::remove(partial.c_str());
-        return "cannot write " + path + ": " + reason;
-    }
-    return "";
+    return ReplaceFile(path, Replacement{[&](std::FILE* file) {
+                                             return WriteRows(file, image.width, image.height,
+                                                              rows.data());
+                                         },
+                                         ModeOfNewFiles()});
 }

@@ -1,12 +1,15 @@
 #include "RegistryFile.h"
 
+#include "FileReplacement.h"
+
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,7 +46,7 @@ bool ParseLine(std::string line, std::string& key, std::string& name, DWORD& val
     char* end = nullptr;
     errno = 0;
     const unsigned long long parsed = std::strtoull(number.c_str(), &end, 10);
-    if (number[0] < '0' || number[0] > '9' || *end != '\0' || errno != 0 ||
+    if (number[0] < '0' || number[0] > '9' || end != number.c_str() + number.size() || errno != 0 ||
         parsed > 0xFFFFFFFFull) {
         return false;
     }
@@ -51,13 +54,6 @@ bool ParseLine(std::string line, std::string& key, std::string& name, DWORD& val
     name = line.substr(backslash + 1, equals - backslash - 1);
     value = static_cast<DWORD>(parsed);
     return true;
-}
-
-// The file a path names, through any symbolic links, so that a save replaces the file and
-// keeps the link.
-std::string Resolved(const std::string& path) {
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
 }
 
 std::string Contents(sim::Registry& registry) {
@@ -70,20 +66,6 @@ std::string Contents(sim::Registry& registry) {
         }
     }
     return text;
-}
-
-bool WriteAll(int fd, const std::string& text) {
-    for (std::size_t done = 0; done < text.size();) {
-        const ssize_t written = write(fd, text.data() + done, text.size() - done);
-        if (written < 0 && errno == EINTR) {
-            continue;
-        }
-        if (written <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
 }
 
 } // namespace
@@ -101,64 +83,91 @@ bool LoadRegistry(sim::Registry& registry, const std::string& path, std::string&
         error = path + " is not a regular file";
         return false;
     }
-    std::ifstream file(path);
-    if (!file) {
+    std::ifstream file(path, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(file)),
+                           std::istreambuf_iterator<char>());
+    if (file.bad() || !file.is_open()) {
         error = "cannot read " + path + ": " + Reason();
         return false;
     }
-    std::string line;
     int number = 0;
-    while (std::getline(file, line)) {
+    for (std::size_t start = 0; start < text.size();) {
         ++number;
-        if (line.empty()) {
-            continue;
+        const std::size_t end = text.find('\n', start);
+        const std::string where = path + ":" + std::to_string(number) + ": ";
+        // Every line the writer writes ends; one that does not was cut off.
+        if (end == std::string::npos) {
+            error = where + "the line is cut off";
+            return false;
         }
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
         std::string key;
         std::string name;
         DWORD value = 0;
+        if (line.empty() || line == "\r") {
+            continue;
+        }
         if (!ParseLine(line, key, name, value)) {
-            error = path + ":" + std::to_string(number) + ": not KEY\\NAME=NUMBER";
+            error = where + "not KEY\\NAME=NUMBER";
             return false;
         }
         registry.WriteDword(key, name, value);
     }
-    if (file.bad()) {
-        error = "cannot read " + path + ": " + Reason();
+    return true;
+}
+
+// Private to the user, as the registry's own files are.
+bool SaveRegistry(sim::Registry& registry, const std::string& path, std::string& error) {
+    const std::string target = FileBehindLinks(path);
+    if (!MakeDirectories(target)) {
+        error = "cannot create the folder of " + target + ": " + Reason();
+        return false;
+    }
+    const std::string contents = Contents(registry);
+    error =
+        ReplaceFile(target, Replacement{[&](std::FILE* file) {
+                                            return std::fwrite(contents.data(), 1, contents.size(),
+                                                               file) == contents.size();
+                                        },
+                                        0600});
+    return error.empty();
+}
+
+RegistryFile::~RegistryFile() {
+    if (m_lock >= 0) {
+        close(m_lock);
+    }
+}
+
+bool RegistryFile::Claim(std::string& error) {
+    const std::string target = FileBehindLinks(m_path);
+    if (!MakeDirectories(target)) {
+        error = "cannot create the folder of " + target + ": " + Reason();
+        return false;
+    }
+    const std::string lock = target + ".lock";
+    m_lock = open(lock.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (m_lock < 0) {
+        error = "cannot keep the settings in " + target + ": " + Reason() +
+                " (--registry FILE names another file, --fresh keeps none)";
+        return false;
+    }
+    if (flock(m_lock, LOCK_EX | LOCK_NB) != 0) {
+        error = errno == EWOULDBLOCK ? "another corvane-sim keeps its settings in " + target
+                                     : "cannot lock " + lock + ": " + Reason();
         return false;
     }
     return true;
 }
 
-// Written in full to a new file beside the old one, flushed to the disk, then put in its
-// place in one step: a full disk or a crash leaves the last good file.
-bool SaveRegistry(sim::Registry& registry, const std::string& path, std::string& error) {
-    const std::string target = Resolved(path);
-    if (!MakeDirectories(target)) {
-        error = "cannot create the folder of " + target + ": " + Reason();
-        return false;
+// The folder can be written: the lock was made in it.
+std::string RegistryFile::Unwritable() const {
+    const std::string target = FileBehindLinks(m_path);
+    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
+        return target + " is read-only";
     }
-    struct stat status {};
-    const mode_t mode = stat(target.c_str(), &status) == 0 ? (status.st_mode & 07777) : 0600;
-    const std::string temporary = target + ".new";
-    const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        error = "cannot write " + temporary + ": " + Reason();
-        return false;
-    }
-    const bool written =
-        WriteAll(fd, Contents(registry)) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
-    const std::string reason = written ? "" : Reason();
-    if (close(fd) != 0 || !written) {
-        error = "cannot write " + temporary + ": " + (written ? Reason() : reason);
-        std::remove(temporary.c_str());
-        return false;
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        error = "cannot replace " + target + ": " + Reason();
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
+    return "";
 }
 
 bool RegistryFile::KeepChanges(std::string& error) {

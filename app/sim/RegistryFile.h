@@ -18,6 +18,15 @@ class RegistryFile {
   public:
     RegistryFile(sim::Registry& registry, std::string path)
         : m_registry(registry), m_path(std::move(path)), m_kept(registry.Changes()) {}
+    ~RegistryFile();
+    RegistryFile(const RegistryFile&) = delete;
+    RegistryFile& operator=(const RegistryFile&) = delete;
+
+    // Only one corvane-sim at a time keeps its settings in one file, as only one Corvane runs
+    // on one Windows session: false with the reason when another has it.
+    bool Claim(std::string& error);
+    // Once claimed: why the file could not be written now (it is read-only), or empty.
+    std::string Unwritable() const;
     // False with the reason when the file could not be written; it is tried again next time.
     bool KeepChanges(std::string& error);
 
@@ -25,6 +34,7 @@ class RegistryFile {
     sim::Registry& m_registry;
     std::string m_path;
     unsigned m_kept;
+    int m_lock = -1;
 };
 
 // Where settings live between runs: $XDG_CONFIG_HOME/corvane-sim, or ~/.config/corvane-sim.

@@ -61,12 +61,18 @@ int Run(const Options& options) {
     const std::string registryPath =
         options.registryPath.empty() ? DefaultRegistryPath() : options.registryPath;
     std::string error;
-    if (!options.fresh && !LoadRegistry(sim::Advapi32().registry, registryPath, error)) {
+    RegistryFile registryFile(sim::Advapi32().registry, registryPath);
+    if (!options.fresh && (!registryFile.Claim(error) ||
+                           !LoadRegistry(sim::Advapi32().registry, registryPath, error))) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 2;
     }
+    if (const std::string unwritable = options.fresh ? "" : registryFile.Unwritable();
+        !unwritable.empty()) {
+        std::fprintf(stderr, "corvane-sim: %s: the settings of this run will not be kept\n",
+                     unwritable.c_str());
+    }
 
-    RegistryFile registryFile(sim::Advapi32().registry, registryPath);
     CMrgApp app;
     Simulator simulator(world, app, lines, stdout);
     if (!options.fresh) {

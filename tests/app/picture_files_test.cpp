@@ -10,9 +10,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -40,8 +40,8 @@ TEST(PngFile, WritesEveryPixelAndReadsBackTheSame) {
             EXPECT_EQ(image.At(x, y), pixel) << x << ", " << y;
         }
     }
-    struct stat status {};
-    EXPECT_NE(0, stat((path + ".part").c_str(), &status)) << "no partial file is left";
+    EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {}))
+        << "no temporary file is left";
 }
 
 TEST(PngFile, AFileThatCannotBeWrittenIsRefusedWithTheReason) {

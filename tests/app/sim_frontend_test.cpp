@@ -11,12 +11,18 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string_view>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
 namespace {
+
+using namespace std::string_view_literals;
 
 TEST(KeyNames, ParsesWhatPeopleType) {
     struct Case {
@@ -62,6 +68,7 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_TRUE(options->wire);
     EXPECT_TRUE(options->fresh);
     EXPECT_EQ("tv.png", options->tvPicture);
+    EXPECT_TRUE(Parse({"--screen", "4320x7680"}, error)) << "an 8K screen on its side";
     EXPECT_EQ("script.txt", options->script);
 }
 
@@ -95,6 +102,12 @@ TEST(Options, RefusesWhatItCannotUse) {
         {"--screen", "800"},
         {"--screen", "0x600"},
         {"--screen", "800x600x"},
+        {"--screen", "4294967297x768"},
+        {"--screen", "+800x600"},
+        {"--screen", "16384x16384"},
+        {"--screen", "7680x7680"},
+        {"--registry", ""},
+        {"--tv", ""},
         {"--registry", "r", "--fresh"},
         {"--verbose"},
         {"a", "b"},
@@ -102,7 +115,7 @@ TEST(Options, RefusesWhatItCannotUse) {
     };
     for (const auto& args : bad) {
         std::string error;
-        EXPECT_FALSE(Parse(args, error)) << args[0];
+        EXPECT_FALSE(Parse(args, error)) << args[0] << " " << (args.size() > 1 ? args[1] : "");
         EXPECT_FALSE(error.empty());
     }
 }
@@ -135,7 +148,7 @@ TEST(RegistryFile, RoundTripsAndRefusesAMalformedFile) {
 
 struct FileCase {
     const char* name;
-    const char* contents;
+    std::string_view contents;
     bool loads;
 };
 
@@ -154,6 +167,8 @@ const FileCase kFileCases[] = {
     {"TooLarge", "Software\\A\\B=4294967296\n", false},
     {"Negative", "Software\\A\\B=-1\n", false},
     {"NotANumber", "Software\\A\\B=7x\n", false},
+    {"BytesAfterANul", "Software\\A\\B=40\0garbage\n"sv, false},
+    {"LastLineCutOff", "Software\\A\\B=7\nSoftware\\A\\C=4", false},
 };
 
 class RegistryFileLines : public ::testing::TestWithParam<FileCase> {};
@@ -203,13 +218,23 @@ TEST(RegistryFile, SavingKeepsTheLinkAndTheModeAndOnFailureTheOldFile) {
     std::getline(written, line);
     EXPECT_EQ("Software\\A\\B=2", line);
 
-    ASSERT_EQ(0, mkdir((target + ".new").c_str(), 0700)); // the new file cannot be written
+    // A disk that fills up in the middle of the write: no file may grow past 8 bytes.
     registry.WriteDword("Software\\A", "B", 3);
-    EXPECT_FALSE(SaveRegistry(registry, link, error));
-    EXPECT_NE(std::string::npos, error.find("cannot write")) << error;
+    rlimit limit{};
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &limit));
+    const rlimit small{8, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+    const bool saved = SaveRegistry(registry, link, error);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    EXPECT_NE(std::string::npos, error.find("cannot write " + target)) << error;
     std::ifstream kept(target);
     std::getline(kept, line);
     EXPECT_EQ("Software\\A\\B=2", line) << "the old file stays";
+    EXPECT_EQ(2, std::distance(std::filesystem::directory_iterator(folder.Path()), {}))
+        << "no temporary file is left";
 }
 
 } // namespace
