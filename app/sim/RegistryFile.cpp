@@ -117,9 +117,23 @@ bool LoadRegistry(sim::Registry& registry, const std::string& path, std::string&
     return true;
 }
 
+namespace {
+
+// A file the user made read-only stays as it is, as a read-only file on Windows does.
+std::string ReadOnly(const std::string& target) {
+    return access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0
+               ? target + " is read-only"
+               : "";
+}
+
+} // namespace
+
 // Private to the user, as the registry's own files are.
 bool SaveRegistry(sim::Registry& registry, const std::string& path, std::string& error) {
     const std::string target = FileBehindLinks(path);
+    if (error = ReadOnly(target); !error.empty()) {
+        return false;
+    }
     if (!MakeDirectories(target)) {
         error = "cannot create the folder of " + target + ": " + Reason();
         return false;
@@ -163,11 +177,7 @@ bool RegistryFile::Claim(std::string& error) {
 
 // The folder can be written: the lock was made in it.
 std::string RegistryFile::Unwritable() const {
-    const std::string target = FileBehindLinks(m_path);
-    if (access(target.c_str(), F_OK) == 0 && access(target.c_str(), W_OK) != 0) {
-        return target + " is read-only";
-    }
-    return "";
+    return ReadOnly(FileBehindLinks(m_path));
 }
 
 bool RegistryFile::KeepChanges(std::string& error) {
