@@ -192,9 +192,33 @@ void Simulator::CursorMovedByProgram(POINT point) {
 
 // One command typed while a dialog is open; "ok" clicks its OK button, "cancel" presses Esc
 // and "close" clicks its close box, as a user would. The end of the input cancels it.
+// At the end of the input the user leaves as a person would, in steps that end: the dialog
+// brought forward from the taskbar (another window may have the keyboard) and Esc; then its
+// close box; then the user walks away, which cancels it.
+bool Simulator::LeaveDialog(HWND dialog) {
+    if (m_leaving.dialog != dialog) {
+        m_leaving = {dialog, 0};
+    }
+    switch (m_leaving.steps++) {
+    case 0:
+        m_world.input.ClickTaskbarButton(dialog);
+        m_world.input.TypeKey(VK_ESCAPE);
+        return true;
+    case 1:
+        m_world.input.ClickTaskbarButton(dialog);
+        m_world.input.ClickCloseBox(dialog);
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool Simulator::ActInDialog(HWND dialog) {
     const std::optional<std::string> line = NextCommand("dialog> ");
-    const Words words = line ? Split(*line) : Words{"cancel"};
+    if (!line) {
+        return LeaveDialog(dialog);
+    }
+    const Words words = Split(*line);
     if (words.empty() || words[0][0] == '#') {
         return true;
     }

@@ -61,6 +61,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     std::string Choose(HMENU menu, const std::string& item, UINT& id) const;
     void Print(const std::string& line);
     std::optional<std::string> NextCommand(const char* prompt);
+    bool LeaveDialog(HWND dialog);
     sim::Converter* LastAttached() const;
 
     sim::World& m_world;
@@ -79,5 +80,10 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     std::optional<PendingFault> m_pendingFault;
     std::string m_tvFile;
     RegistryFile* m_registryFile = nullptr;
+    // How far the user has got leaving a dialog at the end of the input.
+    struct Leaving {
+        HWND dialog = nullptr;
+        int steps = 0;
+    } m_leaving;
     sim::Image m_tvShown; // what the file holds
 };

@@ -8,14 +8,15 @@ sim=$1
 work=$2
 mkdir -p "$work"
 
-ends_through_exit() { # SIGNAL
+ends_through_exit() { # SIGNAL [COMMANDS WAITED-FOR-LINE]
     local fifo="$work/input.$1" registry="$work/registry.$1" out="$work/out.$1"
     rm -f "$fifo" "$registry" "$out"
     mkfifo "$fifo"
     "$sim" --registry "$registry" <"$fifo" >"$out" 2>&1 &
     local pid=$!
     exec 3>"$fifo" # input stays open: the simulator waits for a command
-    for _ in $(seq 50); do grep -q 'tray: added' "$out" && break; sleep 0.1; done
+    printf '%b' "${2:-}" >&3
+    for _ in $(seq 100); do grep -q "${3:-tray: added}" "$out" && break; sleep 0.1; done
     kill -"$1" "$pid"
     local rc=0
     wait "$pid" || rc=$?
@@ -44,5 +45,9 @@ keeps_what_was_committed_when_killed() {
 for signal in TERM HUP INT; do
     ends_through_exit "$signal"
 done
+# Also while a dialog is open behind another window, which has the keyboard.
+ends_through_exit TERM 'tray right\nchoose option...\nwindow 100 100 200 200\n' 'window 5 added'
+grep -q 'dialog: closed' "$work/out.TERM" || { echo "SIGTERM: the dialog stayed"; exit 1; }
 keeps_what_was_committed_when_killed
-echo "SIGTERM, SIGHUP and SIGINT end corvane-sim through Exit; SIGKILL loses nothing committed"
+echo "SIGTERM, SIGHUP and SIGINT end corvane-sim through Exit, also from a dialog; SIGKILL loses"\
+    "nothing committed"

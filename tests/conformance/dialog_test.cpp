@@ -145,3 +145,58 @@ CONFORMANCE_TEST(AboutBoxClosedByWmClose) {
     ok(RunAboutBox(run) == IDCANCEL, "WM_CLOSE cancels rather than destroying the dialog");
     ok(run.commandWParam == MAKEWPARAM(IDCANCEL, BN_CLICKED), "as IDCANCEL");
 }
+
+namespace {
+
+// What a window shown while the box is up finds: it is active and has the keyboard, and the
+// box stays open (and its owner disabled) behind it.
+struct ShownMeanwhile {
+    HWND window = nullptr;
+    HWND active = nullptr;
+    HWND focus = nullptr;
+    bool boxEnabled = false;
+    bool ownerDisabled = false;
+};
+ShownMeanwhile g_shown;
+HWND g_owner = nullptr;
+
+INT_PTR CALLBACK ShowAWindowMeanwhile(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        PostMessageA(dialog, WM_APP, 0, 0); // once the box is up and active
+        return TRUE;
+    }
+    if (message == WM_APP) {
+        g_shown.window = CreateWindowExA(0, conformance::LoggingClass(), "another",
+                                         WS_OVERLAPPEDWINDOW | WS_VISIBLE, 300, 200, 200, 150,
+                                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        g_shown.active = GetActiveWindow();
+        g_shown.focus = GetFocus();
+        g_shown.boxEnabled = IsWindowEnabled(dialog) != FALSE;
+        g_shown.ownerDisabled = !IsWindowEnabled(g_owner);
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+} // namespace
+
+CONFORMANCE_TEST(AWindowShownWhileAModalBoxIsUpTakesTheKeyboard) {
+    g_owner =
+        CreateWindowExA(0, conformance::LoggingClass(), "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        40, 30, 200, 100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUTBOX), g_owner,
+                        ShowAWindowMeanwhile, 0);
+    ok(result == IDCANCEL, "the box still ran to its end");
+    ok(g_shown.window != nullptr && g_shown.active == g_shown.window,
+       "the new window is active, not the box");
+    ok(g_shown.focus == g_shown.window, "and has the keyboard focus");
+    ok(g_shown.boxEnabled && g_shown.ownerDisabled, "the box stays usable, its owner disabled");
+    DestroyWindow(g_shown.window);
+    DestroyWindow(g_owner);
+}

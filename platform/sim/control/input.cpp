@@ -82,6 +82,12 @@ void Input::ClickCloseBox(HWND window) {
     ClickAt(rect.right - 10, rect.top + 10);
 }
 
+void Input::ClickTaskbarButton(HWND window) {
+    NoteInput();
+    SetForegroundWindow(window);
+    m_world.Pump();
+}
+
 // Since Windows 10 the wheel scrolls the window under the pointer, active or not.
 void Input::TurnWheel(int notches) {
     NoteInput();

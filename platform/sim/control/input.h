@@ -27,6 +27,9 @@ class Input {
     void ClickWindow(HWND window);
     // A click on the close box of a window's caption.
     void ClickCloseBox(HWND window);
+    // The window's button on the taskbar clicked: the shell brings it to the foreground,
+    // whatever covers it.
+    void ClickTaskbarButton(HWND window);
     // The wheel turned by notches (away from the user is positive), over the pointer.
     void TurnWheel(int notches);
 
