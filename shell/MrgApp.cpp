@@ -75,6 +75,7 @@ BOOL CMrgApp::InitInstance() {
     }
     m_pMainWnd->ShowWindow(SW_HIDE);
     UpdateWindow(m_pMainWnd->m_hWnd);
+    m_bStarted = TRUE;
     return TRUE;
 }
 
@@ -217,6 +218,11 @@ BOOL CMrgApp::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
 }
 
 void CMrgApp::ShowMessage(const std::string& text, BOOL bError) {
+    // Once the frame and its tray icon are gone the program is closing: a box would hold the
+    // exit (and a session's end) until someone answered it, for a converter left behind.
+    if (m_pMainWnd == nullptr && m_bStarted) {
+        return;
+    }
     // Before the hidden frame exists, or while it is shown, a message box; otherwise a
     // balloon on the tray icon, the utility's usual state.
     if (m_pMainWnd == nullptr || m_pMainWnd->IsWindowVisible()) {

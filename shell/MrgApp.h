@@ -32,6 +32,7 @@ class CMrgApp : public CMrgAppBase {
     BOOL m_bLowPowerWasActive = FALSE;
     BOOL m_bPowerOffWasActive = FALSE;
     BOOL m_bPowerSavingRestored = FALSE; // given back for a session's end or our exit
+    BOOL m_bStarted = FALSE;             // the frame and its tray icon were made
     // The session's one running Corvane holds this; a second start finds it and ends.
     HANDLE m_hRunning = nullptr;
     static constexpr const char* kRunningName = "Local\\Velmora.Corvane.Running";

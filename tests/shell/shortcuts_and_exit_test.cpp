@@ -93,6 +93,17 @@ TEST_F(AppTest, ExitResetsTheConverterAndWritesEverySetting) {
         << "at start-up, then as the frame closes and as the document empties";
 }
 
+// A converter that fails the reset at exit is not worth a box that holds the exit until
+// someone answers it: the tray icon is gone, and the program with it.
+TEST_F(AppTest, AFailureAtExitHoldsNothing) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    converter.FailNthTransfer(1, sim::Fault::Error(ERROR_GEN_FAILURE));
+    EXPECT_EQ(0, Exit());
+    EXPECT_FALSE(sim::Shell32().tray.present);
+    EXPECT_THAT(MessageBoxes(), IsEmpty());
+}
+
 TEST_F(AppTest, PowerSavingIsOffWhileRunningAndBackAfterExit) {
     ASSERT_TRUE(Start());
     EXPECT_FALSE(sim::User32().powerSaving.screenSaver);
