@@ -39,6 +39,18 @@ TEST_F(AppTest, UnpluggingTheOpenConverterClosesItAndSaysSo) {
     EXPECT_NE(nullptr, Doc()->m_pDevice) << "and it comes back when plugged in again";
 }
 
+// A long session's balloons: the latest are kept, the oldest let go.
+TEST_F(AppTest, ATrayThatHasShownManyBalloonsKeepsTheLatest) {
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    for (int i = 0; i < 100; ++i) {
+        world.Unplug(converter);
+        world.Plug(converter);
+    }
+    ASSERT_EQ(sim::TrayIcon::kBalloonsKept, Balloons().size());
+    EXPECT_EQ("info: The device is connected, and available now.", Balloons().back());
+}
+
 TEST_F(AppTest, RemovingAnotherConverterChangesNothing) {
     world.Plug();
     ASSERT_TRUE(Start());

@@ -86,6 +86,9 @@ BOOL Shell_NotifyIconA(DWORD message, PNOTIFYICONDATAA data) {
         tray.balloons.push_back(sim::Balloon{Bounded(data->szInfoTitle, sizeof data->szInfoTitle),
                                              Bounded(data->szInfo, sizeof data->szInfo),
                                              data->dwInfoFlags, data->uTimeout});
+        if (tray.balloons.size() > sim::TrayIcon::kBalloonsKept) {
+            tray.balloons.pop_front();
+        }
     }
     if (observer != nullptr) {
         if (message == NIM_ADD) {

@@ -3,9 +3,9 @@
 
 #include "platform/sim/include/win32_window_types.h"
 
+#include <deque>
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace sim {
 
@@ -23,7 +23,10 @@ struct TrayIcon {
     UINT callbackMessage = 0;
     int iconResource = 0;
     std::string tip;
-    std::vector<Balloon> balloons;
+    // The latest balloons, oldest first: as many as a person could still look back on (the
+    // notification centre keeps a few), so that a long session does not grow without end.
+    std::deque<Balloon> balloons;
+    static constexpr std::size_t kBalloonsKept = 64;
 };
 
 struct Shell32State {
