@@ -148,3 +148,24 @@ TEST_F(AppTest, StatusTimerAcknowledgesANewInputTiming) {
 }
 
 } // namespace
+
+namespace {
+
+// 49.7 days after boot the tick count wraps to 0, as Windows' does; time goes on, and so do
+// the status poll and the converter.
+TEST_F(AppTest, TheTickCountWrapsAndTheProgramGoesOn) {
+    world.Advance(0xFFFFFFFFu - 3000);
+    sim::Converter& converter = world.Plug();
+    ASSERT_TRUE(Start());
+    converter.ClearTraffic();
+    world.RunFor(10000);
+    EXPECT_LT(GetTickCount(), 10000u) << "wrapped";
+    std::size_t afterTheWrap = 0;
+    for (const sim::Transfer& transfer : converter.Traffic()) {
+        afterTheWrap += transfer.time < 10000 ? 1 : 0;
+    }
+    EXPECT_GE(afterTheWrap, 6u) << "the status poll goes on every second";
+    EXPECT_TRUE(converter.OutputReady(world.Now()));
+}
+
+} // namespace

@@ -28,7 +28,7 @@ void SendToTopLevel(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void World::Pump() {
     WindowManager& windows = Windows();
-    const DWORD start = Now();
+    const std::uint64_t start = Uptime();
     MSG message;
     while (windows.NextMessageDueBy(message, start)) {
         // While a dialog is modal, its own loop is the one running: keys go through it.
@@ -40,10 +40,10 @@ void World::Pump() {
 }
 
 void World::RunFor(DWORD milliseconds) {
-    DWORD& now = Kernel32().now;
-    const DWORD end = now + milliseconds;
+    std::uint64_t& now = Kernel32().now;
+    const std::uint64_t end = now + milliseconds;
     Pump();
-    DWORD due = 0;
+    std::uint64_t due = 0;
     while (Windows().NextTimerDue(due) && due <= end) {
         if (due > now) {
             now = due;

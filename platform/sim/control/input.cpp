@@ -30,7 +30,7 @@ DWORD Input::HeldModifiers() const {
 
 // Input restarts the display's idle time, and wakes a sleeping display.
 void Input::NoteInput() {
-    Kernel32().displayIdleSince = Now();
+    Kernel32().displayIdleSince = Uptime();
 }
 
 void Input::SendMouse(UINT clientMessage, UINT nonClientMessage) {

@@ -24,13 +24,15 @@ struct Kernel32State {
     // Every kernel and user object gets its handle here, so that no two handles are alike.
     HANDLE NewHandle();
 
-    DWORD now = 0; // the virtual clock, in milliseconds since the simulated boot
+    // The virtual clock, in milliseconds since the simulated boot. It never wraps; the tick
+    // count the programs read is its low 32 bits, which wrap after 49.7 days as Windows' do.
+    std::uint64_t now = 0;
     // The power manager: the program thread's standing request, the power plan's time before
     // an idle display sleeps, and when the display's idle time last started (input, a
     // one-time request, or a standing request given up).
     EXECUTION_STATE executionState = ES_CONTINUOUS;
     DWORD displayIdleTimeout = 10 * 60 * 1000;
-    DWORD displayIdleSince = 0;
+    std::uint64_t displayIdleSince = 0;
     DWORD lastError = 0;
     Language language = Language::English; // resources and system texts
     LCID userLocale = 0x0409;              // GetUserDefaultLCID, apart from the UI language
@@ -59,9 +61,13 @@ Kernel32State& Kernel32();
 // Whether the display sleeps now: idle for the power plan's time with nobody asking for it.
 bool DisplayAsleep();
 
-// The virtual clock, which every part of the machine reads.
-inline DWORD Now() {
+// The virtual clock, which every part of the machine reads: the time since boot, and the
+// tick count (GetTickCount, a message's time, a converter's own millisecond counter).
+inline std::uint64_t Uptime() {
     return Kernel32().now;
+}
+inline DWORD Now() {
+    return static_cast<DWORD>(Kernel32().now);
 }
 
 } // namespace sim

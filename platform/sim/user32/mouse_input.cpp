@@ -66,7 +66,7 @@ void PostMouseInput(UINT clientMessage, UINT nonClientMessage) {
 }
 
 void PressMouseButton(bool left) {
-    Kernel32().displayIdleSince = Now();
+    Kernel32().displayIdleSince = Uptime();
     User32().keysDown.insert(left ? VK_LBUTTON : VK_RBUTTON);
     const HWND under = GetCapture() ? GetCapture() : WindowFromPoint(User32().cursor);
     const HWND top = GetAncestor(under, GA_ROOT);
@@ -80,7 +80,7 @@ void PressMouseButton(bool left) {
 }
 
 void ReleaseMouseButton(bool left) {
-    Kernel32().displayIdleSince = Now();
+    Kernel32().displayIdleSince = Uptime();
     User32().keysDown.erase(left ? VK_LBUTTON : VK_RBUTTON);
     PostMouseInput(left ? WM_LBUTTONUP : WM_RBUTTONUP, 0);
 }

@@ -355,15 +355,15 @@ void WindowManager::PostQuit(int exitCode) {
 }
 
 bool WindowManager::Peek(MSG& message, HWND window, UINT first, UINT last, bool remove) {
-    return Take(message, window, first, last, remove, sim::Now());
+    return Take(message, window, first, last, remove, sim::Uptime());
 }
 
-bool WindowManager::NextMessageDueBy(MSG& message, DWORD moment) {
-    return Take(message, nullptr, 0, 0, true, std::min(moment, sim::Now()));
+bool WindowManager::NextMessageDueBy(MSG& message, std::uint64_t moment) {
+    return Take(message, nullptr, 0, 0, true, std::min(moment, sim::Uptime()));
 }
 
 bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool remove,
-                         DWORD dueBy) {
+                         std::uint64_t dueBy) {
     const auto wanted = [&](HWND target, UINT id) {
         const bool inRange = (first == 0 && last == 0) || (id >= first && id <= last);
         return inRange && (window == nullptr || target == window || IsChild(window, target));
@@ -396,7 +396,7 @@ bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool 
     }
     message = MSG{due->window, WM_TIMER, due->id, 0, sim::Now(), POINT{0, 0}};
     if (remove) {
-        due->due = sim::Now() + due->period;
+        due->due = sim::Uptime() + due->period;
     }
     return true;
 }
@@ -453,7 +453,7 @@ UINT_PTR WindowManager::SetTimer(HWND window, UINT_PTR id, UINT period) {
         id = m_nextTimerId++;
     }
     KillTimer(window, id);
-    m_timers.push_back(Timer{window, id, clamped, sim::Now() + clamped});
+    m_timers.push_back(Timer{window, id, clamped, sim::Uptime() + clamped});
     return id;
 }
 
@@ -468,7 +468,7 @@ bool WindowManager::KillTimer(HWND window, UINT_PTR id) {
     return true;
 }
 
-bool WindowManager::NextTimerDue(DWORD& due) const {
+bool WindowManager::NextTimerDue(std::uint64_t& due) const {
     if (m_timers.empty()) {
         return false;
     }

@@ -59,7 +59,7 @@ struct Timer {
     HWND window;
     UINT_PTR id;
     UINT period;
-    DWORD due;
+    std::uint64_t due; // on the clock that never wraps
 };
 
 // The thread the program runs on; other programs' windows belong to other threads.
@@ -133,13 +133,13 @@ class WindowManager {
     bool NextMessage(MSG& message) { return Peek(message, nullptr, 0, 0, true); }
     // The same, with only the timers that were due by a moment: a loop that drains the queue
     // must not chase timers that its own slow handlers make due again.
-    bool NextMessageDueBy(MSG& message, DWORD moment);
+    bool NextMessageDueBy(MSG& message, std::uint64_t moment);
     // The same, limited to a window (and its children) and a message range as PeekMessageA
     // takes them; posted messages come before timers.
     bool Peek(MSG& message, HWND window, UINT first, UINT last, bool remove);
 
   private:
-    bool Take(MSG& message, HWND window, UINT first, UINT last, bool remove, DWORD dueBy);
+    bool Take(MSG& message, HWND window, UINT first, UINT last, bool remove, std::uint64_t dueBy);
 
   public:
     LRESULT Dispatch(const MSG& message);
@@ -151,7 +151,7 @@ class WindowManager {
     UINT_PTR SetTimer(HWND window, UINT_PTR id, UINT period);
     bool KillTimer(HWND window, UINT_PTR id);
     // The earliest time a timer is due, or false when none runs.
-    bool NextTimerDue(DWORD& due) const;
+    bool NextTimerDue(std::uint64_t& due) const;
     void FailTimers(bool fail) { m_failTimers = fail; }
 
   private:
