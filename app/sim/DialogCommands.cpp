@@ -4,6 +4,7 @@
 #include "Text.h"
 #include "res/resource.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -231,10 +232,17 @@ long ItemOf(HWND list, const std::string& wanted) {
 }
 
 // Both the list's name and the item's text may run to several words: the first way of
-// cutting them that names a list and one of its items is taken.
+// cutting them that names a list and one of its items is taken. No list's name is longer than
+// the longest on the page, so only that many cuts are tried, however long the line.
 std::string Select(sim::World& world, HWND dialog, const Words& words) {
+    std::size_t longestName = 1; // an id
+    for (const Control& control : ControlsOf(PageOf(dialog))) {
+        if (control.kind == Kind::List) {
+            longestName = std::max(longestName, Split(control.name).size());
+        }
+    }
     std::string error;
-    for (std::size_t cut = words.size() - 1; cut >= 2; --cut) {
+    for (std::size_t cut = std::min(words.size() - 1, longestName + 1); cut >= 2; --cut) {
         std::optional<Control> list;
         const std::string problem = Target(dialog, Joined(words, 1, cut), Kind::List, false, list);
         if (!problem.empty()) {

@@ -22,6 +22,7 @@ LineSource::~LineSource() {
 }
 
 std::optional<std::string> LineSource::Next(const char* prompt) {
+    m_tooLong = false;
     if (m_interactive) {
         char* line = readline(prompt);
         if (line == nullptr) {
@@ -29,15 +30,26 @@ std::optional<std::string> LineSource::Next(const char* prompt) {
         }
         std::string text(line);
         std::free(line);
+        m_tooLong = text.size() > kLongestLine;
+        if (m_tooLong) {
+            return std::string();
+        }
         if (!text.empty()) {
             add_history(text.c_str());
         }
         return text;
     }
     std::string text;
+    std::size_t length = 0;
     int c = 0;
     while ((c = std::fgetc(m_input)) != EOF && c != '\n') {
-        text += static_cast<char>(c);
+        if (++length <= kLongestLine) {
+            text += static_cast<char>(c);
+        }
+    }
+    m_tooLong = length > kLongestLine;
+    if (m_tooLong) {
+        text.clear();
     }
     // A signal that broke the read off leaves the stream in error; the caller asks why.
     std::clearerr(m_input);

@@ -59,6 +59,10 @@ std::optional<std::string> Simulator::NextCommand(const char* prompt) {
         return std::nullopt;
     }
     std::optional<std::string> line = m_input.Next(prompt);
+    if (line && m_input.WasTooLong()) {
+        Print("error: a line longer than " + std::to_string(LineSource::kLongestLine) +
+              " bytes is no command; it was skipped");
+    }
     m_endOfInput = !line || InterruptRequested();
     return m_endOfInput ? std::nullopt : line;
 }

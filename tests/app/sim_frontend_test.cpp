@@ -1,9 +1,11 @@
 // corvane-sim's own parsing: key combinations, the command line and the registry file.
 #include "app/sim/Interrupts.h"
 #include "app/sim/KeyNames.h"
+#include "app/sim/LineSource.h"
 #include "app/sim/Options.h"
 #include "app/sim/RegistryFile.h"
 #include "platform/hook_library.h"
+#include "platform/sim/picture/image.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -243,6 +245,27 @@ namespace {
 
 // The handlers' own logic, each case in a process of its own: a signal only asks to end,
 // and a second Ctrl+C quits at once with the shell's code for it.
+TEST(LineSource, ALineTooLongForAnyCommandIsGivenEmptyAndTheNextFollows) {
+    std::string input(LineSource::kLongestLine + 1, 'a');
+    input += "\nshow tray\n" + std::string(LineSource::kLongestLine, 'b') + "\n";
+    LineSource lines(fmemopen(input.data(), input.size(), "r"));
+    EXPECT_EQ("", lines.Next(""));
+    EXPECT_TRUE(lines.WasTooLong());
+    EXPECT_EQ("show tray", lines.Next(""));
+    EXPECT_FALSE(lines.WasTooLong());
+    EXPECT_EQ(LineSource::kLongestLine, lines.Next("").value_or("").size()) << "the longest";
+    EXPECT_FALSE(lines.Next(""));
+}
+
+// A caption shows as much of its title as fits, in whole characters.
+TEST(Picture, TextIsCutToTheWidthInWholeCharacters) {
+    const int cell = sim::TextWidth("x", 1);
+    EXPECT_EQ("ab", sim::FittingText("abc", 2 * cell, 1));
+    EXPECT_EQ("a\xE6\x97\xA5", sim::FittingText("a\xE6\x97\xA5\xE6\x9C\xAC", 2 * cell + 1, 1));
+    EXPECT_EQ("", sim::FittingText("abc", cell - 1, 1));
+    EXPECT_EQ("abc", sim::FittingText("abc", 3 * cell, 1));
+}
+
 TEST(InterruptsDeathTest, ASecondCtrlCQuitsAtOnce) {
     EXPECT_EXIT(
         {

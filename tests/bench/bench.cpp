@@ -81,6 +81,21 @@ double PerMove(int moves, const std::string& tvFile) {
     return (with - without) / moves;
 }
 
+// What a part of a script costs over the script without it (corvane-sim started and ended).
+double PartOfScript(const std::string& part) {
+    const double with = BestOf([&] { RunSimulator(part + "exit\n", ""); });
+    const double without = BestOf([&] { RunSimulator("exit\n", ""); });
+    return with - without;
+}
+
+std::string Words(int count) {
+    std::string words;
+    for (int i = 0; i < count; ++i) {
+        words += " w";
+    }
+    return words;
+}
+
 } // namespace
 
 int main() {
@@ -100,7 +115,17 @@ int main() {
     std::printf("bench: the same with --tv (the TV rendered and its PNG rewritten): %.2f ms, "
                 "%.2f ms of it for --tv\n",
                 withTv, withTv - preview);
+    const std::string screenFile = std::string(folder) + "/screen.png";
+    std::printf("bench: show screen with a window titled in 100,000 characters: %.2f ms\n",
+                PartOfScript("window 100 100 600 400 title " + std::string(100000, 'x') +
+                             "\nshow screen " + screenFile + "\n"));
+    std::printf("bench: select on the Extension page, 10,000 words: %.2f ms\n",
+                PartOfScript("tray right\nchoose option...\ntab extension\nselect 1017" +
+                             Words(10000) + "\ncancel\n"));
+    std::printf("bench: an hour of waiting (3,600 status polls): %.2f ms\n",
+                PartOfScript("wait 3600000\n"));
     unlink(tvFile.c_str());
+    unlink(screenFile.c_str());
     rmdir(folder);
     return 0;
 }

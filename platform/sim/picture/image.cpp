@@ -46,14 +46,20 @@ constexpr std::uint8_t kGlyphs[95][5] = {
 // A character not in the font: a box the size of a capital.
 constexpr std::uint8_t kMissingGlyph[5] = {0x7F, 0x41, 0x41, 0x41, 0x7F};
 
-// One glyph per character; a multi-byte UTF-8 sequence counts once.
+// The glyph a byte starts, or nullptr for the continuation of a multi-byte UTF-8 sequence,
+// which counts once.
+const std::uint8_t* GlyphStartedBy(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x20 && byte < 0x7F) {
+        return kGlyphs[byte - 0x20];
+    }
+    return byte >= 0xC0 || byte < 0x20 || byte == 0x7F ? kMissingGlyph : nullptr;
+}
+
 template <typename Visit> void ForEachGlyph(const std::string& text, Visit visit) {
     for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte < 0x7F) {
-            visit(kGlyphs[byte - 0x20]);
-        } else if (byte >= 0xC0 || byte < 0x20 || byte == 0x7F) {
-            visit(kMissingGlyph);
+        if (const std::uint8_t* glyph = GlyphStartedBy(c)) {
+            visit(glyph);
         }
     }
 }
@@ -99,6 +105,19 @@ int TextWidth(const std::string& text, int scale) {
     int glyphs = 0;
     ForEachGlyph(text, [&](const std::uint8_t*) { ++glyphs; });
     return glyphs * kGlyphCellWidth * scale;
+}
+
+std::string FittingText(const std::string& text, int width, int scale) {
+    int used = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (GlyphStartedBy(text[i]) != nullptr) {
+            used += kGlyphCellWidth * scale;
+            if (used > width) {
+                return text.substr(0, i);
+            }
+        }
+    }
+    return text;
 }
 
 void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour,

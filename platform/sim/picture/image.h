@@ -30,6 +30,8 @@ void Outline(Image& image, int left, int top, int right, int bottom, std::uint32
 constexpr int kGlyphCellWidth = 6;
 constexpr int kGlyphCellHeight = 9;
 int TextWidth(const std::string& text, int scale);
+// As much of the text as fits the width, from its start, whole characters only.
+std::string FittingText(const std::string& text, int width, int scale);
 void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour, int scale);
 
 } // namespace sim

@@ -32,19 +32,10 @@ void Fill(Image& image, const RECT& r, std::uint32_t colour) {
     FillRect(image, r.left, r.top, r.right, r.bottom, colour);
 }
 
-// As much of the text as fits the width, from its start.
-std::string Fitting(const std::string& text, int width) {
-    std::string fitted = text;
-    while (!fitted.empty() && TextWidth(fitted, 1) > width) {
-        fitted.pop_back();
-    }
-    return fitted;
-}
-
 // One line of text in a rectangle, vertically centred, at its left or centred.
 void Label(Image& image, const RECT& r, const std::string& text, std::uint32_t colour,
            bool centred) {
-    const std::string shown = Fitting(text, r.right - r.left - 4);
+    const std::string shown = FittingText(text, r.right - r.left - 4, 1);
     const int x = centred ? (r.left + r.right - TextWidth(shown, 1)) / 2 : r.left + 2;
     DrawText(image, x, (r.top + r.bottom - kGlyphCellHeight) / 2 + 1, shown, colour, 1);
 }
