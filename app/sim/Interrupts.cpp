@@ -17,7 +17,7 @@ void OnInterrupt(int signal) {
     if (signal == SIGINT && ++g_interrupts > 1) {
         _exit(kInterruptedExitCode);
     }
-    g_requested = 1;
+    g_requested = signal;
 }
 
 void CatchInterrupts() {
@@ -32,4 +32,8 @@ void CatchInterrupts() {
 
 bool InterruptRequested() {
     return g_requested != 0;
+}
+
+int InterruptSignal() {
+    return g_requested;
 }

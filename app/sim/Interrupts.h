@@ -6,5 +6,8 @@
 void CatchInterrupts();
 // A signal has asked the simulator to end.
 bool InterruptRequested();
+// The signal that did, or 0: the process then ends with 128 plus it, as a shell reports a
+// program a signal ended, though the settings were saved.
+int InterruptSignal();
 // What the handlers do with a signal; the second SIGINT ends the process with 130.
 void OnInterrupt(int signal);

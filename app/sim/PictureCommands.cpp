@@ -16,6 +16,14 @@ std::string Rect(const sim::TvRect& r) {
 
 } // namespace
 
+std::string PictureCommands::Written(Simulator& s, const std::string& what, const std::string& file,
+                                     const std::string& error) {
+    if (error.empty()) {
+        s.Print(what + ": written to " + file);
+    }
+    return error;
+}
+
 sim::Image PictureCommands::TvFrame(Simulator& s) {
     sim::Converter* converter = s.LastAttached();
     if (converter == nullptr) {
@@ -39,7 +47,7 @@ std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
         s.Print("tv: black: the converter's output is not ready (it is starting or suspended)");
     }
     if (words.size() > 2) {
-        return WritePng(words[2], TvFrame(s));
+        return Written(s, "tv", words[2], WritePng(words[2], TvFrame(s)));
     }
     if (IsColourTerminal(s.m_output)) {
         for (const std::string& line :
@@ -54,7 +62,8 @@ std::string PictureCommands::ShowScreen(Simulator& s, const Words& words) {
     if (words.size() < 3) {
         return "show screen takes the PNG file to write";
     }
-    return WritePng(words[2], s.m_world.RepaintedScreen().Picture());
+    return Written(s, "screen", words[2],
+                   WritePng(words[2], s.m_world.RepaintedScreen().Picture()));
 }
 
 void PictureCommands::KeepTvFile(Simulator& s) {

@@ -21,4 +21,7 @@ struct PictureCommands {
   private:
     // What the TV shows now: black without a converter.
     static sim::Image TvFrame(Simulator& s);
+    // A picture written says so; one not written gives the error.
+    static std::string Written(Simulator& s, const std::string& what, const std::string& file,
+                               const std::string& error);
 };

@@ -5,6 +5,7 @@
 #include <png.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -47,9 +48,34 @@ bool WriteRows(std::FILE* file, int width, int height, png_bytep* rows) {
 
 } // namespace
 
+namespace {
+
+// A file that is there and holds something other than a picture is someone's work: it is
+// not written over. An empty one is taken.
+bool HoldsSomethingElse(const std::string& path) {
+    const std::string target = FileBehindLinks(path);
+    struct stat status {};
+    if (stat(target.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false; // nothing there, or what the replacement refuses by its own name
+    }
+    std::FILE* file = std::fopen(target.c_str(), "rb");
+    if (file == nullptr) {
+        return false;
+    }
+    png_byte signature[8] = {};
+    const std::size_t read = std::fread(signature, 1, sizeof signature, file);
+    std::fclose(file);
+    return read > 0 && (read < sizeof signature || png_sig_cmp(signature, 0, read) != 0);
+}
+
+} // namespace
+
 std::string WritePng(const std::string& path, const sim::Image& image) {
     if (image.width <= 0 || image.height <= 0) {
         return "there is no picture to write";
+    }
+    if (UnusableFileName(path).empty() && HoldsSomethingElse(path)) {
+        return path + " is not a PNG file; it is left as it is";
     }
     std::vector<png_bytep> rows;
     for (int y = 0; y < image.height; ++y) {

@@ -6,5 +6,6 @@
 #include <string>
 
 // Writes the picture as an 8-bit RGB PNG, replacing the file in one step so that an image
-// viewer watching it never reads half a picture. Empty on success, else what went wrong.
+// viewer watching it never reads half a picture; a file that holds anything but a PNG is
+// refused. Empty on success, else what went wrong.
 std::string WritePng(const std::string& path, const sim::Image& image);

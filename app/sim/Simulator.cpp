@@ -64,7 +64,7 @@ std::optional<std::string> Simulator::NextCommand(const char* prompt) {
               " bytes is no command; it was skipped");
     }
     m_endOfInput = !line || InterruptRequested();
-    return m_endOfInput ? std::nullopt : line;
+    return m_endOfInput ? std::nullopt : std::optional<std::string>(WithoutComment(*line));
 }
 
 void Simulator::TrayAdded(int iconResource, const std::string& tip) {
@@ -107,7 +107,7 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
     }
     while (const std::optional<std::string> line = NextCommand("menu> ")) {
         const Words words = Split(*line);
-        if (words.empty() || words[0][0] == '#') {
+        if (words.empty()) {
             continue;
         }
         const std::string keyword = Lower(words[0]);
@@ -223,7 +223,7 @@ bool Simulator::ActInDialog(HWND dialog) {
         return LeaveDialog(dialog);
     }
     const Words words = Split(*line);
-    if (words.empty() || words[0][0] == '#') {
+    if (words.empty()) {
         return true;
     }
     const std::string keyword = Lower(words[0]);
@@ -257,7 +257,7 @@ bool Simulator::Idle() {
         return true;
     }
     const Words words = Split(*line);
-    if (words.empty() || words[0][0] == '#') {
+    if (words.empty()) {
         return true;
     }
     if (const std::string error = Run(words); !error.empty()) {

@@ -4,7 +4,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
-#include <sstream>
 
 std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
@@ -13,11 +12,25 @@ std::string Lower(std::string text) {
 }
 
 std::vector<std::string> Split(const std::string& line) {
-    std::istringstream stream(line);
     std::vector<std::string> words;
-    std::string word;
-    while (stream >> word) {
-        words.push_back(word);
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    for (std::size_t i = 0; i < line.size();) {
+        if (space(line[i])) {
+            ++i;
+        } else if (line[i] == '"') {
+            // A quoted word keeps its spaces, and may be empty; an unclosed one runs to the end.
+            const std::size_t close = line.find('"', i + 1);
+            words.push_back(
+                line.substr(i + 1, close == std::string::npos ? std::string::npos : close - i - 1));
+            i = close == std::string::npos ? line.size() : close + 1;
+        } else {
+            std::size_t end = i;
+            while (end < line.size() && !space(line[end])) {
+                ++end;
+            }
+            words.push_back(line.substr(i, end - i));
+            i = end;
+        }
     }
     return words;
 }
@@ -62,4 +75,14 @@ bool ParseNumber(const std::string& text, long min, long max, long& value) {
     errno = 0;
     value = std::strtol(text.c_str(), &end, 10);
     return !text.empty() && *end == '\0' && errno == 0 && value >= min && value <= max;
+}
+
+std::string WithoutComment(const std::string& line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '#' && (i == 0 || line[i - 1] == ' ' || line[i - 1] == '\t')) {
+            const std::size_t end = line.find_last_not_of(" \t", i == 0 ? 0 : i - 1);
+            return i == 0 || end == std::string::npos ? std::string() : line.substr(0, end + 1);
+        }
+    }
+    return line;
 }

@@ -6,6 +6,9 @@
 
 std::string Lower(std::string text);
 std::vector<std::string> Split(const std::string& line);
+// The line without a comment: "#" at its start or after a space begins one, so that a title
+// such as "C#" keeps its sign.
+std::string WithoutComment(const std::string& line);
 std::string TrimLineEnds(std::string text);
 // An item as the user names it: no "&", no trailing "...", any case.
 std::string PlainText(const std::string& text);

@@ -105,6 +105,9 @@ int Run(const Options& options) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
         return 2;
     }
+    if (InterruptSignal() != 0) {
+        return 128 + InterruptSignal();
+    }
     return exitCode < 0 ? 1 : 0;
 }
 

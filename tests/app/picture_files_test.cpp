@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -42,6 +43,18 @@ TEST(PngFile, WritesEveryPixelAndReadsBackTheSame) {
     }
     EXPECT_EQ(1, std::distance(std::filesystem::directory_iterator(folder.Path()), {}))
         << "no temporary file is left";
+}
+
+TEST(PngFile, OnlyAPictureOrAnEmptyFileIsWrittenOver) {
+    const testing_support::TempFolder folder;
+    std::ofstream(folder / "notes.txt") << "my notes";
+    EXPECT_EQ(folder / "notes.txt" + " is not a PNG file; it is left as it is",
+              WritePng(folder / "notes.txt", sim::Image(2, 2, 0)));
+    std::ifstream notes(folder / "notes.txt");
+    EXPECT_EQ("my notes", std::string(std::istreambuf_iterator<char>(notes), {}));
+    std::ofstream(folder / "empty.png").close();
+    EXPECT_EQ("", WritePng(folder / "empty.png", sim::Image(2, 2, 0)));
+    EXPECT_EQ("", WritePng(folder / "empty.png", sim::Image(3, 3, 0))) << "a PNG again";
 }
 
 TEST(PngFile, AFileThatCannotBeWrittenIsRefusedWithTheReason) {

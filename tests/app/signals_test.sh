@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # corvane-sim ended by a signal while it waits for a command: SIGTERM, SIGHUP and Ctrl+C end
-# it through Exit (tray icon removed, settings saved, exit code 0); killed outright, it has
+# it through Exit (tray icon removed, settings saved, exit code 128 plus the signal's number); killed outright, it has
 # kept what was committed before (as Windows keeps every value written).
 #   signals_test.sh CORVANE_SIM WORK_FOLDER
 set -euo pipefail
@@ -21,7 +21,8 @@ ends_through_exit() { # SIGNAL [COMMANDS WAITED-FOR-LINE]
     local rc=0
     wait "$pid" || rc=$?
     exec 3>&-
-    [ "$rc" -eq 0 ] || { echo "SIG$1: exit code $rc"; cat "$out"; return 1; }
+    local expected=$((128 + $(kill -l "$1")))
+    [ "$rc" -eq "$expected" ] || { echo "SIG$1: exit code $rc, not $expected"; cat "$out"; return 1; }
     grep -q 'tray: removed' "$out" || { echo "SIG$1: no Exit"; cat "$out"; return 1; }
     grep -q 'Version' "$registry" || { echo "SIG$1: settings not saved"; return 1; }
 }

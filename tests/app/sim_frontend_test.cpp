@@ -4,6 +4,7 @@
 #include "app/sim/LineSource.h"
 #include "app/sim/Options.h"
 #include "app/sim/RegistryFile.h"
+#include "app/sim/Text.h"
 #include "platform/hook_library.h"
 #include "platform/sim/picture/image.h"
 #include "tests/support/temp_folder.h"
@@ -245,6 +246,21 @@ namespace {
 
 // The handlers' own logic, each case in a process of its own: a signal only asks to end,
 // and a second Ctrl+C quits at once with the shell's code for it.
+TEST(Text, WordsAreSplitAtSpacesAndQuotesKeepThemTogether) {
+    using Words = std::vector<std::string>;
+    EXPECT_EQ((Words{"show", "tv", "my tv.png"}), Split("show tv \"my tv.png\""));
+    EXPECT_EQ((Words{"show", "tv", ""}), Split("show  tv\t\"\""));
+    EXPECT_EQ((Words{"title", "a b"}), Split("title \"a b"));
+    EXPECT_EQ((Words{"it's", "C#"}), Split(" it's C# "));
+}
+
+TEST(Text, ACommentBeginsWhereAHashFollowsASpace) {
+    EXPECT_EQ("move 500 200", WithoutComment("move 500 200   # indicator: (500, 200)"));
+    EXPECT_EQ("", WithoutComment("# a whole line"));
+    EXPECT_EQ("window 1 2 3 4 title C#", WithoutComment("window 1 2 3 4 title C#"));
+    EXPECT_EQ("ok", WithoutComment("ok\t# or cancel"));
+}
+
 TEST(LineSource, ALineTooLongForAnyCommandIsGivenEmptyAndTheNextFollows) {
     std::string input(LineSource::kLongestLine + 1, 'a');
     input += "\nshow tray\n" + std::string(LineSource::kLongestLine, 'b') + "\n";
