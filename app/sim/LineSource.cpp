@@ -5,9 +5,11 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <utility>
 
-LineSource::LineSource(std::FILE* input)
-    : m_input(input), m_interactive(isatty(fileno(input)) && isatty(fileno(stdout))) {
+LineSource::LineSource(std::FILE* input, std::string name)
+    : m_input(input), m_name(std::move(name)),
+      m_interactive(isatty(fileno(input)) && isatty(fileno(stdout))) {
     // Line editing reads multibyte characters only in the user's character set: without it,
     // Japanese typed at the terminal never reaches the program.
     if (m_interactive) {
@@ -23,6 +25,7 @@ LineSource::~LineSource() {
 
 std::optional<std::string> LineSource::Next(const char* prompt) {
     m_tooLong = false;
+    ++m_line;
     if (m_interactive) {
         char* line = readline(prompt);
         if (line == nullptr) {

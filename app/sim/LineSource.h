@@ -7,8 +7,9 @@
 
 class LineSource {
   public:
-    // A terminal gets a prompt, line editing and history.
-    explicit LineSource(std::FILE* input);
+    // A terminal gets a prompt, line editing and history. The name is the script's, for
+    // messages about its lines.
+    explicit LineSource(std::FILE* input, std::string name = "standard input");
     ~LineSource();
     LineSource(const LineSource&) = delete;
     LineSource& operator=(const LineSource&) = delete;
@@ -21,9 +22,15 @@ class LineSource {
     std::optional<std::string> Next(const char* prompt);
     // Whether the line Next just gave was too long and given empty.
     bool WasTooLong() const { return m_tooLong; }
+    // A person types the lines, at a terminal.
+    bool Interactive() const { return m_interactive; }
+    // The line Next gave last, as "NAME:NUMBER".
+    std::string Where() const { return m_name + ":" + std::to_string(m_line); }
 
   private:
     std::FILE* m_input;
+    std::string m_name;
+    int m_line = 0;
     bool m_interactive;
     bool m_tooLong = false;
 };

@@ -90,6 +90,8 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
             options.fresh = true;
         } else if (option == "--bare-desktop") {
             options.bareDesktop = true;
+        } else if (option == "--keep-going") {
+            options.keepGoing = true;
         } else if (option.size() > 1 && option[0] == '-') {
             error = "unknown option " + option;
             return std::nullopt;

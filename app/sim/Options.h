@@ -12,6 +12,7 @@ struct Options {
     bool wire = false;
     bool fresh = false;
     bool bareDesktop = false; // no other programs' windows
+    bool keepGoing = false;   // a script goes on after a failing command
     std::string registryPath; // empty: the default under the user's configuration folder
     std::string tvPicture;    // a PNG file kept up to date with what the TV shows
     std::string script;       // empty or "-": standard input
@@ -22,7 +23,7 @@ struct Options {
 constexpr const char* kUsage =
     "usage: corvane-sim [--lang en|ja] [--screen WxH] [--no-converter] [--wire]\n"
     "                   [--bare-desktop] [--registry FILE | --fresh] [--tv FILE.png]\n"
-    "                   [SCRIPT | -]\n"
+    "                   [--keep-going] [SCRIPT | -]\n"
     "       corvane-sim --help | --version\n";
 
 // Whether the user's locale is Japanese: the first of LC_ALL, LC_MESSAGES and LANG that is set

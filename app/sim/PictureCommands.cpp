@@ -75,7 +75,7 @@ void PictureCommands::KeepTvFile(Simulator& s) {
         return;
     }
     if (const std::string error = WritePng(s.m_tvFile, frame); !error.empty()) {
-        s.Print("error: " + error + "; the TV picture is no longer kept");
+        s.Fail(error + "; the TV picture is no longer kept");
         s.m_tvFile.clear();
         return;
     }

@@ -27,11 +27,21 @@ void PrintTransfer(const sim::Transfer& transfer, void* context) {
 } // namespace
 
 Simulator::Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output)
-    : m_world(world), m_app(app), m_input(input), m_output(output) {}
+    : m_world(world), m_app(app), m_input(input), m_output(output), m_errors(output) {}
 
 void Simulator::Print(const std::string& line) {
     std::fprintf(m_output, "%s\n", line.c_str());
     std::fflush(m_output);
+}
+
+void Simulator::Fail(const std::string& error) {
+    const std::string where = m_input.Interactive() ? "" : m_input.Where() + ": ";
+    std::fprintf(m_errors, "%serror: %s\n", where.c_str(), error.c_str());
+    std::fflush(m_errors);
+    m_failed = true;
+    if (!m_keepGoing && !m_input.Interactive()) {
+        m_endOfInput = true;
+    }
 }
 
 void Simulator::Watch(sim::Converter& converter) {
@@ -60,8 +70,8 @@ std::optional<std::string> Simulator::NextCommand(const char* prompt) {
     }
     std::optional<std::string> line = m_input.Next(prompt);
     if (line && m_input.WasTooLong()) {
-        Print("error: a line longer than " + std::to_string(LineSource::kLongestLine) +
-              " bytes is no command; it was skipped");
+        Fail("a line longer than " + std::to_string(LineSource::kLongestLine) +
+             " bytes is no command; it was skipped");
     }
     m_endOfInput = !line || InterruptRequested();
     return m_endOfInput ? std::nullopt : std::optional<std::string>(WithoutComment(*line));
@@ -121,14 +131,14 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
             if (error.empty()) {
                 return id;
             }
-            Print("error: " + error);
+            Fail(error);
             continue;
         }
         if (keyword == "help" && words.size() == 1) {
             Run(words);
             continue;
         }
-        Print("error: a menu is open: choose ITEM or dismiss");
+        Fail("a menu is open: choose ITEM or dismiss");
     }
     return 0;
 }
@@ -234,14 +244,14 @@ bool Simulator::ActInDialog(HWND dialog) {
     } else if (keyword == "close") {
         m_world.input.ClickCloseBox(dialog);
     } else if (keyword == "logoff" || keyword == "exit") {
-        Print("error: close the dialog first");
+        Fail("close the dialog first");
     } else if (const std::optional<std::string> result =
                    DialogCommands::Run(*this, dialog, words)) {
         if (!result->empty()) {
-            Print("error: " + *result);
+            Fail(*result);
         }
     } else if (const std::string error = Run(words); !error.empty()) {
-        Print("error: " + error);
+        Fail(error);
     }
     return true;
 }
@@ -261,7 +271,7 @@ bool Simulator::Idle() {
         return true;
     }
     if (const std::string error = Run(words); !error.empty()) {
-        Print("error: " + error);
+        Fail(error);
     }
     return true;
 }

@@ -26,6 +26,12 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void SetWire(bool on) { m_wire = on; }
     // A PNG file rewritten whenever the TV's picture changes; empty for none.
     void KeepTvPicture(const std::string& path) { m_tvFile = path; }
+    // A script stops at its first failing command unless it is to go on; a person at a
+    // terminal always goes on.
+    void KeepGoing(bool on) { m_keepGoing = on; }
+    // Where errors go: standard error for corvane-sim, the output itself unless told.
+    void SetErrorOutput(std::FILE* errors) { m_errors = errors; }
+    bool CommandFailed() const { return m_failed; }
     // The file the registry is kept in as the program writes it; nullptr keeps none.
     void KeepRegistryIn(RegistryFile* file) { m_registryFile = file; }
     // Prints the converter's traffic while the wire trace is on.
@@ -60,6 +66,8 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     std::string Run(const Words& words);
     std::string Choose(HMENU menu, const std::string& item, UINT& id) const;
     void Print(const std::string& line);
+    // A command failed: said where the line is, and the script ends unless it goes on.
+    void Fail(const std::string& error);
     std::optional<std::string> NextCommand(const char* prompt);
     bool LeaveDialog(HWND dialog);
     sim::Converter* LastAttached() const;
@@ -68,6 +76,9 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     CMrgApp& m_app;
     LineSource& m_input;
     std::FILE* m_output;
+    std::FILE* m_errors;
+    bool m_keepGoing = false;
+    bool m_failed = false;
     bool m_wire = false;
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens

@@ -24,7 +24,8 @@ bool JapaneseByDefault() {
 
 constexpr const char* kAbout =
     "Corvane on a simulated Windows with a simulated converter. It reads commands from SCRIPT,\n"
-    "or from standard input; type \"help\" for them.\n";
+    "or from standard input; type \"help\" for them. A script stops at its first failing\n"
+    "command, naming its line, and the exit status is 1; --keep-going runs it to its end.\n";
 
 // The script's commands, or standard input for none or "-"; nullptr with the reason told.
 std::FILE* OpenScript(const std::string& script) {
@@ -49,7 +50,8 @@ int Run(const Options& options) {
     if (input == nullptr) {
         return 2;
     }
-    LineSource lines(input);
+    LineSource lines(input, options.script.empty() || options.script == "-" ? "standard input"
+                                                                            : options.script);
 
     sim::World world;
     world.KeepTraffic(false); // --wire prints each transfer as it happens
@@ -80,6 +82,8 @@ int Run(const Options& options) {
     }
     CatchInterrupts();
     simulator.SetWire(options.wire);
+    simulator.SetErrorOutput(stderr);
+    simulator.KeepGoing(options.keepGoing);
     simulator.KeepTvPicture(options.tvPicture);
     world.SetUser(&simulator);
     world.SetObserver(&simulator);
@@ -108,7 +112,7 @@ int Run(const Options& options) {
     if (InterruptSignal() != 0) {
         return 128 + InterruptSignal();
     }
-    return exitCode < 0 ? 1 : 0;
+    return exitCode < 0 || simulator.CommandFailed() ? 1 : 0;
 }
 
 } // namespace
