@@ -2,6 +2,7 @@
 
 #include "FileReplacement.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +31,15 @@ std::string Reason() {
     return std::strerror(errno);
 }
 
+// A key path of names that are not empty (never a backslash first, last or doubled) and no
+// control characters in it or in a value's name: the writer writes neither.
+bool WellFormed(const std::string& key, const std::string& name) {
+    const auto control = [](char c) { return static_cast<unsigned char>(c) < 0x20; };
+    return key.front() != '\\' && key.back() != '\\' && key.find("\\\\") == std::string::npos &&
+           std::none_of(key.begin(), key.end(), control) &&
+           std::none_of(name.begin(), name.end(), control);
+}
+
 // "Key\Path\Name=NUMBER": a key path and a name, neither empty, and a whole number that fits
 // 32 bits. A line may end in CRLF, as a file edited on Windows does.
 bool ParseLine(std::string line, std::string& key, std::string& name, DWORD& value) {
@@ -53,7 +63,7 @@ bool ParseLine(std::string line, std::string& key, std::string& name, DWORD& val
     key = line.substr(0, backslash);
     name = line.substr(backslash + 1, equals - backslash - 1);
     value = static_cast<DWORD>(parsed);
-    return true;
+    return WellFormed(key, name);
 }
 
 std::string Contents(sim::Registry& registry) {

@@ -172,6 +172,10 @@ const FileCase kFileCases[] = {
     {"NotANumber", "Software\\A\\B=7x\n", false},
     {"BytesAfterANul", "Software\\A\\B=40\0garbage\n"sv, false},
     {"LastLineCutOff", "Software\\A\\B=7\nSoftware\\A\\C=4", false},
+    {"KeyFromTheRoot", "\\\\A\\B=7\n", false},
+    {"EmptyKeyName", "Software\\\\A\\B=7\n", false},
+    {"ControlCharacterInAName", "Software\\A\\B\rC=7\n", false},
+    {"EqualsInAName", "Software\\A\\B=C=7\n", true},
 };
 
 class RegistryFileLines : public ::testing::TestWithParam<FileCase> {};
