@@ -3,6 +3,7 @@
 #include "FileReplacement.h"
 
 #include <cstring>
+#include <vector>
 
 bool JapaneseLocale(const char* lcAll, const char* lcMessages, const char* lang) {
     for (const char* value : {lcAll, lcMessages, lang}) {
@@ -46,9 +47,23 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
     Options options;
     options.japanese = japaneseByDefault;
     bool registryGiven = false;
+    // "--name=value" is read as "--name value", as every tool takes it.
+    std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
-        const std::string option = argv[i];
-        const bool hasValue = i + 1 < argc;
+        const std::string arg = argv[i];
+        const std::size_t equals = arg.find('=');
+        if (arg.rfind("--", 0) == 0 && equals != std::string::npos &&
+            TakesValue(arg.substr(0, equals))) {
+            args.push_back(arg.substr(0, equals));
+            args.push_back(arg.substr(equals + 1));
+        } else {
+            args.push_back(arg);
+        }
+    }
+    const auto next = [&](std::size_t& i) { return args[++i]; };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string option = args[i];
+        const bool hasValue = i + 1 < args.size();
         if (TakesValue(option) && !hasValue) {
             error = option + " needs a value";
             return std::nullopt;
@@ -58,7 +73,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
         } else if (option == "--version") {
             options.version = true;
         } else if (option == "--lang") {
-            const std::string language = argv[++i];
+            const std::string language = next(i);
             if (language != "en" && language != "ja") {
                 error = "--lang takes en or ja";
                 return std::nullopt;
@@ -67,7 +82,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
         } else if (option == "--screen") {
             int width = 0;
             int height = 0;
-            if (!ParseScreenSize(argv[++i], width, height)) {
+            if (!ParseScreenSize(next(i), width, height)) {
                 error = "--screen takes WIDTHxHEIGHT, for example 1024x768, up to 7680 pixels a "
                         "side and 7680x4320 in all";
                 return std::nullopt;
@@ -79,7 +94,7 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
         } else if (option == "--wire") {
             options.wire = true;
         } else if (option == "--registry" || option == "--tv") {
-            const std::string name = argv[++i];
+            const std::string name = next(i);
             if (const std::string unusable = UnusableFileName(name); !unusable.empty()) {
                 error = option + ": " + unusable;
                 return std::nullopt;

@@ -39,10 +39,12 @@ std::string Colour(bool foreground, std::uint32_t rgb, bool trueColour) {
 
 } // namespace
 
+// NO_COLOR set to anything asks every program for plain text (no-color.org).
 bool IsColourTerminal(std::FILE* stream) {
     const char* term = std::getenv("TERM");
+    const char* noColour = std::getenv("NO_COLOR");
     return isatty(fileno(stream)) && term != nullptr && *term != '\0' &&
-           std::strcmp(term, "dumb") != 0;
+           std::strcmp(term, "dumb") != 0 && (noColour == nullptr || *noColour == '\0');
 }
 
 bool TerminalHasTrueColour() {

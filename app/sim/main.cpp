@@ -25,7 +25,18 @@ bool JapaneseByDefault() {
 constexpr const char* kAbout =
     "Corvane on a simulated Windows with a simulated converter. It reads commands from SCRIPT,\n"
     "or from standard input; type \"help\" for them. A script stops at its first failing\n"
-    "command, naming its line, and the exit status is 1; --keep-going runs it to its end.\n";
+    "command, naming its line, and the exit status is 1.\n"
+    "\n"
+    "  --lang en|ja      the language of Windows, and so of Corvane (default: the locale's)\n"
+    "  --screen WxH      the screen's size in pixels (default 1024x768)\n"
+    "  --no-converter    start with no converter plugged in (\"plug\" plugs one in)\n"
+    "  --wire            print every transfer to the converter\n"
+    "  --bare-desktop    no other programs' windows on the desktop\n"
+    "  --registry FILE   keep the settings in FILE (default ~/.config/corvane-sim/registry)\n"
+    "  --fresh           start from empty settings and keep none\n"
+    "  --tv FILE.png     keep FILE.png showing what the TV shows\n"
+    "  --keep-going      a script goes on after a failing command (the status is still 1)\n"
+    "Options that take a value also take it as --name=value. NO_COLOR turns colour off.\n";
 
 // The script's commands, or standard input for none or "-"; nullptr with the reason told.
 std::FILE* OpenScript(const std::string& script) {

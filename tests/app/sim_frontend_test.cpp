@@ -72,6 +72,12 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_TRUE(options->fresh);
     EXPECT_EQ("tv.png", options->tvPicture);
     EXPECT_TRUE(Parse({"--screen", "4320x7680"}, error)) << "an 8K screen on its side";
+    const auto joined = Parse({"--lang=ja", "--screen=800x600", "--tv=a=b.png"}, error);
+    ASSERT_TRUE(joined) << error;
+    EXPECT_TRUE(joined->japanese);
+    EXPECT_EQ(800, joined->screenWidth);
+    EXPECT_EQ("a=b.png", joined->tvPicture) << "only the first = divides";
+    EXPECT_FALSE(Parse({"--wire=yes"}, error)) << "an option without a value takes none";
     EXPECT_EQ("script.txt", options->script);
 }
 
