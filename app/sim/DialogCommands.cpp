@@ -231,6 +231,18 @@ long ItemOf(HWND list, const std::string& wanted) {
     return -1;
 }
 
+// "0 \"First\", 1 \"Second\"": what select takes, by number or by text.
+std::string ItemsOf(HWND list) {
+    std::string items;
+    const long count = static_cast<long>(SendMessageA(list, CB_GETCOUNT, 0, 0));
+    for (long i = 0; i < count; ++i) {
+        char text[256] = {};
+        SendMessageA(list, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text));
+        items += (i == 0 ? "" : ", ") + std::to_string(i) + " \"" + text + "\"";
+    }
+    return items;
+}
+
 // Both the list's name and the item's text may run to several words: the first way of
 // cutting them that names a list and one of its items is taken. No list's name is longer than
 // the longest on the page, so only that many cuts are tried, however long the line.
@@ -252,8 +264,7 @@ std::string Select(sim::World& world, HWND dialog, const Words& words) {
         const long index = ItemOf(list->window, Joined(words, cut, words.size()));
         if (index < 0) {
             error = "the list has no item " + Quoted(Joined(words, cut, words.size())) +
-                    "; its items run from 0 to " +
-                    std::to_string(SendMessageA(list->window, CB_GETCOUNT, 0, 0) - 1);
+                    "; its items are " + ItemsOf(list->window);
             continue;
         }
         world.input.ChooseListItem(list->window, static_cast<int>(index));
