@@ -125,7 +125,10 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
             return 0;
         }
         if (keyword == "choose" && words.size() >= 2) {
-            const std::string item = line->substr(line->find(words[1]));
+            std::string item = words[1];
+            for (std::size_t i = 2; i < words.size(); ++i) {
+                item += " " + words[i];
+            }
             UINT id = 0;
             const std::string error = Choose(menu, item, id);
             if (error.empty()) {
@@ -144,35 +147,86 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
 }
 
 // Finds the item by its id or its text among those the user can reach.
+namespace {
+
+bool Names(const sim::MenuItem& entry, const std::string& wanted) {
+    return PlainText(entry.text) == wanted || WithoutAccessKeySuffix(entry.text) == wanted;
+}
+
+bool BeginsWith(const sim::MenuItem& entry, const std::string& wanted) {
+    return !wanted.empty() && (PlainText(entry.text).rfind(wanted, 0) == 0 ||
+                               WithoutAccessKeySuffix(entry.text).rfind(wanted, 0) == 0);
+}
+
+// "\"Full Screen\", \"Option...\"": the items as the menu shows them, for an error.
+std::string Listed(const std::vector<const sim::MenuItem*>& entries) {
+    std::string listed;
+    for (const sim::MenuItem* entry : entries) {
+        std::string shown;
+        for (const char c : entry->text) {
+            shown += c == '&' ? "" : std::string(1, c);
+        }
+        listed += (listed.empty() ? "\"" : ", \"") + shown + "\"";
+    }
+    return listed;
+}
+
+} // namespace
+
+// An item by its id, its text or the start of its text when only one item begins so, in the
+// menu or in any submenu open to it.
 std::string Simulator::Choose(HMENU menu, const std::string& item, UINT& id) const {
     const std::string wanted = PlainText(item);
     long number = 0;
     const bool byId = ParseNumber(item, 1, 0xFFFF, number);
+    std::vector<const sim::MenuItem*> commands;
+    const sim::MenuItem* namedSubmenu = nullptr;
     std::vector<HMENU> pending{menu};
-    while (!pending.empty()) {
-        const HMENU current = pending.back();
-        pending.pop_back();
-        for (const sim::MenuItem& entry : sim::User32().menus.at(current).items) {
-            const bool enabled = (entry.state & (MF_GRAYED | MF_DISABLED)) == 0;
-            if (entry.submenu != nullptr) {
-                if (enabled) {
-                    pending.push_back(entry.submenu);
-                }
+    for (std::size_t next = 0; next < pending.size(); ++next) {
+        for (const sim::MenuItem& entry : sim::User32().menus.at(pending[next]).items) {
+            if (entry.separator) {
                 continue;
             }
-            const bool named =
-                PlainText(entry.text) == wanted || WithoutAccessKeySuffix(entry.text) == wanted;
-            if (entry.separator || !(byId ? entry.id == number : named)) {
-                continue;
+            if (entry.submenu == nullptr) {
+                commands.push_back(&entry);
+            } else if ((entry.state & (MF_GRAYED | MF_DISABLED)) == 0) {
+                pending.push_back(entry.submenu);
+                namedSubmenu = !byId && Names(entry, wanted) ? &entry : namedSubmenu;
             }
-            if (!enabled) {
-                return Quoted(item) + " is not available now";
-            }
-            id = entry.id;
-            return "";
         }
     }
-    return "the menu has no item " + Quoted(item);
+    const auto take = [&](const sim::MenuItem& entry) {
+        if (entry.state & (MF_GRAYED | MF_DISABLED)) {
+            return Quoted(item) + " is not available now";
+        }
+        id = entry.id;
+        return std::string();
+    };
+    std::vector<const sim::MenuItem*> beginning;
+    for (const sim::MenuItem* entry : commands) {
+        if (byId ? entry->id == static_cast<UINT>(number) : Names(*entry, wanted)) {
+            return take(*entry);
+        }
+        if (!byId && BeginsWith(*entry, wanted)) {
+            beginning.push_back(entry);
+        }
+    }
+    if (namedSubmenu != nullptr) {
+        std::vector<const sim::MenuItem*> inside;
+        for (const sim::MenuItem& entry : sim::User32().menus.at(namedSubmenu->submenu).items) {
+            if (!entry.separator) {
+                inside.push_back(&entry);
+            }
+        }
+        return Quoted(item) + " opens a submenu; choose one of its items: " + Listed(inside);
+    }
+    if (beginning.size() == 1) {
+        return take(*beginning.front());
+    }
+    if (beginning.size() > 1) {
+        return Quoted(item) + " could be " + Listed(beginning);
+    }
+    return "the menu has no item " + Quoted(item) + "; its items are " + Listed(commands);
 }
 
 void Simulator::DialogOpened(HWND dialog) {
