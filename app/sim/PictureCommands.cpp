@@ -3,6 +3,7 @@
 #include "PngFile.h"
 #include "Simulator.h"
 #include "TerminalPicture.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 
 namespace {
 
@@ -32,19 +33,44 @@ sim::Image PictureCommands::TvFrame(Simulator& s) {
     return converter->Render(s.m_world.PictureSent(), s.m_world.Now());
 }
 
-// The standard, the desktop rectangle the scaler selects and where it lies in the TV raster
-// (inclusive rectangles); then the picture itself, in a colour terminal or into a file.
+// What the TV shows and why, read from the converter's registers: black and the reason, a
+// test pattern or an external input by name, or the desktop rectangle the scaler selects and
+// where it lies in the TV raster (inclusive rectangles); then the picture itself, in a colour
+// terminal or into a file.
 std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
     sim::Converter* converter = s.LastAttached();
     if (converter == nullptr) {
         return "no converter is attached";
     }
-    const sim::TvGeometry tv = converter->Picture(sim::PrimaryScreen().Width(),
-                                                  sim::PrimaryScreen().Height(), s.m_world.Now());
-    s.Print(std::string("tv: ") + (tv.rasterHeight == 576 ? "PAL" : "NTSC") + ", source " +
-            Rect(tv.source) + ", picture " + Rect(tv.picture));
-    if (!converter->OutputReady(s.m_world.Now())) {
-        s.Print("tv: black: the converter's output is not ready (it is starting or suspended)");
+    const DWORD now = s.m_world.Now();
+    const sim::TvGeometry tv =
+        converter->Picture(sim::PrimaryScreen().Width(), sim::PrimaryScreen().Height(), now);
+    const sim::TvPictureSettings settings = converter->PictureSettings(now);
+    const std::string standard = tv.rasterHeight == 576 ? "PAL" : "NTSC";
+    if (converter->OutputSuspended(now)) {
+        s.Print("tv: black: the converter's output is off, as the program leaves it for a suspend");
+    } else if (!settings.outputReady) {
+        s.Print("tv: black: the converter is starting; its output is ready about seven seconds "
+                "after it powers up");
+    } else if (settings.testPattern) {
+        const char* name = sim::TestPatternName(settings.patternType);
+        s.Print("tv: " + standard + ", " +
+                (name ? "test pattern \"" + std::string(name) + "\""
+                      : "black: test pattern type " + std::to_string(settings.patternType) +
+                            ", which the converter does not have"));
+    } else if (settings.externalInputs & (sim::kTvInputSVideo | sim::kTvInputComposite)) {
+        const bool sVideo = (settings.externalInputs & sim::kTvInputSVideo) != 0;
+        const bool composite = (settings.externalInputs & sim::kTvInputComposite) != 0;
+        s.Print("tv: " + standard + ", the external " +
+                (sVideo && composite ? "S-Video and composite inputs"
+                 : sVideo            ? "S-Video input"
+                                     : "composite input"));
+    } else if (sim::DisplayAsleep()) {
+        s.Print("tv: black: the display sleeps by the power plan, and the converter gets no "
+                "picture");
+    } else {
+        s.Print("tv: " + standard + ", source " + Rect(tv.source) + ", picture " +
+                Rect(tv.picture));
     }
     if (words.size() > 2) {
         return Written(s, "tv", words[2], WritePng(words[2], TvFrame(s)));

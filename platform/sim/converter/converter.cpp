@@ -190,10 +190,14 @@ TvGeometry Converter::Picture(int screenWidth, int screenHeight, DWORD now) cons
 
 bool Converter::OutputReady(DWORD now) const {
     return (Register(CHIP_REG_STATUS, now) & CHIP_STATUS_OUTPUT_READY) != 0 &&
-           (Register(CHIP_REG_OUTPUT, now) & 0x18) == 0;
+           !OutputSuspended(now);
 }
 
-const Image& Converter::Render(const Image& screen, DWORD now) {
+bool Converter::OutputSuspended(DWORD now) const {
+    return (Register(CHIP_REG_OUTPUT, now) & 0x18) != 0;
+}
+
+TvPictureSettings Converter::PictureSettings(DWORD now) const {
     const auto reg = [&](BYTE address) { return Register(address, now); };
     const WORD control = reg(CHIP_REG_CONTROL);
     const WORD output = reg(CHIP_REG_OUTPUT);
@@ -212,7 +216,11 @@ const Image& Converter::Render(const Image& screen, DWORD now) {
     settings.testPattern = (control & 0x04) != 0;
     settings.patternType = (reg(0x66) >> 8) & 0x07;
     settings.externalInputs = m_chip.aux[CHIP_AUX_INPUT_SELECT][2];
-    return m_tv.Render(Picture(screen.width, screen.height, now), settings, screen);
+    return settings;
+}
+
+const Image& Converter::Render(const Image& screen, DWORD now) {
+    return m_tv.Render(Picture(screen.width, screen.height, now), PictureSettings(now), screen);
 }
 
 } // namespace sim

@@ -54,6 +54,10 @@ class Converter {
     TvGeometry Picture(int screenWidth, int screenHeight, DWORD now) const;
     // Whether the TV gets a picture: powered up long enough, and not held for a suspend.
     bool OutputReady(DWORD now) const;
+    // Held for a suspend (the program's output-off bits), whether or not powered up.
+    bool OutputSuspended(DWORD now) const;
+    // The picture controls, the pattern generator and the inputs, from the registers now.
+    TvPictureSettings PictureSettings(DWORD now) const;
     // The TV's raster as the converter makes it now from the screen it is fed; valid until
     // the next frame.
     const Image& Render(const Image& screen, DWORD now);

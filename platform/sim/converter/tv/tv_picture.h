@@ -80,5 +80,8 @@ class TvRenderer {
 
 // The pattern generator's raster for a pattern type.
 Image RenderTestPattern(int type, int width, int height);
+// What the generator calls a pattern type ("75% Color Bars"), or nullptr for a type it does
+// not have, which shows black.
+const char* TestPatternName(int type);
 
 } // namespace sim

@@ -71,6 +71,13 @@ void AllWaveforms(Image& image) {
 
 } // namespace
 
+const char* TestPatternName(int type) {
+    static const char* const kNames[] = {"All Waveforms", "100% Color Bars", "75% Color Bars",
+                                         "Cross Hatch",   "Red Gradient",    "Green Gradient",
+                                         "Blue Gradient"};
+    return type >= 1 && type <= 7 ? kNames[type - 1] : nullptr;
+}
+
 Image RenderTestPattern(int type, int width, int height) {
     Image image(width, height, 0);
     switch (type) {
