@@ -1,11 +1,33 @@
 #include "LineSource.h"
 
 #include <editline/readline.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
 #include <utility>
+
+namespace {
+
+constexpr int kHistoryKept = 1000;
+
+// $XDG_STATE_HOME/corvane-sim/history, or ~/.local/state/corvane-sim/history, its folders made.
+std::string HistoryFile() {
+    const char* state = std::getenv("XDG_STATE_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string folder =
+        (state && *state ? std::string(state) : std::string(home ? home : ".") + "/.local/state") +
+        "/corvane-sim";
+    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+         slash = folder.find('/', slash + 1)) {
+        mkdir(folder.substr(0, slash).c_str(), 0700);
+    }
+    mkdir(folder.c_str(), 0700);
+    return folder + "/history";
+}
+
+} // namespace
 
 LineSource::LineSource(std::FILE* input, std::string name)
     : m_input(input), m_name(std::move(name)),
@@ -14,6 +36,10 @@ LineSource::LineSource(std::FILE* input, std::string name)
     // Japanese typed at the terminal never reaches the program.
     if (m_interactive) {
         std::setlocale(LC_CTYPE, "");
+        // What was typed in earlier sessions comes back with the arrows and Ctrl+R.
+        m_historyFile = HistoryFile();
+        stifle_history(kHistoryKept);
+        read_history(m_historyFile.c_str());
     }
 }
 
@@ -39,6 +65,8 @@ std::optional<std::string> LineSource::Next(const char* prompt) {
         }
         if (!text.empty()) {
             add_history(text.c_str());
+            // Written at once: a session killed later keeps what was typed.
+            write_history(m_historyFile.c_str());
         }
         return text;
     }

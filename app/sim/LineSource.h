@@ -7,8 +7,8 @@
 
 class LineSource {
   public:
-    // A terminal gets a prompt, line editing and history. The name is the script's, for
-    // messages about its lines.
+    // A terminal gets a prompt, line editing and history kept between sessions. The name is
+    // the script's, for messages about its lines.
     explicit LineSource(std::FILE* input, std::string name = "standard input");
     ~LineSource();
     LineSource(const LineSource&) = delete;
@@ -33,4 +33,5 @@ class LineSource {
     int m_line = 0;
     bool m_interactive;
     bool m_tooLong = false;
+    std::string m_historyFile; // at a terminal
 };
