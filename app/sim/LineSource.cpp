@@ -1,5 +1,7 @@
 #include "LineSource.h"
 
+#include "Interrupts.h"
+
 #include <editline/readline.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -54,7 +56,13 @@ std::optional<std::string> LineSource::Next(const char* prompt) {
     ++m_line;
     if (m_interactive) {
         char* line = readline(prompt);
+        // Ctrl+C: the half-typed line goes, and a new prompt says how to leave.
+        while (line == nullptr && TakeLineInterrupt()) {
+            std::fputs("\n(Ctrl+C clears the line; \"exit\" or Ctrl+D leaves)\n", stdout);
+            line = readline(prompt);
+        }
         if (line == nullptr) {
+            std::fputs("\n", stdout); // Ctrl+D leaves the prompt's line as it was
             return std::nullopt;
         }
         std::string text(line);

@@ -91,7 +91,7 @@ int Run(const Options& options) {
     if (!options.fresh) {
         simulator.KeepRegistryIn(&registryFile);
     }
-    CatchInterrupts();
+    CatchInterrupts(lines.Interactive());
     simulator.SetWire(options.wire);
     simulator.SetErrorOutput(stderr);
     simulator.KeepGoing(options.keepGoing);
