@@ -290,6 +290,40 @@ std::vector<std::string> DialogCommands::TabNames(HWND tabs) {
     return names;
 }
 
+std::vector<std::string> DialogCommands::Completions(HWND dialog) {
+    std::vector<std::string> lines{"ok", "cancel", "close", "show dialog"};
+    if (const HWND tabs = TabsOf(dialog)) {
+        for (const std::string& name : TabNames(tabs)) {
+            lines.push_back("tab " + PlainText(name));
+        }
+    }
+    for (const Control& control : ControlsOf(PageOf(dialog))) {
+        const std::string name = PlainText(control.name);
+        if (name.empty() || !IsWindowEnabled(control.window)) {
+            continue;
+        }
+        switch (control.kind) {
+        case Kind::Button:
+        case Kind::Radio:
+            lines.push_back("press " + name);
+            break;
+        case Kind::Check:
+            lines.push_back("check " + name);
+            lines.push_back("uncheck " + name);
+            break;
+        case Kind::Slider:
+            lines.push_back("slider " + name + " ");
+            break;
+        case Kind::List:
+            lines.push_back("select " + name + " ");
+            break;
+        default:
+            break;
+        }
+    }
+    return lines;
+}
+
 const char* const DialogCommands::kHelp =
     "In an open dialog, controls named by id or by their text (\"show dialog\" lists them):\n"
     "tab NAME             bring a page of the sheet to the front\n"

@@ -18,6 +18,8 @@ struct DialogCommands {
     // Prints the dialog's caption, its tabs and every control of the page shown.
     static void Show(Simulator& s, HWND dialog);
     static const char* const kHelp;
+    // What can be typed in the dialog: its buttons, its tabs, and each control by its name.
+    static std::vector<std::string> Completions(HWND dialog);
     // The texts of a tab control's tabs, in order.
     static std::vector<std::string> TabNames(HWND tabs);
 };

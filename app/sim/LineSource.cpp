@@ -8,6 +8,7 @@
 
 #include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -29,6 +30,30 @@ std::string HistoryFile() {
     return folder + "/history";
 }
 
+// Tab completes the whole line typed so far: the candidates of the line source reading now.
+const LineSource::Completer* g_completer = nullptr;
+std::vector<std::string> g_candidates;
+
+char* NextCandidate(const char*, int state) {
+    static std::size_t next = 0;
+    next = state == 0 ? 0 : next;
+    return next < g_candidates.size() ? strdup(g_candidates[next++].c_str()) : nullptr;
+}
+
+// The line editor completes the word at the cursor: the whole lines that fit what is typed,
+// each from where that word starts.
+char** CompleteLine(const char* word, int start, int end) {
+    rl_attempted_completion_over = 1; // no file names
+    g_candidates.clear();
+    if (g_completer != nullptr && *g_completer && rl_line_buffer != nullptr) {
+        const std::string typed(rl_line_buffer, static_cast<std::size_t>(end));
+        for (const std::string& line : (*g_completer)(typed)) {
+            g_candidates.push_back(line.substr(static_cast<std::size_t>(start)));
+        }
+    }
+    return rl_completion_matches(word, NextCandidate);
+}
+
 } // namespace
 
 LineSource::LineSource(std::FILE* input, std::string name)
@@ -42,6 +67,8 @@ LineSource::LineSource(std::FILE* input, std::string name)
         m_historyFile = HistoryFile();
         stifle_history(kHistoryKept);
         read_history(m_historyFile.c_str());
+        rl_completion_append_character = '\0';
+        rl_attempted_completion_function = CompleteLine;
     }
 }
 
@@ -55,6 +82,7 @@ std::optional<std::string> LineSource::Next(const char* prompt) {
     m_tooLong = false;
     ++m_line;
     if (m_interactive) {
+        g_completer = &m_completer;
         char* line = readline(prompt);
         // Ctrl+C: the half-typed line goes, and a new prompt says how to leave.
         while (line == nullptr && TakeLineInterrupt()) {

@@ -2,8 +2,11 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class LineSource {
   public:
@@ -17,6 +20,10 @@ class LineSource {
     // No command is this long: a longer line is read to its end and given as an empty one,
     // so that input without line ends cannot fill the memory.
     static constexpr std::size_t kLongestLine = 64 * 1024;
+
+    // What Tab offers at a terminal: every whole line that could follow what is typed.
+    using Completer = std::function<std::vector<std::string>(const std::string& typed)>;
+    void SetCompleter(Completer completer) { m_completer = std::move(completer); }
 
     // The next line without its line end; nothing at the end of input.
     std::optional<std::string> Next(const char* prompt);
@@ -34,4 +41,5 @@ class LineSource {
     bool m_interactive;
     bool m_tooLong = false;
     std::string m_historyFile; // at a terminal
+    Completer m_completer;
 };

@@ -27,7 +27,39 @@ void PrintTransfer(const sim::Transfer& transfer, void* context) {
 } // namespace
 
 Simulator::Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output)
-    : m_world(world), m_app(app), m_input(input), m_output(output), m_errors(output) {}
+    : m_world(world), m_app(app), m_input(input), m_output(output), m_errors(output) {
+    m_input.SetCompleter([this](const std::string& typed) { return Completions(typed); });
+}
+
+std::vector<std::string> Simulator::Completions(const std::string& typed) const {
+    const std::vector<std::string> all = m_openMenu != nullptr ? MenuCompletions(m_openMenu)
+                                         : m_openDialog != nullptr
+                                             ? DialogCommands::Completions(m_openDialog)
+                                             : PromptCompletions();
+    std::vector<std::string> fitting;
+    for (const std::string& line : all) {
+        if (Lower(line).rfind(Lower(typed), 0) == 0 &&
+            std::find(fitting.begin(), fitting.end(), line) == fitting.end()) {
+            fitting.push_back(line);
+        }
+    }
+    return fitting;
+}
+
+std::vector<std::string> Simulator::MenuCompletions(HMENU menu) const {
+    std::vector<std::string> lines{"dismiss", "help"};
+    std::vector<HMENU> pending{menu};
+    for (std::size_t next = 0; next < pending.size(); ++next) {
+        for (const sim::MenuItem& entry : sim::User32().menus.at(pending[next]).items) {
+            if (entry.submenu != nullptr) {
+                pending.push_back(entry.submenu);
+            } else if (!entry.separator && (entry.state & (MF_GRAYED | MF_DISABLED)) == 0) {
+                lines.push_back("choose " + PlainText(entry.text));
+            }
+        }
+    }
+    return lines;
+}
 
 void Simulator::Print(const std::string& line) {
     std::fprintf(m_output, "%s\n", line.c_str());
@@ -115,6 +147,11 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
     for (const std::string& line : sim::DescribeMenu(menu)) {
         Print("menu: " + line);
     }
+    m_openMenu = menu;
+    const struct MenuClosed {
+        HMENU& open;
+        ~MenuClosed() { open = nullptr; }
+    } closed{m_openMenu};
     while (const std::optional<std::string> line = NextCommand("menu> ")) {
         const Words words = Split(*line);
         if (words.empty()) {
@@ -282,7 +319,9 @@ bool Simulator::LeaveDialog(HWND dialog) {
 }
 
 bool Simulator::ActInDialog(HWND dialog) {
+    m_openDialog = dialog;
     const std::optional<std::string> line = NextCommand("dialog> ");
+    m_openDialog = nullptr;
     if (!line) {
         return LeaveDialog(dialog);
     }

@@ -70,6 +70,10 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     void Fail(const std::string& error);
     std::optional<std::string> NextCommand(const char* prompt);
     bool LeaveDialog(HWND dialog);
+    // What Tab offers: the lines that could follow what is typed, where the user is now.
+    std::vector<std::string> Completions(const std::string& typed) const;
+    std::vector<std::string> PromptCompletions() const;
+    std::vector<std::string> MenuCompletions(HMENU menu) const;
     sim::Converter* LastAttached() const;
 
     sim::World& m_world;
@@ -91,6 +95,9 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     std::optional<PendingFault> m_pendingFault;
     std::string m_tvFile;
     RegistryFile* m_registryFile = nullptr;
+    // Where the user is: a menu or a dialog open, or neither (the prompt).
+    HMENU m_openMenu = nullptr;
+    HWND m_openDialog = nullptr;
     // How far the user has got leaving a dialog at the end of the input.
     struct Leaving {
         HWND dialog = nullptr;

@@ -339,6 +339,30 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
     {"help", 0, 0, Help, "help                 this list"},
 };
 
+// Each command's keyword and, where its usage lists choices ("tray left|right"), each choice.
+std::vector<std::string> Simulator::PromptCompletions() const {
+    std::vector<std::string> lines;
+    for (const SimulatorCommands::Command& command : SimulatorCommands::kCommands) {
+        const std::string keyword = command.keyword;
+        lines.push_back(keyword);
+        const std::string help = command.help;
+        if (help.rfind(keyword + " ", 0) != 0) {
+            continue;
+        }
+        const std::string form = help.substr(
+            keyword.size() + 1, help.find(' ', keyword.size() + 1) - keyword.size() - 1);
+        if (form.find('|') == std::string::npos || Lower(form) != form) {
+            continue;
+        }
+        for (std::size_t start = 0; start <= form.size();) {
+            const std::size_t bar = std::min(form.find('|', start), form.size());
+            lines.push_back(keyword + " " + form.substr(start, bar - start));
+            start = bar + 1;
+        }
+    }
+    return lines;
+}
+
 std::string SimulatorCommands::Help(Simulator& s, const Words&) {
     for (const Command& command : kCommands) {
         if (*command.help != '\0') {
