@@ -43,6 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         LineSource lines(input);
         CMrgApp app;
         Simulator simulator(world, app, lines, output);
+        simulator.KeepGoing(true); // a wrong command is no reason to stop looking
         world.SetUser(&simulator);
         world.SetObserver(&simulator);
         world.Plug();
