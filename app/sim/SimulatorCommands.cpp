@@ -388,5 +388,10 @@ std::string Simulator::Run(const Words& words) {
         }
         return command.run(*this, words);
     }
+    for (const char* inDialog : {"tab", "press", "check", "uncheck", "slider", "select"}) {
+        if (keyword == inDialog) {
+            return Quoted(words[0]) + " works in an open dialog, and none is open";
+        }
+    }
     return "not a command: " + Quoted(words[0]) + " (\"help\" lists them)";
 }
