@@ -42,7 +42,74 @@ std::string TrimLineEnds(std::string text) {
     return text;
 }
 
-std::string PlainText(const std::string& text) {
+namespace {
+
+void AppendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// U+FF61 to U+FF9D as the full-width characters an input method types.
+constexpr unsigned short kFullWidth[] = {
+    0x3002, 0x300C, 0x300D, 0x3001, 0x30FB, 0x30F2, 0x30A1, 0x30A3, 0x30A5, 0x30A7, 0x30A9,
+    0x30E3, 0x30E5, 0x30E7, 0x30C3, 0x30FC, 0x30A2, 0x30A4, 0x30A6, 0x30A8, 0x30AA, 0x30AB,
+    0x30AD, 0x30AF, 0x30B1, 0x30B3, 0x30B5, 0x30B7, 0x30B9, 0x30BB, 0x30BD, 0x30BF, 0x30C1,
+    0x30C4, 0x30C6, 0x30C8, 0x30CA, 0x30CB, 0x30CC, 0x30CD, 0x30CE, 0x30CF, 0x30D2, 0x30D5,
+    0x30D8, 0x30DB, 0x30DE, 0x30DF, 0x30E0, 0x30E1, 0x30E2, 0x30E4, 0x30E6, 0x30E8, 0x30E9,
+    0x30EA, 0x30EB, 0x30EC, 0x30ED, 0x30EF, 0x30F3};
+
+bool TakesVoicedMark(unsigned kana) {
+    return (kana >= 0x30AB && kana <= 0x30C2 && kana % 2 == 1) ||
+           (kana >= 0x30C4 && kana <= 0x30C8 && kana % 2 == 0) ||
+           (kana >= 0x30CF && kana <= 0x30DB && (kana - 0x30CF) % 3 == 0);
+}
+
+} // namespace
+
+std::string FullWidthKana(const std::string& text) {
+    std::string out;
+    unsigned last = 0; // the full-width kana just written, which a voiced mark joins
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // Half-width katakana are EF BD A1 to EF BE 9F in UTF-8.
+        if (byte == 0xEF && i + 2 < text.size()) {
+            const unsigned code = 0xF000 | ((static_cast<unsigned char>(text[i + 1]) & 0x3F) << 6) |
+                                  (static_cast<unsigned char>(text[i + 2]) & 0x3F);
+            if (code >= 0xFF61 && code <= 0xFF9F) {
+                i += 2;
+                const bool voiced = code == 0xFF9E;
+                const bool semiVoiced = code == 0xFF9F;
+                const bool joins =
+                    (voiced && (TakesVoicedMark(last) || last == 0x30A6)) ||
+                    (semiVoiced && last >= 0x30CF && last <= 0x30DB && (last - 0x30CF) % 3 == 0);
+                if (joins) {
+                    out.resize(out.size() - 3);
+                    const unsigned joined = last == 0x30A6 ? 0x30F4 : last + (voiced ? 1 : 2);
+                    AppendUtf8(out, joined);
+                    last = 0;
+                } else {
+                    last = voiced ? 0x309B : semiVoiced ? 0x309C : kFullWidth[code - 0xFF61];
+                    AppendUtf8(out, last);
+                }
+                continue;
+            }
+        }
+        out += text[i];
+        last = 0;
+    }
+    return out;
+}
+
+std::string PlainText(const std::string& raw) {
+    const std::string text = FullWidthKana(raw);
     std::string plain;
     for (char c : text) {
         if (c != '&') {

@@ -10,7 +10,9 @@ std::vector<std::string> Split(const std::string& line);
 // such as "C#" keeps its sign.
 std::string WithoutComment(const std::string& line);
 std::string TrimLineEnds(std::string text);
-// An item as the user names it: no "&", no trailing "...", any case.
+// Half-width katakana as the full-width ones an input method types (ｵﾌﾟｼｮﾝ as オプション).
+std::string FullWidthKana(const std::string& text);
+// An item as the user names it: no "&", no trailing "...", any case, either width of kana.
 std::string PlainText(const std::string& text);
 // The same without a Japanese item's "(&F)" access-key suffix.
 std::string WithoutAccessKeySuffix(const std::string& text);

@@ -264,6 +264,13 @@ TEST(Text, WordsAreSplitAtSpacesAndQuotesKeepThemTogether) {
     EXPECT_EQ((Words{"it's", "C#"}), Split(" it's C# "));
 }
 
+TEST(Text, HalfWidthKanaReadAsTheFullWidthAnInputMethodTypes) {
+    EXPECT_EQ("オプション", FullWidthKana("ｵﾌﾟｼｮﾝ"));
+    EXPECT_EQ("ガギグゲゴヴパ", FullWidthKana("ｶﾞｷﾞｸﾞｹﾞｺﾞｳﾞﾊﾟ"));
+    EXPECT_EQ("ア゛(&O)", FullWidthKana("ｱﾞ(&O)")) << "a mark on a kana that takes none";
+    EXPECT_EQ(PlainText("オプション(&O)..."), PlainText("ｵﾌﾟｼｮﾝ(&O)..."));
+}
+
 TEST(Text, ACommentBeginsWhereAHashFollowsASpace) {
     EXPECT_EQ("move 500 200", WithoutComment("move 500 200   # indicator: (500, 200)"));
     EXPECT_EQ("", WithoutComment("# a whole line"));
