@@ -5,6 +5,7 @@
 #include "PointerCommands.h"
 #include "Simulator.h"
 #include "Text.h"
+#include "Topics.h"
 #include "model/MrgDoc.h"
 #include "model/StoredValues.h"
 #include "platform/sim/advapi32/advapi32_state.h"
@@ -336,7 +337,8 @@ const SimulatorCommands::Command SimulatorCommands::kCommands[] = {
      "show tv [FILE.png]   what the TV shows: its source and place, a picture or a file"},
     {"show", 1, 2, Show, "show screen FILE.png the screen as a picture file"},
     {"wire", 1, 1, Wire, "wire on|off          print every transfer to the converter"},
-    {"help", 0, 0, Help, "help                 this list"},
+    {"help", 0, 9, Help,
+     "help [COMMAND|TOPIC] this list, one command's, or what a feature does (\"help topics\")"},
 };
 
 // Each command's keyword and, where its usage lists choices ("tray left|right"), each choice.
@@ -363,14 +365,41 @@ std::vector<std::string> Simulator::PromptCompletions() const {
     return lines;
 }
 
-std::string SimulatorCommands::Help(Simulator& s, const Words&) {
+std::string SimulatorCommands::Help(Simulator& s, const Words& words) {
+    if (words.size() == 1) {
+        for (const Command& command : kCommands) {
+            if (*command.help != '\0') {
+                s.Print(command.help);
+            }
+        }
+        s.Print(DialogCommands::kHelp);
+        return "";
+    }
+    std::string asked = Lower(words[1]);
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        asked += " " + Lower(words[i]);
+    }
+    const char* usage = "";
+    bool found = false;
     for (const Command& command : kCommands) {
-        if (*command.help != '\0') {
-            s.Print(command.help);
+        usage = *command.help != '\0' ? command.help : usage;
+        if (asked == command.keyword && (!found || *command.help != '\0')) {
+            s.Print(usage);
+            found = true;
         }
     }
-    s.Print(DialogCommands::kHelp);
-    return "";
+    const std::vector<Topic> topics = TopicsNamed(asked == "topics" ? "" : asked);
+    for (const Topic& topic : topics) {
+        s.Print(topic.meaning);
+    }
+    if (found || !topics.empty()) {
+        return "";
+    }
+    std::string names;
+    for (const Topic& topic : TopicsNamed("")) {
+        names += (names.empty() ? "" : ", ") + std::string(topic.name);
+    }
+    return "no help on " + Quoted(asked) + "; the topics are " + names;
 }
 
 std::string Simulator::Run(const Words& words) {
