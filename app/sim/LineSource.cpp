@@ -3,9 +3,11 @@
 #include "Interrupts.h"
 
 #include <editline/readline.h>
+#include <sys/select.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
@@ -54,6 +56,16 @@ char** CompleteLine(const char* word, int start, int end) {
     return rl_completion_matches(word, NextCandidate);
 }
 
+// The line the editor hands over when Enter is pressed, or nullptr at Ctrl+D.
+bool g_lineDone = false;
+char* g_lineRead = nullptr;
+
+void TakeLine(char* line) {
+    g_lineDone = true;
+    g_lineRead = line;
+    rl_callback_handler_remove();
+}
+
 } // namespace
 
 LineSource::LineSource(std::FILE* input, std::string name)
@@ -78,16 +90,56 @@ LineSource::~LineSource() {
     }
 }
 
+// The line editor fed a key at a time, so that time can pass while the user types: every
+// 20 ms without a key the waiting hook runs (and may print above the line being typed).
+char* LineSource::ReadEdited(const char* prompt) {
+    g_lineDone = false;
+    g_lineRead = nullptr;
+    rl_callback_handler_install(prompt, TakeLine);
+    m_editing = true;
+    while (!g_lineDone) {
+        fd_set keys;
+        FD_ZERO(&keys);
+        FD_SET(fileno(m_input), &keys);
+        timeval tick{0, 20000};
+        const int ready =
+            select(fileno(m_input) + 1, &keys, nullptr, nullptr, m_whileWaiting ? &tick : nullptr);
+        if (ready > 0) {
+            rl_callback_read_char();
+        } else if (ready == 0) {
+            m_whileWaiting();
+        } else if (errno == EINTR) {
+            // A signal: Ctrl+C to clear the line, or one that ends the session.
+            rl_callback_handler_remove();
+            break;
+        }
+    }
+    m_editing = false;
+    return g_lineRead;
+}
+
+void LineSource::PrintAboveLine(std::FILE* stream, const std::string& text) {
+    if (!m_editing) {
+        std::fprintf(stream, "%s\n", text.c_str());
+        return;
+    }
+    std::fprintf(stdout, "\r\033[K");
+    std::fflush(stdout);
+    std::fprintf(stream, "%s\n", text.c_str());
+    std::fflush(stream);
+    rl_forced_update_display();
+}
+
 std::optional<std::string> LineSource::Next(const char* prompt) {
     m_tooLong = false;
     ++m_line;
     if (m_interactive) {
         g_completer = &m_completer;
-        char* line = readline(prompt);
+        char* line = ReadEdited(prompt);
         // Ctrl+C: the half-typed line goes, and a new prompt says how to leave.
         while (line == nullptr && TakeLineInterrupt()) {
             std::fputs("\n(Ctrl+C clears the line; \"exit\" or Ctrl+D leaves)\n", stdout);
-            line = readline(prompt);
+            line = ReadEdited(prompt);
         }
         if (line == nullptr) {
             std::fputs("\n", stdout); // Ctrl+D leaves the prompt's line as it was

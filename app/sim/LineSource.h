@@ -25,6 +25,11 @@ class LineSource {
     using Completer = std::function<std::vector<std::string>(const std::string& typed)>;
     void SetCompleter(Completer completer) { m_completer = std::move(completer); }
 
+    // Run every 20 ms while a person at the terminal has typed nothing, so that time passes.
+    void WhileWaiting(std::function<void()> hook) { m_whileWaiting = std::move(hook); }
+    // A line of output: above the line being typed, which is drawn again below it.
+    void PrintAboveLine(std::FILE* stream, const std::string& text);
+
     // The next line without its line end; nothing at the end of input.
     std::optional<std::string> Next(const char* prompt);
     // Whether the line Next just gave was too long and given empty.
@@ -35,6 +40,8 @@ class LineSource {
     std::string Where() const { return m_name + ":" + std::to_string(m_line); }
 
   private:
+    char* ReadEdited(const char* prompt);
+
     std::FILE* m_input;
     std::string m_name;
     int m_line = 0;
@@ -42,4 +49,6 @@ class LineSource {
     bool m_tooLong = false;
     std::string m_historyFile; // at a terminal
     Completer m_completer;
+    std::function<void()> m_whileWaiting;
+    bool m_editing = false;
 };

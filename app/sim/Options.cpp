@@ -37,7 +37,8 @@ bool ParseScreenSize(const std::string& text, int& width, int& height) {
 }
 
 bool TakesValue(const std::string& option) {
-    return option == "--lang" || option == "--screen" || option == "--registry" || option == "--tv";
+    return option == "--lang" || option == "--screen" || option == "--registry" ||
+           option == "--tv" || option == "--clock";
 }
 
 } // namespace
@@ -105,6 +106,13 @@ std::optional<Options> ParseOptions(int argc, char** argv, bool japaneseByDefaul
             options.fresh = true;
         } else if (option == "--bare-desktop") {
             options.bareDesktop = true;
+        } else if (option == "--clock") {
+            const std::string clock = next(i);
+            if (clock != "wall" && clock != "virtual") {
+                error = "--clock takes wall or virtual";
+                return std::nullopt;
+            }
+            options.wallClock = clock == "wall";
         } else if (option == "--keep-going") {
             options.keepGoing = true;
         } else if (option.size() > 1 && option[0] == '-') {

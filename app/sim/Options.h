@@ -13,6 +13,9 @@ struct Options {
     bool fresh = false;
     bool bareDesktop = false; // no other programs' windows
     bool keepGoing = false;   // a script goes on after a failing command
+    // Whether virtual time follows the wall clock; unset: at a terminal it does, for a script
+    // or a pipe it does not (deterministic, no real waiting).
+    std::optional<bool> wallClock;
     std::string registryPath; // empty: the default under the user's configuration folder
     std::string tvPicture;    // a PNG file kept up to date with what the TV shows
     std::string script;       // empty or "-": standard input
@@ -23,7 +26,7 @@ struct Options {
 constexpr const char* kUsage =
     "usage: corvane-sim [--lang en|ja] [--screen WxH] [--no-converter] [--wire]\n"
     "                   [--bare-desktop] [--registry FILE | --fresh] [--tv FILE.png]\n"
-    "                   [--keep-going] [SCRIPT | -]\n"
+    "                   [--clock wall|virtual] [--keep-going] [SCRIPT | -]\n"
     "       corvane-sim --help | --version\n";
 
 // Whether the user's locale is Japanese: the first of LC_ALL, LC_MESSAGES and LANG that is set

@@ -17,15 +17,6 @@
 #include <cstdlib>
 #include <cstring>
 
-namespace {
-
-void PrintTransfer(const sim::Transfer& transfer, void* context) {
-    auto* simulator = static_cast<std::FILE*>(context);
-    std::fprintf(simulator, "wire: %s\n", sim::FormatTransfer(transfer).c_str());
-}
-
-} // namespace
-
 Simulator::Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output)
     : m_world(world), m_app(app), m_input(input), m_output(output), m_errors(output) {
     m_input.SetCompleter([this](const std::string& typed) { return Completions(typed); });
@@ -62,13 +53,38 @@ std::vector<std::string> Simulator::MenuCompletions(HMENU menu) const {
 }
 
 void Simulator::Print(const std::string& line) {
-    std::fprintf(m_output, "%s\n", line.c_str());
+    m_input.PrintAboveLine(m_output, line);
     std::fflush(m_output);
+}
+
+void Simulator::PrintTransfer(const sim::Transfer& transfer, void* simulator) {
+    static_cast<Simulator*>(simulator)->Print("wire: " + sim::FormatTransfer(transfer));
+}
+
+void Simulator::FollowWallClock() {
+    m_wallClock = std::chrono::steady_clock::now();
+    m_input.WhileWaiting([this] { CatchUpWithWallClock(); });
+}
+
+// The real time since the clocks last agreed passes on the virtual one, timers firing; what
+// it changed is kept as a command's changes are.
+void Simulator::CatchUpWithWallClock() {
+    if (!m_wallClock) {
+        return;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - *m_wallClock);
+    if (elapsed.count() <= 0) {
+        return;
+    }
+    *m_wallClock += elapsed;
+    m_world.RunFor(static_cast<DWORD>(elapsed.count()));
+    PictureCommands::KeepTvFile(*this);
 }
 
 void Simulator::Fail(const std::string& error) {
     const std::string where = m_input.Interactive() ? "" : m_input.Where() + ": ";
-    std::fprintf(m_errors, "%serror: %s\n", where.c_str(), error.c_str());
+    m_input.PrintAboveLine(m_errors, where + "error: " + error);
     std::fflush(m_errors);
     m_failed = true;
     if (!m_keepGoing && !m_input.Interactive()) {
@@ -77,7 +93,7 @@ void Simulator::Fail(const std::string& error) {
 }
 
 void Simulator::Watch(sim::Converter& converter) {
-    converter.SetObserver(m_wire ? PrintTransfer : nullptr, m_output);
+    converter.SetObserver(m_wire ? PrintTransfer : nullptr, this);
 }
 
 void Simulator::ConverterPlugged(sim::Converter& converter) {
@@ -90,7 +106,8 @@ void Simulator::ConverterPlugged(sim::Converter& converter) {
 
 // A signal to end counts as the end of the input, before a line and while waiting for one.
 std::optional<std::string> Simulator::NextCommand(const char* prompt) {
-    // Whatever the last command did has happened by now.
+    // Whatever the last command did has happened by now, and so has the time it took.
+    CatchUpWithWallClock();
     PictureCommands::KeepTvFile(*this);
     std::string error;
     if (m_registryFile != nullptr && !m_registryFile->KeepChanges(error)) {

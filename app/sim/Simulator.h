@@ -8,6 +8,7 @@
 #include "platform/sim/shell32/shell32_state.h"
 #include "platform/sim/user32/user32_state.h"
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -24,6 +25,9 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output);
 
     void SetWire(bool on) { m_wire = on; }
+    // The virtual clock keeps up with the wall clock: while a person at the terminal types
+    // nothing, and between the commands of a script.
+    void FollowWallClock();
     // A PNG file rewritten whenever the TV's picture changes; empty for none.
     void KeepTvPicture(const std::string& path) { m_tvFile = path; }
     // A script stops at its first failing command unless it is to go on; a person at a
@@ -66,6 +70,8 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     std::string Run(const Words& words);
     std::string Choose(HMENU menu, const std::string& item, UINT& id) const;
     void Print(const std::string& line);
+    static void PrintTransfer(const sim::Transfer& transfer, void* simulator);
+    void CatchUpWithWallClock();
     // A command failed: said where the line is, and the script ends unless it goes on.
     void Fail(const std::string& error);
     std::optional<std::string> NextCommand(const char* prompt);
@@ -84,6 +90,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     bool m_keepGoing = false;
     bool m_failed = false;
     bool m_wire = false;
+    std::optional<std::chrono::steady_clock::time_point> m_wallClock;
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
     Desktop m_desktop;

@@ -35,6 +35,8 @@ constexpr const char* kAbout =
     "  --registry FILE   keep the settings in FILE (default ~/.config/corvane-sim/registry)\n"
     "  --fresh           start from empty settings and keep none\n"
     "  --tv FILE.png     keep FILE.png showing what the TV shows\n"
+    "  --clock wall|virtual  time passes as on the wall clock (the default at a terminal), or\n"
+    "                    only with \"wait\" (the default for a script: the same every run)\n"
     "  --keep-going      a script goes on after a failing command (the status is still 1)\n"
     "Options that take a value also take it as --name=value. NO_COLOR turns colour off.\n";
 
@@ -95,6 +97,9 @@ int Run(const Options& options) {
     simulator.SetWire(options.wire);
     simulator.SetErrorOutput(stderr);
     simulator.KeepGoing(options.keepGoing);
+    if (options.wallClock.value_or(lines.Interactive())) {
+        simulator.FollowWallClock();
+    }
     simulator.KeepTvPicture(options.tvPicture);
     world.SetUser(&simulator);
     world.SetObserver(&simulator);

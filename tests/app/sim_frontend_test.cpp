@@ -78,6 +78,9 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_EQ(800, joined->screenWidth);
     EXPECT_EQ("a=b.png", joined->tvPicture) << "only the first = divides";
     EXPECT_FALSE(Parse({"--wire=yes"}, error)) << "an option without a value takes none";
+    EXPECT_FALSE(Parse({}, error)->wallClock) << "unset: the terminal decides";
+    EXPECT_EQ(true, Parse({"--clock", "wall"}, error)->wallClock);
+    EXPECT_EQ(false, Parse({"--clock=virtual"}, error)->wallClock);
     EXPECT_EQ("script.txt", options->script);
 }
 
@@ -117,6 +120,7 @@ TEST(Options, RefusesWhatItCannotUse) {
         {"--screen", "7680x7680"},
         {"--registry", ""},
         {"--tv", ""},
+        {"--clock", "fast"},
         {"--registry", "r", "--fresh"},
         {"--verbose"},
         {"a", "b"},
