@@ -178,6 +178,14 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
         if (keyword == "dismiss" && words.size() == 1) {
             return 0;
         }
+        // Keys go to the menu's own loop, as on Windows: arrows, Enter, Esc, a letter.
+        if (keyword == "key" && words.size() >= 2) {
+            if (const std::string error = Run(words); !error.empty()) {
+                Fail(error);
+                continue;
+            }
+            return sim::kMenuKeysPressed;
+        }
         if (keyword == "choose" && words.size() >= 2) {
             std::string item = words[1];
             for (std::size_t i = 2; i < words.size(); ++i) {

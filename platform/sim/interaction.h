@@ -13,10 +13,13 @@ struct Balloon;
 class Converter;
 struct MessageBoxShown;
 
+constexpr UINT kMenuKeysPressed = ~0u;
+
 class InteractionDriver {
   public:
     virtual ~InteractionDriver() = default;
-    // A popup menu is open (its submenus already initialised); the command chosen, or 0.
+    // A popup menu is open (its submenus already initialised); the command chosen, 0, or
+    // kMenuKeysPressed when the user pressed keys, which the menu's own loop then takes.
     virtual UINT ChooseFromMenu(HMENU menu, HWND owner) = 0;
     // A message box is shown; the button pressed.
     virtual int AnswerMessageBox(const MessageBoxShown& box) = 0;

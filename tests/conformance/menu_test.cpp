@@ -83,3 +83,13 @@ CONFORMANCE_TEST(EscapeDismissesTheMenu) {
        "nothing chosen");
     Close(tray);
 }
+
+// The underlined letter of one item chooses it at once, as Enter on it would.
+CONFORMANCE_TEST(AnUnderlinedLetterChoosesItsItem) {
+    const TrayMenu tray = OpenTrayMenu();
+    TypeAhead(tray.owner, {'A'});
+    const BOOL chosen =
+        TrackPopupMenu(tray.rightButtonMenu, TPM_RETURNCMD, 100, 100, 0, tray.owner, nullptr);
+    ok(chosen == ID_APP_ABOUT, "A chose %d", chosen);
+    Close(tray);
+}

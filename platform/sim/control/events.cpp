@@ -27,6 +27,10 @@ void SendToTopLevel(UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void World::Pump() {
+    // While a popup menu is open, its own loop takes what is queued, keys first of all.
+    if (User32().menuTracking) {
+        return;
+    }
     WindowManager& windows = Windows();
     const std::uint64_t start = Uptime();
     MSG message;

@@ -7,6 +7,7 @@
 #include "platform/sim/user32/user32_state.h"
 
 #include <cstring>
+#include <vector>
 
 using sim::Menu;
 using sim::MenuItem;
@@ -236,21 +237,42 @@ BOOL EndMenu() {
 namespace sim {
 namespace {
 
+// The item's underlined letter, upper case, or 0.
+char Mnemonic(const MenuItem& item) {
+    const std::size_t amp = item.text.find('&');
+    if (amp == std::string::npos || amp + 1 >= item.text.size()) {
+        return 0;
+    }
+    const char c = item.text[amp + 1];
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 // The popup's own loop takes keys queued for the program: Down and Up move over its items,
-// Enter chooses an enabled command, Esc closes the menu. Other messages are delivered.
-// True when the keys ended the menu, with the command chosen (0 for none).
-bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
+// Enter chooses an enabled command, an underlined letter chooses the one item it underlines
+// (or moves among several), Esc closes the menu. Other messages are delivered. True when the
+// keys ended the menu, with the command chosen (0 for none); the item selected carries over
+// to the next keys.
+bool TakeQueuedKeys(HMENU menu, int& selected, UINT& chosen) {
     const Menu* m = FindMenu(menu);
-    int selected = -1;
     const int count = m ? static_cast<int>(m->items.size()) : 0;
+    const auto item = [&](int i) -> const MenuItem& {
+        return m->items[static_cast<std::size_t>(i)];
+    };
     const auto move = [&](int step) {
         for (int tries = 0; tries < count; ++tries) {
             selected =
                 selected < 0 ? (step > 0 ? 0 : count - 1) : (selected + step + count) % count;
-            if (!m->items[static_cast<std::size_t>(selected)].separator) {
+            if (!item(selected).separator) {
                 return;
             }
         }
+    };
+    const auto choose = [&](int i) {
+        if (item(i).submenu == nullptr && (item(i).state & kNotEnabled) == 0) {
+            chosen = item(i).id;
+            return true;
+        }
+        return false;
     };
     MSG message;
     while (!sim::User32().menuEnded && sim::Windows().NextMessage(message)) {
@@ -264,27 +286,33 @@ bool TakeQueuedKeys(HMENU menu, UINT& chosen) {
         if (count == 0) {
             continue;
         }
-        switch (message.wParam) {
-        case VK_DOWN:
-            move(1);
-            break;
-        case VK_UP:
-            move(-1);
-            break;
-        case VK_ESCAPE:
+        const WPARAM key = message.wParam;
+        if (key == VK_DOWN || key == VK_UP) {
+            move(key == VK_DOWN ? 1 : -1);
+        } else if (key == VK_ESCAPE) {
             chosen = 0;
             return true;
-        case VK_RETURN:
-            if (selected >= 0) {
-                const MenuItem& item = m->items[static_cast<std::size_t>(selected)];
-                if (item.submenu == nullptr && (item.state & kNotEnabled) == 0) {
-                    chosen = item.id;
-                    return true;
+        } else if (key == VK_RETURN) {
+            if (selected >= 0 && choose(selected)) {
+                return true;
+            }
+        } else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) {
+            std::vector<int> underlined;
+            for (int i = 0; i < count; ++i) {
+                if (!item(i).separator && Mnemonic(item(i)) == static_cast<char>(key)) {
+                    underlined.push_back(i);
                 }
             }
-            break;
-        default:
-            break;
+            if (underlined.size() == 1 && choose(underlined.front())) {
+                return true;
+            }
+            // Several: each press selects the next of them.
+            for (const int i : underlined) {
+                if (i > selected || i == underlined.back()) {
+                    selected = i > selected ? i : underlined.front();
+                    break;
+                }
+            }
         }
     }
     return false;
@@ -303,9 +331,14 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const REC
     sim::Initialise(menu, owner, 0);
     ++sim::User32().popupMenusShown;
     UINT chosen = 0;
-    if (!sim::User32().menuEnded && !sim::TakeQueuedKeys(menu, chosen) &&
-        !sim::User32().menuEnded) {
+    int selected = -1;
+    while (!sim::User32().menuEnded && !sim::TakeQueuedKeys(menu, selected, chosen) &&
+           !sim::User32().menuEnded) {
         chosen = sim::User().ChooseFromMenu(menu, owner);
+        if (chosen != sim::kMenuKeysPressed) {
+            break;
+        }
+        chosen = 0;
     }
     sim::User32().menuTracking = false;
     if (sim::User32().menuEnded || !sim::Reachable(menu, chosen)) {
