@@ -301,6 +301,10 @@ TEST(Picture, TextIsCutToTheWidthInWholeCharacters) {
     EXPECT_EQ("a\xE6\x97\xA5", sim::FittingText("a\xE6\x97\xA5\xE6\x9C\xAC", 2 * cell + 1, 1));
     EXPECT_EQ("", sim::FittingText("abc", cell - 1, 1));
     EXPECT_EQ("abc", sim::FittingText("abc", 3 * cell, 1));
+    const int fourCondensed = sim::TextWidth("abcd", 1, sim::Spacing::Condensed);
+    EXPECT_EQ("abc", sim::FittingText("abcde", fourCondensed, 1));
+    EXPECT_EQ("abcd", sim::FittingText("abcde", fourCondensed, 1, sim::Spacing::Condensed))
+        << "condensed, four fit where three did";
 }
 
 TEST(InterruptsDeathTest, ASecondCtrlCQuitsAtOnce) {

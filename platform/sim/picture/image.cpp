@@ -101,17 +101,21 @@ void Outline(Image& image, int left, int top, int right, int bottom, std::uint32
     FillRect(image, right - 1, top, right, bottom, colour);
 }
 
-int TextWidth(const std::string& text, int scale) {
-    int glyphs = 0;
-    ForEachGlyph(text, [&](const std::uint8_t*) { ++glyphs; });
-    return glyphs * kGlyphCellWidth * scale;
+int CellWidth(int scale, Spacing spacing) {
+    return (spacing == Spacing::Condensed ? kGlyphCellWidth - 1 : kGlyphCellWidth) * scale;
 }
 
-std::string FittingText(const std::string& text, int width, int scale) {
+int TextWidth(const std::string& text, int scale, Spacing spacing) {
+    int glyphs = 0;
+    ForEachGlyph(text, [&](const std::uint8_t*) { ++glyphs; });
+    return glyphs * CellWidth(scale, spacing);
+}
+
+std::string FittingText(const std::string& text, int width, int scale, Spacing spacing) {
     int used = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (GlyphStartedBy(text[i]) != nullptr) {
-            used += kGlyphCellWidth * scale;
+            used += CellWidth(scale, spacing);
             if (used > width) {
                 return text.substr(0, i);
             }
@@ -120,8 +124,8 @@ std::string FittingText(const std::string& text, int width, int scale) {
     return text;
 }
 
-void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour,
-              int scale) {
+void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour, int scale,
+              Spacing spacing) {
     ForEachGlyph(text, [&](const std::uint8_t* columns) {
         for (int column = 0; column < 5; ++column) {
             for (int row = 0; row < 8; ++row) {
@@ -131,7 +135,7 @@ void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t
                 }
             }
         }
-        x += kGlyphCellWidth * scale;
+        x += CellWidth(scale, spacing);
     });
 }
 

@@ -26,12 +26,17 @@ void FillRect(Image& image, int left, int top, int right, int bottom, std::uint3
 void Outline(Image& image, int left, int top, int right, int bottom, std::uint32_t colour);
 
 // Text in a 5 x 8 font on a 6 x 9 cell, each font pixel drawn as scale x scale; characters
-// outside printable ASCII (a Japanese title's UTF-8) show as one hollow box each.
+// outside printable ASCII (a Japanese title's UTF-8) show as one hollow box each. Condensed
+// text leaves out the column between characters (a 5-pixel cell), for a line the real,
+// proportional font fits where this one would not.
 constexpr int kGlyphCellWidth = 6;
 constexpr int kGlyphCellHeight = 9;
-int TextWidth(const std::string& text, int scale);
+enum class Spacing { Normal, Condensed };
+int TextWidth(const std::string& text, int scale, Spacing spacing = Spacing::Normal);
 // As much of the text as fits the width, from its start, whole characters only.
-std::string FittingText(const std::string& text, int width, int scale);
-void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour, int scale);
+std::string FittingText(const std::string& text, int width, int scale,
+                        Spacing spacing = Spacing::Normal);
+void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour, int scale,
+              Spacing spacing = Spacing::Normal);
 
 } // namespace sim

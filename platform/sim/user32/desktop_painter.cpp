@@ -32,12 +32,28 @@ void Fill(Image& image, const RECT& r, std::uint32_t colour) {
     FillRect(image, r.left, r.top, r.right, r.bottom, colour);
 }
 
-// One line of text in a rectangle, vertically centred, at its left or centred.
+// One line of text in a rectangle, vertically centred, at its left or centred; condensed
+// where the control was sized for the real font's narrower text.
 void Label(Image& image, const RECT& r, const std::string& text, std::uint32_t colour,
            bool centred) {
-    const std::string shown = FittingText(text, r.right - r.left - 4, 1);
-    const int x = centred ? (r.left + r.right - TextWidth(shown, 1)) / 2 : r.left + 2;
-    DrawText(image, x, (r.top + r.bottom - kGlyphCellHeight) / 2 + 1, shown, colour, 1);
+    const int width = r.right - r.left - 4;
+    const Spacing spacing = TextWidth(text, 1) <= width ? Spacing::Normal : Spacing::Condensed;
+    const std::string shown = FittingText(text, width, 1, spacing);
+    const int x = centred ? (r.left + r.right - TextWidth(shown, 1, spacing)) / 2 : r.left + 2;
+    DrawText(image, x, (r.top + r.bottom - kGlyphCellHeight) / 2 + 1, shown, colour, 1, spacing);
+}
+
+// A control's text as Windows 10 and 11 show it: "&" marks the access key, whose underline
+// stays hidden until Alt is pressed, and "&&" is one "&".
+std::string WithoutAccessKeyMarks(const std::string& text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) {
+            ++i;
+        }
+        shown += text[i];
+    }
+    return shown;
 }
 
 // A top-level window: its border, the caption above the client area (if there is room for
@@ -65,15 +81,17 @@ void PaintControl(const Window& w, Image& image) {
             Fill(image, r, kWhite);
             Outline(image, r.left, r.top, r.right, r.bottom, kShadow);
         }
-        Label(image, r, w.text, kText, (w.style & SS_TYPEMASK) == SS_CENTER);
+        Label(image, r, (w.style & SS_NOPREFIX) ? w.text : WithoutAccessKeyMarks(w.text), kText,
+              (w.style & SS_TYPEMASK) == SS_CENTER);
     } else if (w.className == "Button") {
         const DWORD type = w.style & BS_TYPEMASK;
         if (type == BS_GROUPBOX) {
             Outline(image, r.left, r.top + 4, r.right, r.bottom, kShadow);
-            Label(image, RECT{r.left + 6, r.top, r.right, r.top + 9}, w.text, kText, false);
+            Label(image, RECT{r.left + 6, r.top, r.right, r.top + 9}, WithoutAccessKeyMarks(w.text),
+                  kText, false);
         } else if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON) {
             Outline(image, r.left, r.top, r.right, r.bottom, type ? kEdge : kShadow);
-            Label(image, r, w.text, kText, true);
+            Label(image, r, WithoutAccessKeyMarks(w.text), kText, true);
         } else {
             const int mid = (r.top + r.bottom) / 2;
             Fill(image, RECT{r.left, mid - 5, r.left + 10, mid + 5}, kWhite);
@@ -81,7 +99,8 @@ void PaintControl(const Window& w, Image& image) {
             if (w.buttonState & BST_CHECKED) {
                 Fill(image, RECT{r.left + 3, mid - 2, r.left + 7, mid + 2}, kText);
             }
-            Label(image, RECT{r.left + 12, r.top, r.right, r.bottom}, w.text, kText, false);
+            Label(image, RECT{r.left + 12, r.top, r.right, r.bottom}, WithoutAccessKeyMarks(w.text),
+                  kText, false);
         }
     } else if (!w.dialog) {
         Outline(image, r.left, r.top, r.right, r.bottom, kShadow);
