@@ -3,7 +3,11 @@
 #include "PngFile.h"
 #include "Simulator.h"
 #include "TerminalPicture.h"
+#include "model/MrgDoc.h"
 #include "platform/sim/kernel32/kernel32_state.h"
+#include "shell/MainFrame.h"
+#include "shell/MrgApp.h"
+#include "view/MrgView.h"
 
 namespace {
 
@@ -16,6 +20,38 @@ std::string Rect(const sim::TvRect& r) {
 }
 
 } // namespace
+
+// The area the program last chose (the running mode's selection, else the stored area), when
+// the converter shows another: its scaler zooms in only so far, and starts a line only in
+// steps, so the TV shows the nearest area it can. Said, so that the indicator's "400 x 300"
+// and a TV showing more do not disagree without a word.
+void PictureCommands::ExplainSource(Simulator& s, const sim::TvRect& source) {
+    const auto* frame = static_cast<const CMainFrame*>(s.m_app.m_pMainWnd);
+    const auto* view = frame ? dynamic_cast<const CMrgView*>(frame->GetActiveView()) : nullptr;
+    const auto* doc = frame ? dynamic_cast<const CMrgDoc*>(frame->GetActiveDocument()) : nullptr;
+    if (view == nullptr || doc == nullptr) {
+        return;
+    }
+    const RECT chosen = view->m_nMode != 0 && !IsRectEmpty(&view->m_rcSelection)
+                            ? view->m_rcSelection
+                            : doc->m_rcDisplayArea;
+    if (IsRectEmpty(&chosen)) {
+        return;
+    }
+    const auto near = [](long a, int b) { return a - b <= 1 && b - a <= 1; };
+    if (near(chosen.left, source.left) && near(chosen.top, source.top) &&
+        near(chosen.right, source.right) && near(chosen.bottom, source.bottom)) {
+        return;
+    }
+    s.Print("tv: the area chosen, " + std::to_string(chosen.left) + " " +
+            std::to_string(chosen.top) + " " + std::to_string(chosen.right) + " " +
+            std::to_string(chosen.bottom) + ", is shown as " +
+            std::to_string(source.right - source.left + 1) + " x " +
+            std::to_string(source.bottom - source.top + 1) + " desktop pixels from (" +
+            std::to_string(source.left) + ", " + std::to_string(source.top) +
+            "): the nearest the converter's scaler can show (it zooms in only so far, and "
+            "starts a line only in steps)");
+}
 
 std::string PictureCommands::Written(Simulator& s, const std::string& what, const std::string& file,
                                      const std::string& error) {
@@ -71,6 +107,7 @@ std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
     } else {
         s.Print("tv: " + standard + ", source " + Rect(tv.source) + ", picture " +
                 Rect(tv.picture));
+        ExplainSource(s, tv.source);
     }
     if (words.size() > 2) {
         return Written(s, "tv", words[2], WritePng(words[2], TvFrame(s)));

@@ -2,6 +2,7 @@
 // small picture in a colour terminal, and as PNG files.
 #pragma once
 
+#include "platform/sim/converter/tv/tv_geometry.h"
 #include "platform/sim/picture/image.h"
 
 #include <string>
@@ -21,6 +22,7 @@ struct PictureCommands {
   private:
     // What the TV shows now: black without a converter.
     static sim::Image TvFrame(Simulator& s);
+    static void ExplainSource(Simulator& s, const sim::TvRect& source);
     // A picture written says so; one not written gives the error.
     static std::string Written(Simulator& s, const std::string& what, const std::string& file,
                                const std::string& error);
