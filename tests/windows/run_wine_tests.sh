@@ -284,8 +284,18 @@ run_language() { # en|ja LANG NO-DEVICE-TEXT MENU-ITEM
 # newer build installed over it, and an uninstall that leaves nothing behind but the user's
 # own settings. Wine's msiexec has no Restart Manager, so the test closes the running program
 # as the Restart Manager does on Windows before an uninstall replaces files in use.
+
+# Windows Installer runs one installation at a time (a second one fails with "another
+# installation is in progress"), and Wine's msiexec can still be ending the last one, its
+# custom actions' server included: each waits for the one before to be gone. Its own log
+# goes to the results, for the day one fails.
+installer_idle() { ! pgrep -f 'msiexec' >/dev/null; }
 msi() { # FILE /i|/x [PROPERTY=VALUE...]: msiexec on the package, silently
-    $wine msiexec "$2" "$($wine winepath -w "$1" | tr -d '\r')" "${@:3}" /qn
+    within 60 installer_idle || return 1
+    local log
+    log="$results/msiexec-$(basename "$1" .msi)-${2#/}-$SECONDS.log"
+    $wine msiexec "$2" "$($wine winepath -w "$1" | tr -d '\r')" "${@:3}" /qn \
+        /l*v "$($wine winepath -w "$log" | tr -d '\r')"
 }
 installed_file() { [ -f "$WINEPREFIX/drive_c/Program Files/Corvane/$1" ]; }
 start_menu_shortcut() { find "$WINEPREFIX/drive_c" -iname 'Corvane.lnk' | grep -q .; }
