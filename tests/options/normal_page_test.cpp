@@ -76,6 +76,32 @@ TEST_F(NormalPageTest, EveryNotificationOfADraggedSliderSendsItsPosition) {
     EXPECT_EQ(32, Doc()->m_nContrast) << "the model is not touched";
 }
 
+// The screen shows the sheet as the user sees it: the slider's thumb where it was dragged.
+TEST_F(NormalPageTest, TheScreenShowsTheThumbWhereItWasDragged) {
+    StartWithConverter();
+    const auto thumbEdgeAt = [&](int position) {
+        RECT bar{};
+        GetWindowRect(Control(IDC_CONTRAST), &bar);
+        const int left = bar.left + 8;
+        const int x = left + (bar.right - 8 - left) * position / 63;
+        return world.RepaintedScreen().Picture().At(x - 4, (bar.top + bar.bottom) / 2) == 0x404040u;
+    };
+    bool atStart = false;
+    bool atEnd = false;
+    bool leftStart = true;
+    RunSheet({[&](HWND) {
+        world.input.DragThumb(Control(IDC_CONTRAST), 0);
+        atStart = thumbEdgeAt(0);
+        world.input.DragThumb(Control(IDC_CONTRAST), 63);
+        atEnd = thumbEdgeAt(63);
+        leftStart = thumbEdgeAt(0);
+        Cancel();
+    }});
+    EXPECT_TRUE(atStart);
+    EXPECT_TRUE(atEnd);
+    EXPECT_FALSE(leftStart) << "and no longer where it was";
+}
+
 TEST_F(NormalPageTest, BrightnessAtItsMinimumSendsMinus128) {
     StartWithConverter();
     RunSheet({[&](HWND) {

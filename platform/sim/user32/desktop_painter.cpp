@@ -5,6 +5,7 @@
 #include "platform/sim/user32/window_manager.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace sim {
 
@@ -32,15 +33,27 @@ void Fill(Image& image, const RECT& r, std::uint32_t colour) {
     FillRect(image, r.left, r.top, r.right, r.bottom, colour);
 }
 
-// One line of text in a rectangle, vertically centred, at its left or centred; condensed
+// Text in a rectangle, its lines vertically centred, each at the left or centred; condensed
 // where the control was sized for the real font's narrower text.
 void Label(Image& image, const RECT& r, const std::string& text, std::uint32_t colour,
            bool centred) {
+    std::vector<std::string> lines(1);
+    for (const char c : text) {
+        if (c == '\n') {
+            lines.emplace_back();
+        } else if (c != '\r') {
+            lines.back() += c;
+        }
+    }
     const int width = r.right - r.left - 4;
-    const Spacing spacing = TextWidth(text, 1) <= width ? Spacing::Normal : Spacing::Condensed;
-    const std::string shown = FittingText(text, width, 1, spacing);
-    const int x = centred ? (r.left + r.right - TextWidth(shown, 1, spacing)) / 2 : r.left + 2;
-    DrawText(image, x, (r.top + r.bottom - kGlyphCellHeight) / 2 + 1, shown, colour, 1, spacing);
+    int y = (r.top + r.bottom - kGlyphCellHeight * static_cast<int>(lines.size())) / 2 + 1;
+    for (const std::string& line : lines) {
+        const Spacing spacing = TextWidth(line, 1) <= width ? Spacing::Normal : Spacing::Condensed;
+        const std::string shown = FittingText(line, width, 1, spacing);
+        const int x = centred ? (r.left + r.right - TextWidth(shown, 1, spacing)) / 2 : r.left + 2;
+        DrawText(image, x, y, shown, colour, 1, spacing);
+        y += kGlyphCellHeight;
+    }
 }
 
 // A control's text as Windows 10 and 11 show it: "&" marks the access key, whose underline
@@ -74,9 +87,67 @@ void PaintFramed(const WindowManager& windows, const Window& w, std::uint32_t cl
     Fill(image, client, clientColour);
 }
 
+// A tab control's tabs along its top, the chosen one white, each with its text; the page
+// area below them outlined. What it holds is asked of the control, as a screen reader would.
+void PaintTabs(const Window& w, Image& image) {
+    const HWND tabs = w.handle;
+    const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+    const int chosen = static_cast<int>(SendMessageA(tabs, TCM_GETCURSEL, 0, 0));
+    int bottom = w.rect.top;
+    for (int i = 0; i < count; ++i) {
+        RECT tab{};
+        SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab));
+        OffsetRect(&tab, w.rect.left, w.rect.top);
+        char text[64] = {};
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        Fill(image, tab, i == chosen ? kWhite : kFrame);
+        Outline(image, tab.left, tab.top, tab.right, tab.bottom, kShadow);
+        Label(image, tab, WithoutAccessKeyMarks(text), kText, true);
+        bottom = std::max(bottom, static_cast<int>(tab.bottom));
+    }
+    Outline(image, w.rect.left, bottom - 1, w.rect.right, w.rect.bottom, kShadow);
+}
+
+// A trackbar's channel across its middle and its thumb where its position lies.
+void PaintTrackbar(const Window& w, Image& image) {
+    const HWND bar = w.handle;
+    const int low = static_cast<int>(SendMessageA(bar, TBM_GETRANGEMIN, 0, 0));
+    const int high = static_cast<int>(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0));
+    const int position = static_cast<int>(SendMessageA(bar, TBM_GETPOS, 0, 0));
+    const RECT& r = w.rect;
+    const int mid = (r.top + r.bottom) / 2;
+    const int left = r.left + 8;
+    const int right = r.right - 8;
+    Outline(image, left, mid - 2, right, mid + 2, kShadow);
+    const int x = high > low ? left + (right - left) * (position - low) / (high - low) : left;
+    Fill(image, RECT{x - 4, mid - 8, x + 5, mid + 8}, kFrame);
+    Outline(image, x - 4, mid - 8, x + 5, mid + 8, w.enabled ? kEdge : kShadow);
+}
+
+// A drop-down list: its box with the item shown and the button that opens it.
+void PaintComboBox(const Window& w, Image& image) {
+    const RECT& r = w.rect;
+    const RECT box{r.left, r.top, r.right, std::min(r.bottom, r.top + 21)};
+    Fill(image, box, w.enabled ? kWhite : kFrame);
+    Outline(image, box.left, box.top, box.right, box.bottom, kShadow);
+    Outline(image, box.right - 17, box.top + 2, box.right - 2, box.bottom - 2, kShadow);
+    Label(image, RECT{box.left, box.top, box.right - 18, box.bottom}, w.text,
+          w.enabled ? kText : kShadow, false);
+}
+
 void PaintControl(const Window& w, Image& image) {
     const RECT& r = w.rect;
-    if (w.className == "Static") {
+    if (w.className == WC_TABCONTROLA) {
+        PaintTabs(w, image);
+    } else if (w.className == TRACKBAR_CLASSA) {
+        PaintTrackbar(w, image);
+    } else if (w.className == "ComboBox") {
+        PaintComboBox(w, image);
+    } else if (w.className == "Static") {
         if (w.style & SS_SUNKEN) {
             Fill(image, r, kWhite);
             Outline(image, r.left, r.top, r.right, r.bottom, kShadow);
