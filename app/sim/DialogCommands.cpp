@@ -2,6 +2,7 @@
 
 #include "Simulator.h"
 #include "Text.h"
+#include "platform/sim/comctl32/comctl32.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -279,13 +280,7 @@ std::vector<std::string> DialogCommands::TabNames(HWND tabs) {
     std::vector<std::string> names;
     const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
-        char text[64] = {};
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-        names.emplace_back(text);
+        names.push_back(sim::TabText(tabs, i));
     }
     return names;
 }

@@ -1,5 +1,6 @@
 // The Normal page: its sliders send every move at once, Default and Restore send the whole
 // picture, Cancel puts the converter back and OK hands the values to the model.
+#include "platform/sim/comctl32/comctl32.h"
 #include "tests/options/option_harness.h"
 
 #include <gmock/gmock.h>
@@ -82,8 +83,7 @@ TEST_F(NormalPageTest, TheScreenShowsTheThumbWhereItWasDragged) {
     const auto thumbEdgeAt = [&](int position) {
         RECT bar{};
         GetWindowRect(Control(IDC_CONTRAST), &bar);
-        const int left = bar.left + 8;
-        const int x = left + (bar.right - 8 - left) * position / 63;
+        const int x = bar.left + sim::TrackbarThumbCentreFor(Control(IDC_CONTRAST), position);
         return world.RepaintedScreen().Picture().At(x - 4, (bar.top + bar.bottom) / 2) == 0x404040u;
     };
     bool atStart = false;

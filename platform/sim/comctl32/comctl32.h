@@ -3,6 +3,8 @@
 
 #include "platform/sim/include/win32_control_types.h"
 
+#include <string>
+
 namespace sim {
 
 class WindowManager;
@@ -11,6 +13,9 @@ void RegisterCommonControlClasses(WindowManager& windows);
 
 LRESULT CALLBACK TrackbarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK TabWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The text of a tab control's tab, asked of the control as any program would ask it.
+std::string TabText(HWND tabs, int index);
 
 // A tab control's display area from its window rectangle, or (larger) the other way round.
 void AdjustTabRect(BOOL larger, RECT& rect);

@@ -93,6 +93,16 @@ LRESULT GetItem(const TabInfo& tab, WPARAM index, TCITEMA* item) {
 } // namespace
 
 // Between the window rectangle and the display area: the tabs above, a border around.
+std::string TabText(HWND tabs, int index) {
+    char text[64] = {};
+    TCITEMA item{};
+    item.mask = TCIF_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
 void AdjustTabRect(BOOL larger, RECT& rect) {
     const int sign = larger ? -1 : 1;
     rect.left += sign * kBorder;

@@ -1,5 +1,6 @@
 #include "platform/sim/user32/desktop_painter.h"
 
+#include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/window_manager.h"
@@ -98,32 +99,26 @@ void PaintTabs(const Window& w, Image& image) {
         RECT tab{};
         SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab));
         OffsetRect(&tab, w.rect.left, w.rect.top);
-        char text[64] = {};
-        TCITEMA item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = sizeof text;
-        SendMessageA(tabs, TCM_GETITEMA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
         Fill(image, tab, i == chosen ? kWhite : kFrame);
         Outline(image, tab.left, tab.top, tab.right, tab.bottom, kShadow);
-        Label(image, tab, WithoutAccessKeyMarks(text), kText, true);
+        Label(image, tab, WithoutAccessKeyMarks(TabText(tabs, i)), kText, true);
         bottom = std::max(bottom, static_cast<int>(tab.bottom));
     }
     Outline(image, w.rect.left, bottom - 1, w.rect.right, w.rect.bottom, kShadow);
 }
 
-// A trackbar's channel across its middle and its thumb where its position lies.
+// A trackbar's channel across its middle and its thumb where the control has it.
 void PaintTrackbar(const Window& w, Image& image) {
     const HWND bar = w.handle;
-    const int low = static_cast<int>(SendMessageA(bar, TBM_GETRANGEMIN, 0, 0));
-    const int high = static_cast<int>(SendMessageA(bar, TBM_GETRANGEMAX, 0, 0));
-    const int position = static_cast<int>(SendMessageA(bar, TBM_GETPOS, 0, 0));
-    const RECT& r = w.rect;
-    const int mid = (r.top + r.bottom) / 2;
-    const int left = r.left + 8;
-    const int right = r.right - 8;
-    Outline(image, left, mid - 2, right, mid + 2, kShadow);
-    const int x = high > low ? left + (right - left) * (position - low) / (high - low) : left;
+    // The thumb's centre on the screen at the position a message gives.
+    const auto centreAt = [&](UINT message) {
+        const int position = static_cast<int>(SendMessageA(bar, message, 0, 0));
+        return static_cast<int>(w.rect.left) + TrackbarThumbCentreFor(bar, position);
+    };
+    const int mid = (w.rect.top + w.rect.bottom) / 2;
+    Outline(image, centreAt(TBM_GETRANGEMIN), mid - 2, centreAt(TBM_GETRANGEMAX) + 1, mid + 2,
+            kShadow);
+    const int x = centreAt(TBM_GETPOS);
     Fill(image, RECT{x - 4, mid - 8, x + 5, mid + 8}, kFrame);
     Outline(image, x - 4, mid - 8, x + 5, mid + 8, w.enabled ? kEdge : kShadow);
 }
