@@ -34,9 +34,6 @@ e2e_start() { # NAME
     $wine reg delete 'HKCU\Software\Velmora\Corvane' /f >/dev/null 2>&1
     wineserver -k >/dev/null 2>&1
     wineserver -w
-    # The converter's driver is up before the program starts, as a driver loaded at boot is
-    # before anyone logs on (a program started first finds no converter, rightly).
-    within 30 convctl clear || return 1
     local started=${EPOCHREALTIME/./}
     (cd "$work" && WINEDEBUG=-all,+tooltips $wine corvane.exe >"$results/e2e-$1.log" 2>&1 &)
     within 30 grep -q 'add text L"Corvane"' "$results/e2e-$1.log" || return 1
