@@ -27,14 +27,14 @@ void SendToTopLevel(UINT message, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 void World::Pump() {
-    // While a popup menu is open, its own loop takes what is queued, keys first of all.
-    if (User32().menuTracking) {
-        return;
-    }
     WindowManager& windows = Windows();
     const std::uint64_t start = Uptime();
     MSG message;
-    while (windows.NextMessageDueBy(message, start)) {
+    // While a popup menu is open, its own loop takes the keys and the mouse; timers, paints
+    // and posted messages are delivered as ever.
+    const bool menuOpen = User32().menuTracking;
+    while (menuOpen ? windows.NextMessageButInputDueBy(message, start)
+                    : windows.NextMessageDueBy(message, start)) {
         // While a dialog is modal, its own loop is the one running: keys go through it.
         const HWND dialog = windows.ModalDialog();
         if (dialog == nullptr || !IsDialogMessageA(dialog, &message)) {

@@ -362,10 +362,17 @@ bool WindowManager::NextMessageDueBy(MSG& message, std::uint64_t moment) {
     return Take(message, nullptr, 0, 0, true, std::min(moment, sim::Uptime()));
 }
 
+bool WindowManager::NextMessageButInputDueBy(MSG& message, std::uint64_t moment) {
+    return Take(message, nullptr, 0, 0, true, std::min(moment, sim::Uptime()), true);
+}
+
 bool WindowManager::Take(MSG& message, HWND window, UINT first, UINT last, bool remove,
-                         std::uint64_t dueBy) {
+                         std::uint64_t dueBy, bool leaveInput) {
     const auto wanted = [&](HWND target, UINT id) {
-        const bool inRange = (first == 0 && last == 0) || (id >= first && id <= last);
+        const bool input = (id >= WM_KEYFIRST && id <= WM_KEYLAST) ||
+                           (id >= WM_MOUSEFIRST && id <= WM_MOUSELAST);
+        const bool inRange = ((first == 0 && last == 0) || (id >= first && id <= last)) &&
+                             !(leaveInput && input);
         return inRange && (window == nullptr || target == window || IsChild(window, target));
     };
     const auto queued = std::find_if(m_queue.begin(), m_queue.end(),

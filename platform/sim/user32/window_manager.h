@@ -134,12 +134,16 @@ class WindowManager {
     // The same, with only the timers that were due by a moment: a loop that drains the queue
     // must not chase timers that its own slow handlers make due again.
     bool NextMessageDueBy(MSG& message, std::uint64_t moment);
+    // The same, leaving the keyboard's and the mouse's messages queued, as an open popup
+    // menu's loop dispatches everything else and takes those itself.
+    bool NextMessageButInputDueBy(MSG& message, std::uint64_t moment);
     // The same, limited to a window (and its children) and a message range as PeekMessageA
     // takes them; posted messages come before timers.
     bool Peek(MSG& message, HWND window, UINT first, UINT last, bool remove);
 
   private:
-    bool Take(MSG& message, HWND window, UINT first, UINT last, bool remove, std::uint64_t dueBy);
+    bool Take(MSG& message, HWND window, UINT first, UINT last, bool remove, std::uint64_t dueBy,
+              bool leaveInput = false);
 
   public:
     LRESULT Dispatch(const MSG& message);

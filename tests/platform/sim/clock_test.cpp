@@ -1,6 +1,8 @@
 // The virtual clock: timers fire as time passes, and time never runs backwards.
 #include "platform/sim/control/world.h"
+#include "platform/sim/interaction.h"
 #include "platform/win32.h"
+#include "res/resource.h"
 #include "tests/platform/sim/test_window.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +37,55 @@ TEST(Clock, AHandlerThatWaitsPastTheEndKeepsTheClockMovingForward) {
     for (std::size_t i = 1; i < g_fired.size(); ++i) {
         EXPECT_LT(g_fired[i - 1], g_fired[i]);
     }
+}
+
+LRESULT CALLBACK CountingTimerWindow(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        g_fired.push_back(GetTickCount());
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A user who, with the menu open, lets time pass (as corvane-sim's clock follows the wall
+// clock while a person reads the menu), then presses Esc.
+class UserWhoWaitsInTheMenu : public sim::AbsentUser {
+  public:
+    explicit UserWhoWaitsInTheMenu(sim::World& world) : m_world(world) {}
+    UINT ChooseFromMenu(HMENU, HWND) override {
+        if (++asked > 1) {
+            return 0; // the key did not reach the menu
+        }
+        m_world.RunFor(100);
+        firedWhileOpen = g_fired.size();
+        m_world.input.TypeKey(VK_ESCAPE);
+        return sim::kMenuKeysPressed;
+    }
+    std::size_t firedWhileOpen = 0;
+    int asked = 0;
+
+  private:
+    sim::World& m_world;
+};
+
+// The menu's own loop delivers timers while it waits for the user, as Windows' does, and
+// still takes the keys.
+TEST(Clock, TimersFireWhileAPopupMenuIsOpen) {
+    sim::World world;
+    UserWhoWaitsInTheMenu user(world);
+    world.SetUser(&user);
+    const HWND window = testing_support::CreateTestWindow(
+        "CountingTimer", CountingTimerWindow, WS_POPUP | WS_VISIBLE, RECT{0, 0, 10, 10});
+    SetForegroundWindow(window);
+    g_fired.clear();
+    SetTimer(window, 1, 20, nullptr);
+    const HMENU menu = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAYMENU));
+    EXPECT_EQ(TrackPopupMenu(GetSubMenu(menu, 1), TPM_RETURNCMD, 0, 0, 0, window, nullptr), 0)
+        << "Esc closes the menu";
+    EXPECT_EQ(user.asked, 1) << "the menu took the key";
+    EXPECT_GE(user.firedWhileOpen, 4u) << "100 ms with a 20 ms timer";
+    DestroyMenu(menu);
+    world.SetUser(nullptr);
 }
 
 } // namespace
