@@ -1,16 +1,15 @@
 #include "DialogCommands.h"
 
-#include "Simulator.h"
+#include "Session.h"
 #include "Text.h"
 #include "platform/sim/comctl32/comctl32.h"
+#include "platform/sim/control/world.h"
 #include "res/resource.h"
 
 #include <algorithm>
 #include <cstdio>
 
 namespace {
-
-using Words = DialogCommands::Words;
 
 enum class Kind { Button, Check, Radio, Slider, List, Other };
 
@@ -199,7 +198,7 @@ std::string Target(HWND dialog, const std::string& name, Kind wanted, bool anyBu
     return "";
 }
 
-std::string Tab(Simulator&, sim::World& world, HWND dialog, const Words& words) {
+std::string ClickTab(sim::World& world, HWND dialog, const Words& words) {
     const HWND tabs = TabsOf(dialog);
     if (tabs == nullptr) {
         return "this dialog has no tabs";
@@ -247,7 +246,7 @@ std::string ItemsOf(HWND list) {
 // Both the list's name and the item's text may run to several words: the first way of
 // cutting them that names a list and one of its items is taken. No list's name is longer than
 // the longest on the page, so only that many cuts are tried, however long the line.
-std::string Select(sim::World& world, HWND dialog, const Words& words) {
+std::string ChooseItem(sim::World& world, HWND dialog, const Words& words) {
     std::size_t longestName = 1; // an id
     for (const Control& control : ControlsOf(PageOf(dialog))) {
         if (control.kind == Kind::List) {
@@ -276,7 +275,9 @@ std::string Select(sim::World& world, HWND dialog, const Words& words) {
 
 } // namespace
 
-std::vector<std::string> DialogCommands::TabNames(HWND tabs) {
+namespace DialogCommands {
+
+std::vector<std::string> TabNames(HWND tabs) {
     std::vector<std::string> names;
     const int count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
@@ -285,8 +286,8 @@ std::vector<std::string> DialogCommands::TabNames(HWND tabs) {
     return names;
 }
 
-std::vector<std::string> DialogCommands::Completions(HWND dialog) {
-    std::vector<std::string> lines{"ok", "cancel", "close", "show dialog"};
+std::vector<std::string> Completions(HWND dialog) {
+    std::vector<std::string> lines{"show dialog"};
     if (const HWND tabs = TabsOf(dialog)) {
         for (const std::string& name : TabNames(tabs)) {
             lines.push_back("tab " + PlainText(name));
@@ -319,82 +320,83 @@ std::vector<std::string> DialogCommands::Completions(HWND dialog) {
     return lines;
 }
 
-const char* const DialogCommands::kHelp =
-    "In an open dialog, controls named by id or by their text (\"show dialog\" lists them):\n"
-    "tab NAME             bring a page of the sheet to the front\n"
-    "press ID             click a button, check box or radio button\n"
-    "check ID, uncheck ID click a check box or radio button unless it already is so\n"
-    "hold ID MS           hold the mouse button down on a button for MS milliseconds\n"
-    "slider ID POS        drag a slider's thumb to a position\n"
-    "select ID INDEX      open a list and click its item (from 0, or the item's text)\n"
-    "show dialog          the dialog's pages and every control with its state";
-
-std::optional<std::string> DialogCommands::Run(Simulator& s, HWND dialog, const Words& words) {
-    sim::World& world = s.m_world;
-    const std::string keyword = Lower(words[0]);
-    const std::size_t count = words.size();
-    std::optional<Control> control;
-    long number = 0;
-    if (keyword == "show" && count == 2 && Lower(words[1]) == "dialog") {
-        Show(s, dialog);
-        return "";
-    }
-    if (keyword == "tab") {
-        return count < 2 ? "tab takes a page's name" : Tab(s, world, dialog, words);
-    }
-    if (keyword == "press" || keyword == "check" || keyword == "uncheck") {
-        if (count < 2) {
-            return keyword + " takes a control";
-        }
-        const std::string error =
-            Target(dialog, Joined(words, 1, count), Kind::Button, true, control);
-        if (!error.empty()) {
-            return error;
-        }
-        const bool checked = SendMessageA(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        if (keyword == "press" || checked != (keyword == "check")) {
-            world.input.ClickWindow(control->window);
-        }
-        return "";
-    }
-    if (keyword == "hold" && count >= 3) {
-        if (!ParseNumber(words[count - 1], 1, 600000, number)) {
-            return "hold takes a button and the milliseconds to hold it";
-        }
-        const std::string error =
-            Target(dialog, Joined(words, 1, count - 1), Kind::Button, true, control);
-        if (error.empty()) {
-            world.input.HoldWindow(control->window, static_cast<DWORD>(number));
-        }
-        return error;
-    }
-    if (keyword == "slider") {
-        const std::string error =
-            count < 3 ? "slider takes a slider and a position"
-                      : Target(dialog, Joined(words, 1, count - 1), Kind::Slider, false, control);
-        if (!error.empty()) {
-            return error;
-        }
-        const long low = static_cast<long>(SendMessageA(control->window, TBM_GETRANGEMIN, 0, 0));
-        const long high = static_cast<long>(SendMessageA(control->window, TBM_GETRANGEMAX, 0, 0));
-        if (!ParseNumber(words[count - 1], low, high, number)) {
-            return "the position runs from " + std::to_string(low) + " to " + std::to_string(high);
-        }
-        world.input.DragThumb(control->window, static_cast<int>(number));
-        const auto reached = static_cast<long>(SendMessageA(control->window, TBM_GETPOS, 0, 0));
-        if (reached != number) {
-            s.Print("note: the thumb stops at " + std::to_string(reached) +
-                    ", the nearest a drag reaches; the arrow keys step finer");
-        }
-        return "";
-    }
-    if (keyword == "select") {
-        return count < 3 ? "select takes a list and an item" : Select(world, dialog, words);
-    }
-    return std::nullopt;
+// "ok" clicks the OK button, "cancel" presses Esc and "close" clicks the close box, as a
+// user would.
+std::string Ok(Session& s, const Words&) {
+    s.World().input.ClickWindow(GetDlgItem(s.OpenDialog(), IDOK));
+    return "";
 }
 
-void DialogCommands::Show(Simulator& s, HWND dialog) {
+std::string Cancel(Session& s, const Words&) {
+    s.World().input.TypeKey(VK_ESCAPE);
+    return "";
+}
+
+std::string Close(Session& s, const Words&) {
+    s.World().input.ClickCloseBox(s.OpenDialog());
+    return "";
+}
+
+std::string Tab(Session& s, const Words& words) {
+    return ClickTab(s.World(), s.OpenDialog(), words);
+}
+
+std::string Press(Session& s, const Words& words) {
+    const std::string keyword = Lower(words[0]);
+    std::optional<Control> control;
+    const std::string error =
+        Target(s.OpenDialog(), Joined(words, 1, words.size()), Kind::Button, true, control);
+    if (!error.empty()) {
+        return error;
+    }
+    const bool checked = SendMessageA(control->window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (keyword == "press" || checked != (keyword == "check")) {
+        s.World().input.ClickWindow(control->window);
+    }
+    return "";
+}
+
+std::string Hold(Session& s, const Words& words) {
+    long ms = 0;
+    if (!ParseNumber(words.back(), 1, 600000, ms)) {
+        return "hold takes a button and the milliseconds to hold it";
+    }
+    std::optional<Control> control;
+    const std::string error =
+        Target(s.OpenDialog(), Joined(words, 1, words.size() - 1), Kind::Button, true, control);
+    if (error.empty()) {
+        s.World().input.HoldWindow(control->window, static_cast<DWORD>(ms));
+    }
+    return error;
+}
+
+std::string Slider(Session& s, const Words& words) {
+    std::optional<Control> control;
+    const std::string error =
+        Target(s.OpenDialog(), Joined(words, 1, words.size() - 1), Kind::Slider, false, control);
+    if (!error.empty()) {
+        return error;
+    }
+    const long low = static_cast<long>(SendMessageA(control->window, TBM_GETRANGEMIN, 0, 0));
+    const long high = static_cast<long>(SendMessageA(control->window, TBM_GETRANGEMAX, 0, 0));
+    long position = 0;
+    if (!ParseNumber(words.back(), low, high, position)) {
+        return "the position runs from " + std::to_string(low) + " to " + std::to_string(high);
+    }
+    s.World().input.DragThumb(control->window, static_cast<int>(position));
+    const auto reached = static_cast<long>(SendMessageA(control->window, TBM_GETPOS, 0, 0));
+    if (reached != position) {
+        s.Print("note: the thumb stops at " + std::to_string(reached) +
+                ", the nearest a drag reaches; the arrow keys step finer");
+    }
+    return "";
+}
+
+std::string Select(Session& s, const Words& words) {
+    return ChooseItem(s.World(), s.OpenDialog(), words);
+}
+
+void Show(Session& s, HWND dialog) {
     s.Print("dialog: " + TextOf(dialog));
     if (const HWND tabs = TabsOf(dialog)) {
         std::string line = "tabs:";
@@ -409,3 +411,5 @@ void DialogCommands::Show(Simulator& s, HWND dialog) {
         s.Print(Describe(control));
     }
 }
+
+} // namespace DialogCommands

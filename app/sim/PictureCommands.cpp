@@ -1,12 +1,12 @@
 #include "PictureCommands.h"
 
 #include "PngFile.h"
-#include "Simulator.h"
+#include "Session.h"
 #include "TerminalPicture.h"
 #include "model/MrgDoc.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/converter/tv/tv_geometry.h"
 #include "platform/sim/kernel32/kernel32_state.h"
-#include "shell/MainFrame.h"
-#include "shell/MrgApp.h"
 #include "view/MrgView.h"
 
 namespace {
@@ -19,16 +19,13 @@ std::string Rect(const sim::TvRect& r) {
            " " + std::to_string(r.bottom);
 }
 
-} // namespace
-
 // The area the program last chose (the running mode's selection, else the stored area), when
 // the converter shows another: its scaler zooms in only so far, and starts a line only in
 // steps, so the TV shows the nearest area it can. Said, so that the indicator's "400 x 300"
 // and a TV showing more do not disagree without a word.
-void PictureCommands::ExplainSource(Simulator& s, const sim::TvRect& source) {
-    const auto* frame = static_cast<const CMainFrame*>(s.m_app.m_pMainWnd);
-    const auto* view = frame ? dynamic_cast<const CMrgView*>(frame->GetActiveView()) : nullptr;
-    const auto* doc = frame ? dynamic_cast<const CMrgDoc*>(frame->GetActiveDocument()) : nullptr;
+void ExplainSource(Session& s, const sim::TvRect& source) {
+    const CMrgView* view = s.View();
+    const CMrgDoc* doc = s.Document();
     if (view == nullptr || doc == nullptr) {
         return;
     }
@@ -53,32 +50,34 @@ void PictureCommands::ExplainSource(Simulator& s, const sim::TvRect& source) {
             "starts a line only in steps)");
 }
 
-std::string PictureCommands::Written(Simulator& s, const std::string& what, const std::string& file,
-                                     const std::string& error) {
+std::string Written(Session& s, const std::string& what, const std::string& file,
+                    const std::string& error) {
     if (error.empty()) {
         s.Print(what + ": written to " + file);
     }
     return error;
 }
 
-sim::Image PictureCommands::TvFrame(Simulator& s) {
+} // namespace
+
+sim::Image PictureCommands::TvFrame(Session& s) {
     sim::Converter* converter = s.LastAttached();
     if (converter == nullptr) {
         return sim::Image(720, 480, 0);
     }
-    return converter->Render(s.m_world.PictureSent(), s.m_world.Now());
+    return converter->Render(s.World().PictureSent(), s.World().Now());
 }
 
 // What the TV shows and why, read from the converter's registers: black and the reason, a
 // test pattern or an external input by name, or the desktop rectangle the scaler selects and
 // where it lies in the TV raster (inclusive rectangles); then the picture itself, in a colour
 // terminal or into a file.
-std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
+std::string PictureCommands::ShowTv(Session& s, const Words& words) {
     sim::Converter* converter = s.LastAttached();
     if (converter == nullptr) {
         return "no converter is attached";
     }
-    const DWORD now = s.m_world.Now();
+    const DWORD now = s.World().Now();
     const sim::TvGeometry tv =
         converter->Picture(sim::PrimaryScreen().Width(), sim::PrimaryScreen().Height(), now);
     const sim::TvPictureSettings settings = converter->PictureSettings(now);
@@ -112,7 +111,7 @@ std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
     if (words.size() > 2) {
         return Written(s, "tv", words[2], WritePng(words[2], TvFrame(s)));
     }
-    if (IsColourTerminal(s.m_output)) {
+    if (s.DrawsPictures()) {
         for (const std::string& line :
              TerminalPicture(TvFrame(s), kTerminalColumns, kTvAspect, TerminalHasTrueColour())) {
             s.Print(line);
@@ -121,26 +120,21 @@ std::string PictureCommands::ShowTv(Simulator& s, const Words& words) {
     return "";
 }
 
-std::string PictureCommands::ShowScreen(Simulator& s, const Words& words) {
+std::string PictureCommands::ShowScreen(Session& s, const Words& words) {
     if (words.size() < 3) {
         return "show screen takes the PNG file to write";
     }
     return Written(s, "screen", words[2],
-                   WritePng(words[2], s.m_world.RepaintedScreen().Picture()));
+                   WritePng(words[2], s.World().RepaintedScreen().Picture()));
 }
 
-void PictureCommands::KeepTvFile(Simulator& s) {
-    if (s.m_tvFile.empty()) {
-        return;
+std::string TvPictureFile::Keep(sim::Image frame) {
+    if (frame.pixels == m_written.pixels && frame.height == m_written.height) {
+        return "";
     }
-    sim::Image frame = TvFrame(s);
-    if (frame.pixels == s.m_tvShown.pixels && frame.height == s.m_tvShown.height) {
-        return;
+    if (std::string error = WritePng(m_path, frame); !error.empty()) {
+        return error;
     }
-    if (const std::string error = WritePng(s.m_tvFile, frame); !error.empty()) {
-        s.Fail(error + "; the TV picture is no longer kept");
-        s.m_tvFile.clear();
-        return;
-    }
-    s.m_tvShown = std::move(frame);
+    m_written = std::move(frame);
+    return "";
 }

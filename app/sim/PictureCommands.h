@@ -2,28 +2,26 @@
 // small picture in a colour terminal, and as PNG files.
 #pragma once
 
-#include "platform/sim/converter/tv/tv_geometry.h"
+#include "CommandTable.h"
 #include "platform/sim/picture/image.h"
 
-#include <string>
-#include <vector>
+namespace PictureCommands {
+// show tv [FILE.png]
+std::string ShowTv(Session& s, const Words& words);
+// show screen FILE.png
+std::string ShowScreen(Session& s, const Words& words);
+// What the TV shows now: black without a converter.
+sim::Image TvFrame(Session& s);
+} // namespace PictureCommands
 
-class Simulator;
-
-struct PictureCommands {
-    using Words = std::vector<std::string>;
-    // show tv [FILE.png]
-    static std::string ShowTv(Simulator& s, const Words& words);
-    // show screen FILE.png
-    static std::string ShowScreen(Simulator& s, const Words& words);
-    // Rewrites the --tv file when the TV's picture has changed since it was last written.
-    static void KeepTvFile(Simulator& s);
+// A PNG file rewritten whenever the TV's picture has changed since it was last written.
+class TvPictureFile {
+  public:
+    explicit TvPictureFile(std::string path) : m_path(std::move(path)) {}
+    // The text of an error, or empty.
+    std::string Keep(sim::Image frame);
 
   private:
-    // What the TV shows now: black without a converter.
-    static sim::Image TvFrame(Simulator& s);
-    static void ExplainSource(Simulator& s, const sim::TvRect& source);
-    // A picture written says so; one not written gives the error.
-    static std::string Written(Simulator& s, const std::string& what, const std::string& file,
-                               const std::string& error);
+    std::string m_path;
+    sim::Image m_written;
 };

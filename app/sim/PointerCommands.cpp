@@ -1,9 +1,12 @@
 // The simulator's commands for the mouse, the keyboard and the desktop's windows.
 #include "PointerCommands.h"
+#include "Desktop.h"
 #include "KeyNames.h"
-#include "Simulator.h"
+#include "Session.h"
 #include "Text.h"
 #include "platform/hook_library.h"
+#include "platform/sim/control/world.h"
+#include "platform/sim/interaction.h"
 #include "platform/sim/user32/user32_state.h"
 
 namespace {
@@ -22,17 +25,17 @@ bool ParseRect(const std::vector<std::string>& words, std::size_t at, RECT& rect
 
 } // namespace
 
-std::string PointerCommands::Move(Simulator& s, const Words& words) {
+std::string PointerCommands::Move(Session& s, const Words& words) {
     long x = 0;
     long y = 0;
     if (!ParseNumber(words[1], -32768, 32767, x) || !ParseNumber(words[2], -32768, 32767, y)) {
         return "move takes X and Y";
     }
-    s.m_world.input.MoveMouse(static_cast<int>(x), static_cast<int>(y));
+    s.World().input.MoveMouse(static_cast<int>(x), static_cast<int>(y));
     return "";
 }
 
-std::string PointerCommands::Click(Simulator& s, const Words& words) {
+std::string PointerCommands::Click(Session& s, const Words& words) {
     if (words.size() == 2) {
         return "click takes nothing, or X and Y";
     }
@@ -41,11 +44,11 @@ std::string PointerCommands::Click(Simulator& s, const Words& words) {
             return "click takes nothing, or X and Y";
         }
     }
-    s.m_world.input.Click();
+    s.World().input.Click();
     return "";
 }
 
-std::string PointerCommands::Key(Simulator& s, const Words& words) {
+std::string PointerCommands::Key(Session& s, const Words& words) {
     std::optional<KeyCombination> keys = ParseKeys(Lower(words[1]));
     if (!keys || (words.size() == 3 && Lower(words[2]) != "shift")) {
         return "key takes a key's name (esc, enter, left, up, right, down, a letter) and "
@@ -54,7 +57,11 @@ std::string PointerCommands::Key(Simulator& s, const Words& words) {
     if (words.size() == 3) {
         keys->flags |= SHORTCUT_SHIFT;
     }
-    s.m_world.input.TypeKey(static_cast<BYTE>(keys->vk), keys->flags);
+    s.World().input.TypeKey(static_cast<BYTE>(keys->vk), keys->flags);
+    // In an open menu the key went to the menu's own loop, as on Windows.
+    if (s.OpenMenu() != nullptr) {
+        s.CloseMenu(sim::kMenuKeysPressed);
+    }
     return "";
 }
 
@@ -69,15 +76,13 @@ bool ParseColour(const std::string& text, std::uint32_t& colour) {
     return true;
 }
 
-} // namespace
-
 // window N color RRGGBB: another colour for a window already there.
-std::string PointerCommands::Recolour(Simulator& s, const Words& words) {
+std::string Recolour(Session& s, const Words& words) {
     long number = 0;
     std::uint32_t colour = 0;
     sim::Window* window = nullptr;
     if (!ParseNumber(words[1], 1, 9999, number) ||
-        (window = sim::Windows().Find(s.m_desktop.Window(static_cast<int>(number)))) == nullptr) {
+        (window = sim::Windows().Find(s.Windows().Window(static_cast<int>(number)))) == nullptr) {
         return "there is no window " + words[1] + " (\"show windows\" lists them)";
     }
     if (!ParseColour(words[3], colour)) {
@@ -87,9 +92,11 @@ std::string PointerCommands::Recolour(Simulator& s, const Words& words) {
     return "";
 }
 
+} // namespace
+
 // window L T R B [client L T R B] [title TEXT] [color RRGGBB] [hidden] [disabled] [transparent]
 // [child-of N]
-std::string PointerCommands::Window(Simulator& s, const Words& words) {
+std::string PointerCommands::Window(Session& s, const Words& words) {
     if (words.size() == 4 && Lower(words[2]) == "color") {
         return Recolour(s, words);
     }
@@ -115,12 +122,12 @@ std::string PointerCommands::Window(Simulator& s, const Words& words) {
             window.transparent = true;
         } else if (word == "child-of" && i + 1 < words.size() &&
                    ParseNumber(words[i + 1], 1, 9999, number) &&
-                   (window.parent = s.m_desktop.Window(static_cast<int>(number))) != nullptr) {
+                   (window.parent = s.Windows().Window(static_cast<int>(number))) != nullptr) {
             ++i;
         } else {
             return "window does not take \"" + words[i] + "\" there (\"help\" shows its form)";
         }
     }
-    s.Print("window " + std::to_string(s.m_desktop.Add(window)) + " added");
+    s.Print("window " + std::to_string(s.Windows().Add(window)) + " added");
     return "";
 }

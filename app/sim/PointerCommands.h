@@ -1,16 +1,12 @@
 // The simulator's commands for the mouse, the keyboard and the desktop's windows.
 #pragma once
 
-#include <string>
-#include <vector>
+#include "CommandTable.h"
 
-class Simulator;
-
-struct PointerCommands {
-    using Words = std::vector<std::string>;
-    static std::string Move(Simulator& s, const Words& words);
-    static std::string Click(Simulator& s, const Words& words);
-    static std::string Key(Simulator& s, const Words& words);
-    static std::string Window(Simulator& s, const Words& words);
-    static std::string Recolour(Simulator& s, const Words& words);
-};
+namespace PointerCommands {
+std::string Move(Session& s, const Words& words);
+std::string Click(Session& s, const Words& words);
+// In an open menu, the key goes to the menu.
+std::string Key(Session& s, const Words& words);
+std::string Window(Session& s, const Words& words);
+} // namespace PointerCommands

@@ -2,8 +2,10 @@
 
 #include "DialogCommands.h"
 #include "Interrupts.h"
+#include "MenuCommands.h"
 #include "PictureCommands.h"
 #include "RegistryFile.h"
+#include "TerminalPicture.h"
 
 #include "Text.h"
 #include "model/MrgDoc.h"
@@ -23,10 +25,15 @@ Simulator::Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FI
 }
 
 std::vector<std::string> Simulator::Completions(const std::string& typed) const {
-    const std::vector<std::string> all = m_openMenu != nullptr ? MenuCompletions(m_openMenu)
-                                         : m_openDialog != nullptr
-                                             ? DialogCommands::Completions(m_openDialog)
-                                             : PromptCompletions();
+    const Place place = m_openMenu != nullptr     ? kInMenu
+                        : m_openDialog != nullptr ? kInDialog
+                                                  : kAtPrompt;
+    std::vector<std::string> all = CommandCompletions(place);
+    const std::vector<std::string> here = place == kInMenu ? MenuCommands::Completions(m_openMenu)
+                                          : place == kInDialog
+                                              ? DialogCommands::Completions(m_openDialog)
+                                              : std::vector<std::string>{};
+    all.insert(all.end(), here.begin(), here.end());
     std::vector<std::string> fitting;
     for (const std::string& line : all) {
         if (Lower(line).rfind(Lower(typed), 0) == 0 &&
@@ -35,21 +42,6 @@ std::vector<std::string> Simulator::Completions(const std::string& typed) const 
         }
     }
     return fitting;
-}
-
-std::vector<std::string> Simulator::MenuCompletions(HMENU menu) const {
-    std::vector<std::string> lines{"dismiss", "help"};
-    std::vector<HMENU> pending{menu};
-    for (std::size_t next = 0; next < pending.size(); ++next) {
-        for (const sim::MenuItem& entry : sim::User32().menus.at(pending[next]).items) {
-            if (entry.submenu != nullptr) {
-                pending.push_back(entry.submenu);
-            } else if (!entry.separator && (entry.state & (MF_GRAYED | MF_DISABLED)) == 0) {
-                lines.push_back("choose " + PlainText(entry.text));
-            }
-        }
-    }
-    return lines;
 }
 
 void Simulator::Print(const std::string& line) {
@@ -79,7 +71,7 @@ void Simulator::CatchUpWithWallClock() {
     }
     *m_wallClock += elapsed;
     m_world.RunFor(static_cast<DWORD>(elapsed.count()));
-    PictureCommands::KeepTvFile(*this);
+    KeepTvFile();
 }
 
 void Simulator::Fail(const std::string& error) {
@@ -108,7 +100,7 @@ void Simulator::ConverterPlugged(sim::Converter& converter) {
 std::optional<std::string> Simulator::NextCommand(const char* prompt) {
     // Whatever the last command did has happened by now, and so has the time it took.
     CatchUpWithWallClock();
-    PictureCommands::KeepTvFile(*this);
+    KeepTvFile();
     std::string error;
     if (m_registryFile != nullptr && !m_registryFile->KeepChanges(error)) {
         std::fprintf(stderr, "corvane-sim: %s\n", error.c_str());
@@ -165,130 +157,18 @@ UINT Simulator::ChooseFromMenu(HMENU menu, HWND) {
         Print("menu: " + line);
     }
     m_openMenu = menu;
+    m_menuAnswer.reset();
     const struct MenuClosed {
         HMENU& open;
         ~MenuClosed() { open = nullptr; }
     } closed{m_openMenu};
     while (const std::optional<std::string> line = NextCommand("menu> ")) {
-        const Words words = Split(*line);
-        if (words.empty()) {
-            continue;
+        Execute(kInMenu, *line);
+        if (m_menuAnswer) {
+            return *m_menuAnswer;
         }
-        const std::string keyword = Lower(words[0]);
-        if (keyword == "dismiss" && words.size() == 1) {
-            return 0;
-        }
-        // Keys go to the menu's own loop, as on Windows: arrows, Enter, Esc, a letter.
-        if (keyword == "key" && words.size() >= 2) {
-            if (const std::string error = Run(words); !error.empty()) {
-                Fail(error);
-                continue;
-            }
-            return sim::kMenuKeysPressed;
-        }
-        if (keyword == "choose" && words.size() >= 2) {
-            std::string item = words[1];
-            for (std::size_t i = 2; i < words.size(); ++i) {
-                item += " " + words[i];
-            }
-            UINT id = 0;
-            const std::string error = Choose(menu, item, id);
-            if (error.empty()) {
-                return id;
-            }
-            Fail(error);
-            continue;
-        }
-        if (keyword == "help" && words.size() == 1) {
-            Run(words);
-            continue;
-        }
-        Fail("a menu is open: choose ITEM or dismiss");
     }
     return 0;
-}
-
-// Finds the item by its id or its text among those the user can reach.
-namespace {
-
-bool Names(const sim::MenuItem& entry, const std::string& wanted) {
-    return PlainText(entry.text) == wanted || WithoutAccessKeySuffix(entry.text) == wanted;
-}
-
-bool BeginsWith(const sim::MenuItem& entry, const std::string& wanted) {
-    return !wanted.empty() && (PlainText(entry.text).rfind(wanted, 0) == 0 ||
-                               WithoutAccessKeySuffix(entry.text).rfind(wanted, 0) == 0);
-}
-
-// "\"Full Screen\", \"Option...\"": the items as the menu shows them, for an error.
-std::string Listed(const std::vector<const sim::MenuItem*>& entries) {
-    std::string listed;
-    for (const sim::MenuItem* entry : entries) {
-        std::string shown;
-        for (const char c : entry->text) {
-            shown += c == '&' ? "" : std::string(1, c);
-        }
-        listed += (listed.empty() ? "\"" : ", \"") + shown + "\"";
-    }
-    return listed;
-}
-
-} // namespace
-
-// An item by its id, its text or the start of its text when only one item begins so, in the
-// menu or in any submenu open to it.
-std::string Simulator::Choose(HMENU menu, const std::string& item, UINT& id) const {
-    const std::string wanted = PlainText(item);
-    long number = 0;
-    const bool byId = ParseNumber(item, 1, 0xFFFF, number);
-    std::vector<const sim::MenuItem*> commands;
-    const sim::MenuItem* namedSubmenu = nullptr;
-    std::vector<HMENU> pending{menu};
-    for (std::size_t next = 0; next < pending.size(); ++next) {
-        for (const sim::MenuItem& entry : sim::User32().menus.at(pending[next]).items) {
-            if (entry.separator) {
-                continue;
-            }
-            if (entry.submenu == nullptr) {
-                commands.push_back(&entry);
-            } else if ((entry.state & (MF_GRAYED | MF_DISABLED)) == 0) {
-                pending.push_back(entry.submenu);
-                namedSubmenu = !byId && Names(entry, wanted) ? &entry : namedSubmenu;
-            }
-        }
-    }
-    const auto take = [&](const sim::MenuItem& entry) {
-        if (entry.state & (MF_GRAYED | MF_DISABLED)) {
-            return Quoted(item) + " is not available now";
-        }
-        id = entry.id;
-        return std::string();
-    };
-    std::vector<const sim::MenuItem*> beginning;
-    for (const sim::MenuItem* entry : commands) {
-        if (byId ? entry->id == static_cast<UINT>(number) : Names(*entry, wanted)) {
-            return take(*entry);
-        }
-        if (!byId && BeginsWith(*entry, wanted)) {
-            beginning.push_back(entry);
-        }
-    }
-    if (namedSubmenu != nullptr) {
-        std::vector<const sim::MenuItem*> inside;
-        for (const sim::MenuItem& entry : sim::User32().menus.at(namedSubmenu->submenu).items) {
-            if (!entry.separator) {
-                inside.push_back(&entry);
-            }
-        }
-        return Quoted(item) + " opens a submenu; choose one of its items: " + Listed(inside);
-    }
-    if (beginning.size() == 1) {
-        return take(*beginning.front());
-    }
-    if (beginning.size() > 1) {
-        return Quoted(item) + " could be " + Listed(beginning);
-    }
-    return "the menu has no item " + Quoted(item) + "; its items are " + Listed(commands);
 }
 
 void Simulator::DialogOpened(HWND dialog) {
@@ -309,8 +189,7 @@ void Simulator::WindowVisibilityChanged(HWND window, bool visible) {
 }
 
 void Simulator::WindowTextChanged(HWND window, const std::string& text) {
-    const auto* frame = static_cast<CMainFrame*>(m_app.m_pMainWnd);
-    const auto* view = frame ? static_cast<CMrgView*>(frame->GetActiveView()) : nullptr;
+    const CMrgView* view = View();
     if (view != nullptr && window == view->m_wndIndicator.m_hWnd) {
         Print("indicator: " + text);
     }
@@ -345,32 +224,15 @@ bool Simulator::LeaveDialog(HWND dialog) {
 
 bool Simulator::ActInDialog(HWND dialog) {
     m_openDialog = dialog;
+    const struct DialogLeft {
+        HWND& open;
+        ~DialogLeft() { open = nullptr; }
+    } left{m_openDialog};
     const std::optional<std::string> line = NextCommand("dialog> ");
-    m_openDialog = nullptr;
     if (!line) {
         return LeaveDialog(dialog);
     }
-    const Words words = Split(*line);
-    if (words.empty()) {
-        return true;
-    }
-    const std::string keyword = Lower(words[0]);
-    if (keyword == "ok") {
-        m_world.input.ClickWindow(GetDlgItem(dialog, IDOK));
-    } else if (keyword == "cancel") {
-        m_world.input.TypeKey(VK_ESCAPE);
-    } else if (keyword == "close") {
-        m_world.input.ClickCloseBox(dialog);
-    } else if (keyword == "logoff" || keyword == "exit") {
-        Fail("close the dialog first");
-    } else if (const std::optional<std::string> result =
-                   DialogCommands::Run(*this, dialog, words)) {
-        if (!result->empty()) {
-            Fail(*result);
-        }
-    } else if (const std::string error = Run(words); !error.empty()) {
-        Fail(error);
-    }
+    Execute(kInDialog, *line);
     return true;
 }
 
@@ -384,17 +246,53 @@ bool Simulator::Idle() {
         m_app.m_pMainWnd->PostMessage(WM_COMMAND, ID_APP_EXIT, 0);
         return true;
     }
-    const Words words = Split(*line);
+    Execute(kAtPrompt, *line);
+    return true;
+}
+
+void Simulator::Execute(Place place, const std::string& line) {
+    const Words words = Split(line);
     if (words.empty()) {
-        return true;
+        return;
     }
-    if (const std::string error = Run(words); !error.empty()) {
+    if (const std::string error = RunCommand(*this, place, words); !error.empty()) {
         Fail(error);
     }
-    return true;
 }
 
 sim::Converter* Simulator::LastAttached() const {
     const std::vector<sim::Converter*> attached = m_world.AttachedConverters();
     return attached.empty() ? nullptr : attached.back();
+}
+
+void Simulator::SetWire(bool on) {
+    m_wire = on;
+    for (sim::Converter* converter : m_world.AttachedConverters()) {
+        Watch(*converter);
+    }
+}
+
+bool Simulator::DrawsPictures() const {
+    return IsColourTerminal(m_output);
+}
+
+const CMrgDoc* Simulator::Document() const {
+    const auto* frame = static_cast<const CMainFrame*>(m_app.m_pMainWnd);
+    return frame != nullptr ? static_cast<const CMrgDoc*>(frame->GetActiveDocument()) : nullptr;
+}
+
+const CMrgView* Simulator::View() const {
+    const auto* frame = static_cast<const CMainFrame*>(m_app.m_pMainWnd);
+    return frame != nullptr ? static_cast<const CMrgView*>(frame->GetActiveView()) : nullptr;
+}
+
+// The --tv file follows the TV; a file that can no longer be written is given up.
+void Simulator::KeepTvFile() {
+    if (!m_tvFile) {
+        return;
+    }
+    if (const std::string error = m_tvFile->Keep(PictureCommands::TvFrame(*this)); !error.empty()) {
+        Fail(error + "; the TV picture is no longer kept");
+        m_tvFile.reset();
+    }
 }

@@ -4,6 +4,8 @@
 
 #include "Desktop.h"
 #include "LineSource.h"
+#include "PictureCommands.h"
+#include "Session.h"
 #include "platform/sim/control/world.h"
 #include "platform/sim/shell32/shell32_state.h"
 #include "platform/sim/user32/user32_state.h"
@@ -17,19 +19,20 @@
 class CMrgApp;
 class RegistryFile;
 
-// The session ended with a log-off; the process ends as Windows would end it.
-struct SessionOver {};
-
-class Simulator : public sim::InteractionDriver, public sim::Observer {
+class Simulator : public sim::InteractionDriver, public sim::Observer, private Session {
   public:
     Simulator(sim::World& world, CMrgApp& app, LineSource& input, std::FILE* output);
 
-    void SetWire(bool on) { m_wire = on; }
+    void SetWire(bool on) override;
     // The virtual clock keeps up with the wall clock: while a person at the terminal types
     // nothing, and between the commands of a script.
     void FollowWallClock();
     // A PNG file rewritten whenever the TV's picture changes; empty for none.
-    void KeepTvPicture(const std::string& path) { m_tvFile = path; }
+    void KeepTvPicture(const std::string& path) {
+        if (!path.empty()) {
+            m_tvFile.emplace(path);
+        }
+    }
     // A script stops at its first failing command unless it is to go on; a person at a
     // terminal always goes on.
     void KeepGoing(bool on) { m_keepGoing = on; }
@@ -61,15 +64,24 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     Desktop& GetDesktop() { return m_desktop; }
 
   private:
-    friend struct SimulatorCommands;
-    friend struct PointerCommands;
-    friend struct DialogCommands;
-    friend struct PictureCommands;
-    using Words = std::vector<std::string>;
-    // Carries out one command of the main loop; the text of an error, or empty.
-    std::string Run(const Words& words);
-    std::string Choose(HMENU menu, const std::string& item, UINT& id) const;
-    void Print(const std::string& line);
+    sim::World& World() override { return m_world; }
+    Desktop& Windows() override { return m_desktop; }
+    void Print(const std::string& line) override;
+    bool DrawsPictures() const override;
+    sim::Converter* LastAttached() const override;
+    HMENU OpenMenu() const override { return m_openMenu; }
+    HWND OpenDialog() const override { return m_openDialog; }
+    void CloseMenu(UINT answer) override { m_menuAnswer = answer; }
+    void AnswerNextMenu(UINT id) override { m_autoChoice = id; }
+    void FailOnNextConverter(unsigned nth, DWORD error) override {
+        m_pendingFault = PendingFault{nth, error};
+    }
+    const CMrgDoc* Document() const override;
+    const CMrgView* View() const override;
+
+    // Carries out one typed line where the user is; an error is reported.
+    void Execute(Place place, const std::string& line);
+    void KeepTvFile();
     static void PrintTransfer(const sim::Transfer& transfer, void* simulator);
     void CatchUpWithWallClock();
     // A command failed: said where the line is, and the script ends unless it goes on.
@@ -78,9 +90,6 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     bool LeaveDialog(HWND dialog);
     // What Tab offers: the lines that could follow what is typed, where the user is now.
     std::vector<std::string> Completions(const std::string& typed) const;
-    std::vector<std::string> PromptCompletions() const;
-    std::vector<std::string> MenuCompletions(HMENU menu) const;
-    sim::Converter* LastAttached() const;
 
     sim::World& m_world;
     CMrgApp& m_app;
@@ -93,6 +102,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
     std::optional<std::chrono::steady_clock::time_point> m_wallClock;
     bool m_endOfInput = false;
     UINT m_autoChoice = 0; // the exit command's answer to the menu it opens
+    std::optional<UINT> m_menuAnswer;
     Desktop m_desktop;
     // A failure asked for while no converter was attached, for the next one plugged in.
     struct PendingFault {
@@ -100,7 +110,7 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
         DWORD error;
     };
     std::optional<PendingFault> m_pendingFault;
-    std::string m_tvFile;
+    std::optional<TvPictureFile> m_tvFile;
     RegistryFile* m_registryFile = nullptr;
     // Where the user is: a menu or a dialog open, or neither (the prompt).
     HMENU m_openMenu = nullptr;
@@ -110,5 +120,4 @@ class Simulator : public sim::InteractionDriver, public sim::Observer {
         HWND dialog = nullptr;
         int steps = 0;
     } m_leaving;
-    sim::Image m_tvShown; // what the file holds
 };
