@@ -154,6 +154,16 @@ const char* LoggingClass() {
     return kName;
 }
 
+HWND CreateWindowOfProc(const char* className, WNDPROC procedure) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassA(&windowClass);
+    return CreateWindowExA(0, className, className, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                           100, nullptr, nullptr, windowClass.hInstance, nullptr);
+}
+
 void PumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     MSG message;

@@ -76,6 +76,8 @@ bool MatchSequence(const MessageLog& log, const std::vector<Expected>& expected)
 // A window class whose procedure logs into `Log()` and answers with DefWindowProcA.
 MessageLog& Log();
 const char* LoggingClass();
+// A shown top-level window of a class of its own, whose procedure is the test's.
+HWND CreateWindowOfProc(const char* className, WNDPROC procedure);
 
 // Lets posted messages and due timers be delivered, up to `milliseconds` of waiting.
 void PumpMessages(DWORD milliseconds);

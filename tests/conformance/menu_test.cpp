@@ -93,3 +93,32 @@ CONFORMANCE_TEST(AnUnderlinedLetterChoosesItsItem) {
     ok(chosen == ID_APP_ABOUT, "A chose %d", chosen);
     Close(tray);
 }
+
+namespace {
+
+// A timer whose first tick types Down and Enter to its window, once.
+LRESULT CALLBACK TypingTimerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_TIMER) {
+        KillTimer(window, wParam);
+        TypeAhead(window, {VK_DOWN, VK_RETURN});
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+// The menu's own loop goes on delivering timers while it waits for the user: here the timer
+// types the keys that choose the first item.
+CONFORMANCE_TEST(ATimerFiresWhileAPopupMenuIsOpen) {
+    const TrayMenu tray = OpenTrayMenu();
+    const HWND typist = conformance::CreateWindowOfProc("TypingTimer", TypingTimerProc);
+    SetForegroundWindow(typist);
+    SetTimer(typist, 1, 10, nullptr);
+    Sleep(30); // the timer is due before the menu opens
+    const BOOL chosen =
+        TrackPopupMenu(tray.rightButtonMenu, TPM_RETURNCMD, 100, 100, 0, typist, nullptr);
+    ok(chosen == ID_OPTION, "the timer's Down and Enter chose %d", chosen);
+    DestroyWindow(typist);
+    Close(tray);
+}
