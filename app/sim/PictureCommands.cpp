@@ -9,6 +9,8 @@
 #include "platform/sim/kernel32/kernel32_state.h"
 #include "view/MrgView.h"
 
+#include <cstdio>
+
 namespace {
 
 constexpr int kTerminalColumns = 64;
@@ -21,9 +23,9 @@ std::string Rect(const sim::TvRect& r) {
 
 // The area the program last chose (the running mode's selection, else the stored area), when
 // the converter shows another: its scaler zooms in only so far, and starts a line only in
-// steps, so the TV shows the nearest area it can. Said, so that the indicator's "400 x 300"
-// and a TV showing more do not disagree without a word.
-void ExplainSource(Session& s, const sim::TvRect& source) {
+// steps, so the TV shows the nearest area it can. Said with the figures, so that the
+// indicator's "400 x 300" and a TV showing more do not disagree without a word.
+void ExplainSource(Session& s, const sim::TvGeometry& tv) {
     const CMrgView* view = s.View();
     const CMrgDoc* doc = s.Document();
     if (view == nullptr || doc == nullptr) {
@@ -32,22 +34,35 @@ void ExplainSource(Session& s, const sim::TvRect& source) {
     const RECT chosen = view->m_nMode != 0 && !IsRectEmpty(&view->m_rcSelection)
                             ? view->m_rcSelection
                             : doc->m_rcDisplayArea;
-    if (IsRectEmpty(&chosen)) {
-        return;
-    }
+    const sim::TvRect& source = tv.source;
     const auto near = [](long a, int b) { return a - b <= 1 && b - a <= 1; };
-    if (near(chosen.left, source.left) && near(chosen.top, source.top) &&
-        near(chosen.right, source.right) && near(chosen.bottom, source.bottom)) {
+    if (IsRectEmpty(&chosen) ||
+        (near(chosen.left, source.left) && near(chosen.top, source.top) &&
+         near(chosen.right, source.right) && near(chosen.bottom, source.bottom))) {
         return;
     }
-    s.Print("tv: the area chosen, " + std::to_string(chosen.left) + " " +
-            std::to_string(chosen.top) + " " + std::to_string(chosen.right) + " " +
-            std::to_string(chosen.bottom) + ", is shown as " +
-            std::to_string(source.right - source.left + 1) + " x " +
-            std::to_string(source.bottom - source.top + 1) + " desktop pixels from (" +
-            std::to_string(source.left) + ", " + std::to_string(source.top) +
-            "): the nearest the converter's scaler can show (it zooms in only so far, and "
-            "starts a line only in steps)");
+    const auto number = [](double value) {
+        char text[16];
+        std::snprintf(text, sizeof text, "%.4g", value);
+        return std::string(text);
+    };
+    std::string why;
+    if (chosen.right - chosen.left < tv.narrowestSource ||
+        chosen.bottom - chosen.top < tv.shortestSource) {
+        why = "it zooms in no closer than " + std::to_string(tv.narrowestSource) + " x " +
+              std::to_string(tv.shortestSource) + " desktop pixels at this resolution";
+    }
+    if (!near(chosen.left, source.left) && tv.horizontalStep > 1.0) {
+        why += (why.empty() ? "" : ", and ") + std::string("it starts a line only in steps of ") +
+               number(tv.horizontalStep) + " pixels";
+    }
+    s.Print(
+        "tv: the area chosen, " + std::to_string(chosen.left) + " " + std::to_string(chosen.top) +
+        " " + std::to_string(chosen.right) + " " + std::to_string(chosen.bottom) +
+        ", is shown as " + std::to_string(source.right - source.left + 1) + " x " +
+        std::to_string(source.bottom - source.top + 1) + " desktop pixels from (" +
+        std::to_string(source.left) + ", " + std::to_string(source.top) +
+        "): the nearest the converter's scaler can show" + (why.empty() ? "" : " (" + why + ")"));
 }
 
 std::string Written(Session& s, const std::string& what, const std::string& file,
@@ -106,7 +121,7 @@ std::string PictureCommands::ShowTv(Session& s, const Words& words) {
     } else {
         s.Print("tv: " + standard + ", source " + Rect(tv.source) + ", picture " +
                 Rect(tv.picture));
-        ExplainSource(s, tv.source);
+        ExplainSource(s, tv);
     }
     if (words.size() > 2) {
         return Written(s, "tv", words[2], WritePng(words[2], TvFrame(s)));

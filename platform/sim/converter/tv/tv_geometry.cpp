@@ -27,12 +27,20 @@ constexpr RasterScale kPal{186, 23, 898};
 // W / (H / s + 1) pixels, a vertical scale V of full scale C selects
 // S / (1 + V / C * (S / (Z - k) - 1)) lines, and one step of the horizontal start is
 // W * A / 49800 pixels. All four at 0 select the whole desktop.
+double Slope(const TvInput& in) {
+    return 218.0 - (in.b - 300.0) * 89.0 * 0.012048192771084338;
+}
+
+// The lines the TV picture holds, which the vertical scale at its full scale shows.
+double Lines(const TvRegisters& r) {
+    return r.tvVerticalSize - (r.pal ? 4.0 : 5.0);
+}
+
 TvRect Source(const TvRegisters& r, const TvInput& in) {
     const double width = in.screenWidth;
     const double height = in.screenHeight;
-    const double slope = 218.0 - (in.b - 300.0) * 89.0 * 0.012048192771084338;
-    const double k = r.pal ? 4.0 : 5.0;
-    const double lines = r.tvVerticalSize - k;
+    const double slope = Slope(in);
+    const double lines = Lines(r);
     const double w =
         r.horizontalScale == 0 || slope == 0.0 ? width : width / (r.horizontalScale / slope + 1.0);
     const double h =
@@ -60,8 +68,20 @@ TvRect Picture(const TvRegisters& r) {
 } // namespace
 
 TvGeometry ComputeTvGeometry(const TvRegisters& registers, const TvInput& input) {
-    return TvGeometry{kRasterWidth, registers.pal ? kPalLines : kNtscLines,
-                      Source(registers, input), Picture(registers)};
+    // The scales at their limits, the horizontal at b and the vertical at full scale.
+    TvRegisters zoomedIn = registers;
+    zoomedIn.horizontalScale = input.b;
+    zoomedIn.verticalScale = input.c;
+    zoomedIn.horizontalStart = 0;
+    zoomedIn.verticalStart = 0;
+    const TvRect closest = Source(zoomedIn, input);
+    return TvGeometry{kRasterWidth,
+                      registers.pal ? kPalLines : kNtscLines,
+                      Source(registers, input),
+                      Picture(registers),
+                      closest.right + 1,
+                      closest.bottom + 1,
+                      input.screenWidth * input.a / 49800.0};
 }
 
 } // namespace sim

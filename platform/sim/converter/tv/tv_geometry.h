@@ -39,6 +39,11 @@ struct TvGeometry {
     int rasterHeight; // 480 lines for NTSC, 576 for PAL
     TvRect source;    // the desktop rectangle shown
     TvRect picture;   // where it lies in the raster; may reach beyond it (overscan)
+    // How close the scaler can come to an area: it shows no narrower and no shorter a part of
+    // the desktop than these, and its horizontal start moves in steps of this many pixels.
+    int narrowestSource = 0;
+    int shortestSource = 0;
+    double horizontalStep = 0.0;
 };
 
 TvGeometry ComputeTvGeometry(const TvRegisters& registers, const TvInput& input);
