@@ -3,6 +3,8 @@
 #include "platform/sim/comctl32/comctl32.h"
 #include "platform/sim/display/screen.h"
 #include "platform/sim/include/win32_api.h"
+#include "platform/sim/user32/menu.h"
+#include "platform/sim/user32/user32_state.h"
 #include "platform/sim/user32/window_manager.h"
 
 #include <algorithm>
@@ -208,6 +210,77 @@ void PaintChildren(const WindowManager& windows, HWND parent, bool foreign, Imag
     }
 }
 
+// An open popup menu over everything, where TrackPopupMenu placed it and moved into the
+// screen as Windows moves it: each item's text, a check before a checked one, an arrow after
+// a submenu, grey text for one disabled, separators as lines, the item the keys selected
+// highlighted. Its submenus stay closed, as they are until the pointer rests on one.
+constexpr int kMenuRow = 20;
+constexpr int kMenuSeparator = 8;
+constexpr int kMenuGutter = 26;
+constexpr std::uint32_t kMenuBack = 0xF9F9F9;
+constexpr std::uint32_t kMenuHighlight = 0xCCE8FF;
+constexpr std::uint32_t kGreyText = 0x6D6D6D;
+
+void PaintCheck(Image& image, int x, int y, std::uint32_t colour) {
+    for (int i = 0; i < 3; ++i) {
+        image.Set(x + i, y + 3 + i, colour);
+        image.Set(x + i, y + 4 + i, colour);
+    }
+    for (int i = 0; i < 5; ++i) {
+        image.Set(x + 3 + i, y + 4 - i, colour);
+        image.Set(x + 3 + i, y + 5 - i, colour);
+    }
+}
+
+void PaintOpenMenu(const User32State::OpenMenu& open, Image& image) {
+    const auto found = User32().menus.find(open.menu);
+    if (found == User32().menus.end()) {
+        return;
+    }
+    const Menu* menu = &found->second;
+    int width = 120;
+    int height = 4;
+    for (const MenuItem& item : menu->items) {
+        width = std::max(width, TextWidth(WithoutAccessKeyMarks(item.text), 1) + 2 * kMenuGutter);
+        height += item.separator ? kMenuSeparator : kMenuRow;
+    }
+    int left = open.flags & TPM_RIGHTALIGN    ? open.at.x - width
+               : open.flags & TPM_CENTERALIGN ? open.at.x - width / 2
+                                              : open.at.x;
+    int top = open.flags & TPM_BOTTOMALIGN    ? open.at.y - height
+              : open.flags & TPM_VCENTERALIGN ? open.at.y - height / 2
+                                              : open.at.y;
+    left = std::max(0, std::min(left, image.width - width));
+    top = std::max(0, std::min(top, image.height - height));
+    Fill(image, RECT{left, top, left + width, top + height}, kMenuBack);
+    Outline(image, left, top, left + width, top + height, kShadow);
+    int y = top + 2;
+    for (std::size_t i = 0; i < menu->items.size(); ++i) {
+        const MenuItem& item = menu->items[i];
+        if (item.separator) {
+            FillRect(image, left + kMenuGutter, y + kMenuSeparator / 2, left + width - 4,
+                     y + kMenuSeparator / 2 + 1, kShadow);
+            y += kMenuSeparator;
+            continue;
+        }
+        const RECT row{left + 2, y, left + width - 2, y + kMenuRow};
+        if (static_cast<int>(i) == open.selected) {
+            Fill(image, row, kMenuHighlight);
+        }
+        const std::uint32_t colour = item.state & (MF_GRAYED | MF_DISABLED) ? kGreyText : kText;
+        if (item.state & MF_CHECKED) {
+            PaintCheck(image, left + 9, y + (kMenuRow - 9) / 2, colour);
+        }
+        Label(image, RECT{left + kMenuGutter - 2, y, left + width - kMenuGutter, y + kMenuRow},
+              WithoutAccessKeyMarks(item.text), colour, false);
+        if (item.submenu != nullptr) {
+            DrawText(image, left + width - 14, y + (kMenuRow - kGlyphCellHeight) / 2 + 1, ">",
+                     colour, 1);
+        }
+        y += kMenuRow;
+    }
+}
+
 } // namespace
 
 void PaintDesktop(const WindowManager& windows, Image& image) {
@@ -226,6 +299,9 @@ void PaintDesktop(const WindowManager& windows, Image& image) {
             PaintFramed(windows, *w, foreign ? w->colour.value_or(kWhite) : kFace, image);
         }
         PaintChildren(windows, *it, foreign, image);
+    }
+    if (User32().menuTracking) {
+        PaintOpenMenu(User32().openMenu, image);
     }
 }
 

@@ -321,7 +321,7 @@ bool TakeQueuedKeys(HMENU menu, int& selected, UINT& chosen) {
 } // namespace
 } // namespace sim
 
-BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const RECT*) {
+BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const RECT*) {
     if (sim::FindMenu(menu) == nullptr || sim::Windows().Find(owner) == nullptr) {
         SetLastError(sim::FindMenu(menu) ? ERROR_INVALID_WINDOW_HANDLE : ERROR_INVALID_MENU_HANDLE);
         return FALSE;
@@ -331,7 +331,8 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const REC
     sim::Initialise(menu, owner, 0);
     ++sim::User32().popupMenusShown;
     UINT chosen = 0;
-    int selected = -1;
+    sim::User32().openMenu = {menu, POINT{x, y}, flags, -1};
+    int& selected = sim::User32().openMenu.selected;
     while (!sim::User32().menuEnded && !sim::TakeQueuedKeys(menu, selected, chosen) &&
            !sim::User32().menuEnded) {
         chosen = sim::User().ChooseFromMenu(menu, owner);
@@ -341,6 +342,7 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int, int, int, HWND owner, const REC
         chosen = 0;
     }
     sim::User32().menuTracking = false;
+    sim::User32().openMenu = {};
     if (sim::User32().menuEnded || !sim::Reachable(menu, chosen)) {
         chosen = 0;
     }

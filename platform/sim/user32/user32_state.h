@@ -37,6 +37,14 @@ struct User32State {
     int popupMenusShown = 0;
     bool menuTracking = false;                      // a popup menu is open
     bool menuEnded = false;                         // EndMenu was called while it was
+    // The popup menu open, where it was asked to open (TrackPopupMenu's point and flags),
+    // and the item the keys have selected (-1 for none).
+    struct OpenMenu {
+        HMENU menu = nullptr;
+        POINT at{0, 0};
+        UINT flags = 0;
+        int selected = -1;
+    } openMenu;
     std::map<std::string, UINT> registeredMessages; // by lower-case name
     std::vector<MessageBoxShown> messageBoxes;      // every one shown, in order
     PowerSaving powerSaving;
