@@ -294,11 +294,17 @@ TEST(LineSource, ALineTooLongForAnyCommandIsGivenEmptyAndTheNextFollows) {
     EXPECT_FALSE(lines.Next(""));
 }
 
-// A caption shows as much of its title as fits, in whole characters.
+// A caption shows as much of its title as fits, in whole characters; a Japanese one is set
+// in the real font, a full-width character wider than a half-width one.
 TEST(Picture, TextIsCutToTheWidthInWholeCharacters) {
     const int cell = sim::TextWidth("x", 1);
     EXPECT_EQ("ab", sim::FittingText("abc", 2 * cell, 1));
-    EXPECT_EQ("a\xE6\x97\xA5", sim::FittingText("a\xE6\x97\xA5\xE6\x9C\xAC", 2 * cell + 1, 1));
+    const char kSun[] = "\xE6\x97\xA5";          // 日
+    const char kHalfWidthKa[] = "\xEF\xBD\xB6"; // ｶ
+    EXPECT_GT(sim::TextWidth(kSun, 1), sim::TextWidth(kHalfWidthKa, 1));
+    EXPECT_EQ(std::string("a") + kSun,
+              sim::FittingText(std::string("a") + kSun + "\xE6\x9C\xAC",
+                               cell + sim::TextWidth(kSun, 1) + 1, 1));
     EXPECT_EQ("", sim::FittingText("abc", cell - 1, 1));
     EXPECT_EQ("abc", sim::FittingText("abc", 3 * cell, 1));
     const int fourCondensed = sim::TextWidth("abcd", 1, sim::Spacing::Condensed);

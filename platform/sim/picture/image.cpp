@@ -1,5 +1,7 @@
 #include "platform/sim/picture/image.h"
 
+#include "platform/sim/picture/wide_glyphs.h"
+
 #include <algorithm>
 #include <cstddef>
 
@@ -46,20 +48,67 @@ constexpr std::uint8_t kGlyphs[95][5] = {
 // A character not in the font: a box the size of a capital.
 constexpr std::uint8_t kMissingGlyph[5] = {0x7F, 0x41, 0x41, 0x41, 0x7F};
 
-// The glyph a byte starts, or nullptr for the continuation of a multi-byte UTF-8 sequence,
-// which counts once.
-const std::uint8_t* GlyphStartedBy(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte >= 0x20 && byte < 0x7F) {
-        return kGlyphs[byte - 0x20];
+// A character as drawn: a column bitmap of the small font, or a real font's glyph.
+struct Shape {
+    const std::uint8_t* columns;
+    const WideGlyph* wide;
+};
+
+// Each character of UTF-8 text, with the bytes it takes: printable ASCII from the small font,
+// anything else from the real font, a box where neither has it.
+template <typename Visit> void ForEachGlyph(const std::string& text, Visit visit) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            visit(
+                Shape{lead >= 0x20 && lead < 0x7F ? kGlyphs[lead - 0x20] : kMissingGlyph, nullptr},
+                i, 1);
+            ++i;
+            continue;
+        }
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        char32_t codePoint = lead & (0x3F >> (length - 1));
+        std::size_t taken = 1;
+        for (; taken < length && i + taken < text.size() &&
+               (static_cast<unsigned char>(text[i + taken]) & 0xC0) == 0x80;
+             ++taken) {
+            codePoint = (codePoint << 6) | (static_cast<unsigned char>(text[i + taken]) & 0x3F);
+        }
+        const WideGlyph* wide = taken == length && length > 1 ? WideGlyphFor(codePoint) : nullptr;
+        visit(Shape{wide != nullptr ? nullptr : kMissingGlyph, wide}, i, taken);
+        i += taken;
     }
-    return byte >= 0xC0 || byte < 0x20 || byte == 0x7F ? kMissingGlyph : nullptr;
 }
 
-template <typename Visit> void ForEachGlyph(const std::string& text, Visit visit) {
-    for (const char c : text) {
-        if (const std::uint8_t* glyph = GlyphStartedBy(c)) {
-            visit(glyph);
+int CellWidth(const Shape& shape, int scale, Spacing spacing) {
+    const int gap = spacing == Spacing::Condensed ? 0 : 1;
+    return (shape.wide != nullptr ? shape.wide->advance + gap : kGlyphCellWidth - 1 + gap) * scale;
+}
+
+// A real font's glyph on the small font's baseline, its edges blended into what lies below.
+void DrawWide(Image& image, int x, int y, const WideGlyph& glyph, std::uint32_t colour, int scale) {
+    const int baseline = y + 8 * scale;
+    for (int row = 0; row < glyph.rows; ++row) {
+        for (int column = 0; column < glyph.width; ++column) {
+            const unsigned alpha =
+                glyph.coverage[static_cast<std::size_t>(row * glyph.width + column)];
+            if (alpha == 0) {
+                continue;
+            }
+            for (int dy = 0; dy < scale; ++dy) {
+                for (int dx = 0; dx < scale; ++dx) {
+                    const int px = x + (glyph.left + column) * scale + dx;
+                    const int py = baseline + (row - glyph.top) * scale + dy;
+                    const std::uint32_t below = image.At(px, py);
+                    std::uint32_t blended = 0;
+                    for (int shift = 0; shift <= 16; shift += 8) {
+                        const unsigned fg = (colour >> shift) & 0xFF;
+                        const unsigned bg = (below >> shift) & 0xFF;
+                        blended |= ((fg * alpha + bg * (255 - alpha)) / 255) << shift;
+                    }
+                    image.Set(px, py, blended);
+                }
+            }
         }
     }
 }
@@ -101,41 +150,42 @@ void Outline(Image& image, int left, int top, int right, int bottom, std::uint32
     FillRect(image, right - 1, top, right, bottom, colour);
 }
 
-int CellWidth(int scale, Spacing spacing) {
-    return (spacing == Spacing::Condensed ? kGlyphCellWidth - 1 : kGlyphCellWidth) * scale;
-}
-
 int TextWidth(const std::string& text, int scale, Spacing spacing) {
-    int glyphs = 0;
-    ForEachGlyph(text, [&](const std::uint8_t*) { ++glyphs; });
-    return glyphs * CellWidth(scale, spacing);
+    int width = 0;
+    ForEachGlyph(text, [&](const Shape& shape, std::size_t, std::size_t) {
+        width += CellWidth(shape, scale, spacing);
+    });
+    return width;
 }
 
 std::string FittingText(const std::string& text, int width, int scale, Spacing spacing) {
     int used = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (GlyphStartedBy(text[i]) != nullptr) {
-            used += CellWidth(scale, spacing);
-            if (used > width) {
-                return text.substr(0, i);
-            }
+    std::size_t fits = text.size();
+    ForEachGlyph(text, [&](const Shape& shape, std::size_t at, std::size_t) {
+        used += CellWidth(shape, scale, spacing);
+        if (used > width && fits == text.size()) {
+            fits = at;
         }
-    }
-    return text;
+    });
+    return text.substr(0, fits);
 }
 
 void DrawText(Image& image, int x, int y, const std::string& text, std::uint32_t colour, int scale,
               Spacing spacing) {
-    ForEachGlyph(text, [&](const std::uint8_t* columns) {
-        for (int column = 0; column < 5; ++column) {
-            for (int row = 0; row < 8; ++row) {
-                if ((columns[column] >> row) & 1) {
-                    FillRect(image, x + column * scale, y + row * scale, x + (column + 1) * scale,
-                             y + (row + 1) * scale, colour);
+    ForEachGlyph(text, [&](const Shape& shape, std::size_t, std::size_t) {
+        if (shape.wide != nullptr) {
+            DrawWide(image, x, y, *shape.wide, colour, scale);
+        } else {
+            for (int column = 0; column < 5; ++column) {
+                for (int row = 0; row < 8; ++row) {
+                    if ((shape.columns[column] >> row) & 1) {
+                        FillRect(image, x + column * scale, y + row * scale,
+                                 x + (column + 1) * scale, y + (row + 1) * scale, colour);
+                    }
                 }
             }
         }
-        x += CellWidth(scale, spacing);
+        x += CellWidth(shape, scale, spacing);
     });
 }
 

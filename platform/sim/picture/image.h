@@ -1,5 +1,5 @@
 // A picture in memory, 0xRRGGBB per pixel, and the few ways the simulation draws on one:
-// filled rectangles, outlines and a small fixed bitmap font.
+// filled rectangles, outlines, and text in a small fixed bitmap font and a real one.
 #pragma once
 
 #include <cstdint>
@@ -26,7 +26,8 @@ void FillRect(Image& image, int left, int top, int right, int bottom, std::uint3
 void Outline(Image& image, int left, int top, int right, int bottom, std::uint32_t colour);
 
 // Text in a 5 x 8 font on a 6 x 9 cell, each font pixel drawn as scale x scale; characters
-// outside printable ASCII (a Japanese title's UTF-8) show as one hollow box each. Condensed
+// outside printable ASCII (a Japanese title's UTF-8) in a real font (wide_glyphs.h), or as
+// one hollow box each where it has none. Condensed
 // text leaves out the column between characters (a 5-pixel cell), for a line the real,
 // proportional font fits where this one would not.
 constexpr int kGlyphCellWidth = 6;
