@@ -88,7 +88,7 @@ double PartOfScript(const std::string& part) {
     return with - without;
 }
 
-std::string Words(int count) {
+std::string ManyWords(int count) {
     std::string words;
     for (int i = 0; i < count; ++i) {
         words += " w";
@@ -121,7 +121,7 @@ int main() {
                              "\nshow screen " + screenFile + "\n"));
     std::printf("bench: select on the Extension page, 10,000 words: %.2f ms\n",
                 PartOfScript("tray right\nchoose option...\ntab extension\nselect 1017" +
-                             Words(10000) + "\ncancel\n"));
+                             ManyWords(10000) + "\ncancel\n"));
     std::printf("bench: an hour of waiting (3,600 status polls): %.2f ms\n",
                 PartOfScript("wait 3600000\n"));
     unlink(tvFile.c_str());

@@ -401,6 +401,20 @@ fi
 source tests/windows/end_to_end.sh
 [[ $stages == *" end-to-end "* ]] && run_end_to_end
 
+# The README's pictures are this run's screenshots of the real program under Wine, so that
+# they show what the program now looks like: the left-button menu, the overlay over a
+# window, and the Option sheet's three pages. A run that passed puts them in docs/pictures.
+readme_pictures() {
+    local shot
+    mkdir -p docs/pictures
+    for shot in en-menu e2e-overlay-over-a-window e2e-en-normal-page e2e-en-extension-page \
+        en-option-changed; do
+        [ -f "$results/$shot.png" ] && cp "$results/$shot.png" "docs/pictures/$shot.png"
+    done
+    return 0
+}
+[ "$failed" -eq 0 ] && readme_pictures
+
 echo "wine ($arch-bit build): $passed passed, $failed failed"
 grep -h 'passed,' "$results"/conformance-*.txt 2>/dev/null | sed 's/^/conformance.exe: /' 
 [ "$failed" -eq 0 ]
