@@ -290,11 +290,11 @@ std::vector<std::string> Completions(HWND dialog) {
     std::vector<std::string> lines{"show dialog"};
     if (const HWND tabs = TabsOf(dialog)) {
         for (const std::string& name : TabNames(tabs)) {
-            lines.push_back("tab " + PlainText(name));
+            lines.push_back("tab " + WithoutAmpersands(FullWidthKana(name)));
         }
     }
     for (const Control& control : ControlsOf(PageOf(dialog))) {
-        const std::string name = PlainText(control.name);
+        const std::string name = FullWidthKana(control.name);
         if (name.empty() || !IsWindowEnabled(control.window)) {
             continue;
         }

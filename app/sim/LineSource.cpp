@@ -2,6 +2,8 @@
 
 #include "Interrupts.h"
 
+#include <algorithm>
+
 #include <editline/readline.h>
 #include <sys/select.h>
 #include <sys/stat.h>
@@ -42,15 +44,27 @@ char* NextCandidate(const char*, int state) {
     return next < g_candidates.size() ? strdup(g_candidates[next++].c_str()) : nullptr;
 }
 
+// The editor counts the line in characters; the bytes of UTF-8 text they take.
+std::size_t BytesOf(const char* text, int characters) {
+    std::size_t bytes = 0;
+    for (int counted = 0; text[bytes] != '\0'; ++bytes) {
+        if ((static_cast<unsigned char>(text[bytes]) & 0xC0) != 0x80 && counted++ == characters) {
+            break;
+        }
+    }
+    return bytes;
+}
+
 // The line editor completes the word at the cursor: the whole lines that fit what is typed,
 // each from where that word starts.
 char** CompleteLine(const char* word, int start, int end) {
     rl_attempted_completion_over = 1; // no file names
     g_candidates.clear();
     if (g_completer != nullptr && *g_completer && rl_line_buffer != nullptr) {
-        const std::string typed(rl_line_buffer, static_cast<std::size_t>(end));
+        const std::string typed(rl_line_buffer, BytesOf(rl_line_buffer, end));
+        const std::size_t wordStart = BytesOf(rl_line_buffer, start);
         for (const std::string& line : (*g_completer)(typed)) {
-            g_candidates.push_back(line.substr(static_cast<std::size_t>(start)));
+            g_candidates.push_back(line.substr(std::min(wordStart, line.size())));
         }
     }
     return rl_completion_matches(word, NextCandidate);
@@ -95,6 +109,7 @@ LineSource::~LineSource() {
 char* LineSource::ReadEdited(const char* prompt) {
     g_lineDone = false;
     g_lineRead = nullptr;
+    m_interruptedEmpty = true; // nothing typed yet
     rl_callback_handler_install(prompt, TakeLine);
     m_editing = true;
     while (!g_lineDone) {
@@ -106,6 +121,7 @@ char* LineSource::ReadEdited(const char* prompt) {
             select(fileno(m_input) + 1, &keys, nullptr, nullptr, m_whileWaiting ? &tick : nullptr);
         if (ready > 0) {
             rl_callback_read_char();
+            m_interruptedEmpty = rl_end == 0;
         } else if (ready == 0) {
             m_whileWaiting();
         } else if (errno == EINTR) {
@@ -136,9 +152,13 @@ std::optional<std::string> LineSource::Next(const char* prompt) {
     if (m_interactive) {
         g_completer = &m_completer;
         char* line = ReadEdited(prompt);
-        // Ctrl+C: the half-typed line goes, and a new prompt says how to leave.
+        // Ctrl+C: the half-typed line goes, as in a shell; at an empty prompt a new one says
+        // how to leave.
         while (line == nullptr && TakeLineInterrupt()) {
-            std::fputs("\n(Ctrl+C clears the line; \"exit\" or Ctrl+D leaves)\n", stdout);
+            std::fputs(m_interruptedEmpty
+                           ? "\n(Ctrl+C clears the line; \"exit\" or Ctrl+D leaves)\n"
+                           : "\n",
+                       stdout);
             line = ReadEdited(prompt);
         }
         if (line == nullptr) {

@@ -51,4 +51,5 @@ class LineSource {
     Completer m_completer;
     std::function<void()> m_whileWaiting;
     bool m_editing = false;
+    bool m_interruptedEmpty = false; // nothing is typed on the line, as Ctrl+C finds it
 };

@@ -19,11 +19,7 @@ bool BeginsWith(const sim::MenuItem& entry, const std::string& wanted) {
 std::string Listed(const std::vector<const sim::MenuItem*>& entries) {
     std::string listed;
     for (const sim::MenuItem* entry : entries) {
-        std::string shown;
-        for (const char c : entry->text) {
-            shown += c == '&' ? "" : std::string(1, c);
-        }
-        listed += (listed.empty() ? "\"" : ", \"") + shown + "\"";
+        listed += (listed.empty() ? "\"" : ", \"") + WithoutAmpersands(entry->text) + "\"";
     }
     return listed;
 }
@@ -114,7 +110,7 @@ std::vector<std::string> Completions(HMENU menu) {
             if (entry.submenu != nullptr) {
                 pending.push_back(entry.submenu);
             } else if (!entry.separator && (entry.state & (MF_GRAYED | MF_DISABLED)) == 0) {
-                lines.push_back("choose " + PlainText(entry.text));
+                lines.push_back("choose " + WithoutAmpersands(FullWidthKana(entry.text)));
             }
         }
     }

@@ -36,7 +36,7 @@ std::vector<std::string> Simulator::Completions(const std::string& typed) const 
     all.insert(all.end(), here.begin(), here.end());
     std::vector<std::string> fitting;
     for (const std::string& line : all) {
-        if (Lower(line).rfind(Lower(typed), 0) == 0 &&
+        if (Lower(FullWidthKana(line)).rfind(Lower(FullWidthKana(typed)), 0) == 0 &&
             std::find(fitting.begin(), fitting.end(), line) == fitting.end()) {
             fitting.push_back(line);
         }

@@ -108,28 +108,35 @@ std::string FullWidthKana(const std::string& text) {
     return out;
 }
 
-std::string PlainText(const std::string& raw) {
-    const std::string text = FullWidthKana(raw);
-    std::string plain;
-    for (char c : text) {
+std::string WithoutAmpersands(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
         if (c != '&') {
-            plain += c;
+            shown += c;
         }
     }
+    return shown;
+}
+
+std::string PlainText(const std::string& raw) {
+    std::string plain = WithoutAmpersands(FullWidthKana(raw));
     if (plain.size() >= 3 && plain.compare(plain.size() - 3, 3, "...") == 0) {
         plain.resize(plain.size() - 3);
     }
     return Lower(plain);
 }
 
-// Japanese items carry their access key as a suffix, "全画面(&F)": the text without it.
+// Japanese items carry their access key as a suffix, "全画面(&F)", which the screen shows as
+// "全画面(F)": the text without it, in either form.
 std::string WithoutAccessKeySuffix(const std::string& text) {
-    const std::size_t open = text.rfind("(&");
-    const std::size_t close = open == std::string::npos ? open : text.find(')', open);
-    if (open == std::string::npos || close == std::string::npos || close != open + 3) {
+    const std::size_t open = text.rfind('(');
+    const std::size_t key =
+        open == std::string::npos ? open : open + (text[open + 1] == '&' ? 2 : 1);
+    if (open == std::string::npos || key + 1 >= text.size() || text[key + 1] != ')' ||
+        std::isalnum(static_cast<unsigned char>(text[key])) == 0) {
         return PlainText(text);
     }
-    return PlainText(text.substr(0, open) + text.substr(close + 1));
+    return PlainText(text.substr(0, open) + text.substr(key + 2));
 }
 
 std::string Quoted(const std::string& input) {

@@ -12,6 +12,8 @@ std::string WithoutComment(const std::string& line);
 std::string TrimLineEnds(std::string text);
 // Half-width katakana as the full-width ones an input method types (ｵﾌﾟｼｮﾝ as オプション).
 std::string FullWidthKana(const std::string& text);
+// An item's text as a menu shows it: without the "&" that marks its access key.
+std::string WithoutAmpersands(const std::string& text);
 // An item as the user names it: no "&", no trailing "...", any case, either width of kana.
 std::string PlainText(const std::string& text);
 // The same without a Japanese item's "(&F)" access-key suffix.
