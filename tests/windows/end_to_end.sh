@@ -217,14 +217,19 @@ desktop_with_a_window() {
     (cd "$work" && $wine wintool.exe white-window 100 100 500 400 >/dev/null 2>&1 &)
     within 10 white_window_shown && settled
 }
+# Select Area's frame and indicator over the window, for the README's picture.
+area_over_a_window() {
+    xdotool mousemove 150 150 click 1 && settled || return 1
+    with_traffic xdotool mousemove 450 300 && stable_screenshot e2e-overlay-over-a-window
+}
 desktop_under_overlay() { # MENU-KEY
     local before shown
     before=$(screen_points)
     left_menu && menu_key "$1" && within 5 overlay_mapped && settled || return 1
     within 5 screen_reads "$before"
     shown=$?
-    [ "$1" = s ] && stable_screenshot e2e-overlay-over-a-window
     [ $shown -eq 0 ] || echo "under the overlay: $(screen_points), before: $before"
+    [ "$1" != s ] || area_over_a_window || return 1
     desktop_keys 300 300 Escape && within 5 overlay_gone && settled && return $shown
 }
 
