@@ -75,10 +75,11 @@ std::string Written(Session& s, const std::string& what, const std::string& file
 
 } // namespace
 
-sim::Image PictureCommands::TvFrame(Session& s) {
+const sim::Image& PictureCommands::TvFrame(Session& s) {
     sim::Converter* converter = s.LastAttached();
     if (converter == nullptr) {
-        return sim::Image(720, 480, 0);
+        static const sim::Image kBlack(720, 480, 0);
+        return kBlack;
     }
     return converter->Render(s.World().PictureSent(), s.World().Now());
 }
@@ -143,13 +144,13 @@ std::string PictureCommands::ShowScreen(Session& s, const Words& words) {
                    WritePng(words[2], s.World().RepaintedScreen().Picture()));
 }
 
-std::string TvPictureFile::Keep(sim::Image frame) {
+std::string TvPictureFile::Keep(const sim::Image& frame) {
     if (frame.pixels == m_written.pixels && frame.height == m_written.height) {
         return "";
     }
     if (std::string error = WritePng(m_path, frame); !error.empty()) {
         return error;
     }
-    m_written = std::move(frame);
+    m_written = frame;
     return "";
 }

@@ -11,7 +11,7 @@ std::string ShowTv(Session& s, const Words& words);
 // show screen FILE.png
 std::string ShowScreen(Session& s, const Words& words);
 // What the TV shows now: black without a converter.
-sim::Image TvFrame(Session& s);
+const sim::Image& TvFrame(Session& s);
 } // namespace PictureCommands
 
 // A PNG file rewritten whenever the TV's picture has changed since it was last written.
@@ -19,7 +19,7 @@ class TvPictureFile {
   public:
     explicit TvPictureFile(std::string path) : m_path(std::move(path)) {}
     // The text of an error, or empty.
-    std::string Keep(sim::Image frame);
+    std::string Keep(const sim::Image& frame);
 
   private:
     std::string m_path;

@@ -58,9 +58,13 @@ const Screen& World::RepaintedScreen() {
     return m_machine->screen;
 }
 
-Image World::PictureSent() {
+const Image& World::PictureSent() {
     const Screen& screen = RepaintedScreen();
-    return DisplayAsleep() ? Image(screen.Width(), screen.Height(), 0) : screen.Picture();
+    screen.PictureInto(m_pictureSent);
+    if (DisplayAsleep()) {
+        std::fill(m_pictureSent.pixels.begin(), m_pictureSent.pixels.end(), 0u);
+    }
+    return m_pictureSent;
 }
 
 Converter& World::Plug(const ChipConfig& config) {

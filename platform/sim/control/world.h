@@ -49,7 +49,7 @@ class World {
     const Screen& RepaintedScreen();
     // What the PC sends the converter: the screen as shown, or black while the display
     // sleeps (the power plan's idle time passed with no input and nobody asking for it).
-    Image PictureSent();
+    const Image& PictureSent();
 
     // Converters on the bus.
     Converter& Plug(const ChipConfig& config = MainModelConfig());
@@ -94,6 +94,7 @@ class World {
     void EndSessionWith(bool cancelledByAnotherProgram, LPARAM reason);
 
     std::unique_ptr<Machine> m_machine;
+    Image m_pictureSent; // the last picture sent, its memory kept for the next
 };
 
 } // namespace sim

@@ -35,11 +35,18 @@ std::uint32_t Screen::Pixel(int x, int y) const {
 }
 
 Image Screen::Picture() const {
-    Image picture = m_windows;
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        picture.pixels[i] = Apply(m_ink[i], picture.pixels[i]);
-    }
+    Image picture;
+    PictureInto(picture);
     return picture;
+}
+
+void Screen::PictureInto(Image& picture) const {
+    picture.width = m_windows.width;
+    picture.height = m_windows.height;
+    picture.pixels.resize(m_windows.pixels.size());
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        picture.pixels[i] = Apply(m_ink[i], m_windows.pixels[i]);
+    }
 }
 
 void Screen::Invert(int x, int y) {

@@ -29,6 +29,8 @@ class Screen {
     std::uint32_t Pixel(int x, int y) const;
     // Every pixel as the user sees it.
     Image Picture() const;
+    // The same into a picture kept for it, which keeps its memory from one frame to the next.
+    void PictureInto(Image& picture) const;
     // What drawing does to a pixel: R2_NOT, R2_WHITE and R2_BLACK.
     void Invert(int x, int y);
     void Paint(int x, int y, bool white);
