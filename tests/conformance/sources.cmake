@@ -1,6 +1,7 @@
 # The conformance tests, built into the simulated test run and into conformance.exe.
 set(CONFORMANCE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/harness.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/caret_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/choice_controls_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/composition_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/controls_test.cpp

@@ -10,6 +10,7 @@
 // Kernel: time, errors, memory, modules
 void Sleep(DWORD milliseconds);
 DWORD GetTickCount();
+DWORD GetCurrentThreadId();
 EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags);
 DWORD GetLastError();
 void SetLastError(DWORD error);
@@ -111,6 +112,12 @@ HWND GetActiveWindow();
 BOOL SetForegroundWindow(HWND window);
 HWND GetForegroundWindow();
 DWORD GetWindowThreadProcessId(HWND window, LPDWORD processId);
+BOOL GetGUIThreadInfo(DWORD thread, GUITHREADINFO* info);
+
+// The caret
+BOOL CreateCaret(HWND window, HBITMAP bitmap, int width, int height);
+BOOL SetCaretPos(int x, int y);
+BOOL DestroyCaret();
 BOOL AttachThreadInput(DWORD attach, DWORD attachTo, BOOL doAttach);
 
 // Messages

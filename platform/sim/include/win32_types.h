@@ -151,6 +151,8 @@ struct SIZE {
 
 #define SM_CXSCREEN 0
 #define SM_CYSCREEN 1
+#define SM_CXBORDER 5
+#define SM_CYBORDER 6
 #define SM_CXDOUBLECLK 36
 #define SM_CYDOUBLECLK 37
 #define SM_CXEDGE 45

@@ -135,6 +135,19 @@ using LPMINMAXINFO = MINMAXINFO*;
 #define WM_APP 0x8000
 #define WM_USER 0x0400
 
+// The state of a thread's windows, as GetGUIThreadInfo reads it for another program.
+struct GUITHREADINFO {
+    DWORD cbSize;
+    DWORD flags;
+    HWND hwndActive;
+    HWND hwndFocus;
+    HWND hwndCapture;
+    HWND hwndMenuOwner;
+    HWND hwndMoveSize;
+    HWND hwndCaret;
+    RECT rcCaret;
+};
+
 #define WA_INACTIVE 0
 #define WA_ACTIVE 1
 

@@ -10,6 +10,11 @@ DWORD GetTickCount() {
     return sim::Now();
 }
 
+// The program runs on one thread; other programs' windows belong to threads of their own.
+DWORD GetCurrentThreadId() {
+    return sim::kProgramThread;
+}
+
 // A standing request (ES_CONTINUOUS) replaces the thread's last one; without it the request
 // only restarts the idle timers once. Either way the previous standing request is returned.
 EXECUTION_STATE SetThreadExecutionState(EXECUTION_STATE flags) {

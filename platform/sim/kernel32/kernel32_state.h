@@ -15,6 +15,9 @@ namespace sim {
 
 class Converter;
 
+// The thread the program runs on; other programs' windows belong to other threads.
+constexpr DWORD kProgramThread = 1;
+
 struct Kernel32State {
     Kernel32State() = default;
     ~Kernel32State();

@@ -13,6 +13,9 @@ int GetSystemMetrics(int index) {
         return sim::PrimaryScreen().Width();
     case SM_CYSCREEN:
         return sim::PrimaryScreen().Height();
+    case SM_CXBORDER:
+    case SM_CYBORDER:
+        return 1;
     case SM_CXEDGE:
     case SM_CYEDGE:
         return 2;

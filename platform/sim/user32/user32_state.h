@@ -64,6 +64,12 @@ struct User32State {
         DWORD time = 0;
         POINT point{0, 0};
     } lastPress;
+    // Each thread's caret, as CreateCaret made it, in its window's client coordinates.
+    struct Caret {
+        HWND window = nullptr;
+        RECT rect{0, 0, 0, 0};
+    };
+    std::map<DWORD, Caret> carets;
     int threadInputAttachments = 0; // attached pairs now
     int threadInputAttachCalls = 0;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/sim/include/win32_window_types.h"
+#include "platform/sim/kernel32/kernel32_state.h"
 #include "platform/sim/picture/image.h"
 
 #include <cstdint>
@@ -61,9 +62,6 @@ struct Timer {
     UINT period;
     std::uint64_t due; // on the clock that never wraps
 };
-
-// The thread the program runs on; other programs' windows belong to other threads.
-constexpr DWORD kProgramThread = 1;
 
 class WindowManager {
   public:

@@ -1,0 +1,81 @@
+// The caret, one a thread, and what GetGUIThreadInfo tells another program of a thread: its
+// active and focused windows, its capture and its caret.
+#include "platform/sim/include/win32_api.h"
+#include "platform/sim/user32/user32_state.h"
+
+namespace {
+
+sim::User32State::Caret* CaretOfThisThread() {
+    auto& carets = sim::User32().carets;
+    const auto found = carets.find(sim::kProgramThread);
+    return found != carets.end() && found->second.window != nullptr ? &found->second : nullptr;
+}
+
+} // namespace
+
+// A new caret replaces the thread's old one, at the client area's origin; a width or
+// height of 0 is the system's border width or height.
+BOOL CreateCaret(HWND window, HBITMAP, int width, int height) {
+    if (sim::Windows().Find(window) == nullptr) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return FALSE;
+    }
+    width = width != 0 ? width : GetSystemMetrics(SM_CXBORDER);
+    height = height != 0 ? height : GetSystemMetrics(SM_CYBORDER);
+    sim::User32().carets[sim::kProgramThread] = {window, RECT{0, 0, width, height}};
+    return TRUE;
+}
+
+BOOL SetCaretPos(int x, int y) {
+    sim::User32State::Caret* caret = CaretOfThisThread();
+    if (caret == nullptr) {
+        return FALSE;
+    }
+    OffsetRect(&caret->rect, x - caret->rect.left, y - caret->rect.top);
+    return TRUE;
+}
+
+BOOL DestroyCaret() {
+    return sim::User32().carets.erase(sim::kProgramThread) != 0;
+}
+
+// Thread 0 is the foreground window's. A thread that owns no window has no input queue.
+BOOL GetGUIThreadInfo(DWORD thread, GUITHREADINFO* info) {
+    if (info == nullptr || info->cbSize != sizeof(GUITHREADINFO)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    sim::WindowManager& windows = sim::Windows();
+    if (thread == 0) {
+        const sim::Window* foreground = windows.Find(windows.Foreground());
+        thread = foreground != nullptr ? foreground->threadId : 0;
+    }
+    const auto ofThread = [&](HWND window) {
+        const sim::Window* w = windows.Find(window);
+        return w != nullptr && w->threadId == thread ? window : nullptr;
+    };
+    bool hasWindows = false;
+    for (const HWND window : windows.TopLevelWindows()) {
+        hasWindows = hasWindows || ofThread(window) != nullptr;
+    }
+    if (thread == 0 || !hasWindows) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    const sim::User32State& user = sim::User32();
+    *info = GUITHREADINFO{sizeof(GUITHREADINFO),
+                          0,
+                          ofThread(windows.Active()),
+                          ofThread(windows.Focus()),
+                          ofThread(windows.Capture()),
+                          nullptr,
+                          nullptr,
+                          nullptr,
+                          RECT{0, 0, 0, 0}};
+    const auto caret = user.carets.find(thread);
+    if (caret != user.carets.end() && windows.Find(caret->second.window) != nullptr) {
+        info->hwndCaret = caret->second.window;
+        info->rcCaret = caret->second.rect;
+    }
+    return TRUE;
+}
