@@ -26,6 +26,13 @@ wait_for() { # TEXT: up to 20 s for it to appear
     exit 1
 }
 type_keys() { printf '%b' "$1" >&3; }
+prompts() { grep -ao 'corvane> ' "$log" | wc -l; }
+wait_for_prompt() { # N: up to 20 s for the nth prompt at the command line
+    for _ in $(seq 200); do [ "$(prompts)" -ge "$1" ] && return 0; sleep 0.1; done
+    echo "prompt $1 never came"
+    cat -v "$log"
+    exit 1
+}
 
 wait_for 'tray: added'
 type_keys 'tray right\r'
@@ -34,9 +41,16 @@ type_keys 'choose オプ\t\r'
 wait_for 'dialog: ｵﾌﾟｼｮﾝ'
 type_keys 'cancel\r'
 wait_for 'dialog: closed'
-type_keys 'half typed\003'
+# Each key waits for the line editor to have taken the last, as a person's typing does: a
+# Ctrl+C that came first would throw away what the terminal still held.
+wait_for_prompt 2
+type_keys 'half typed'
+wait_for 'half typed'
+type_keys '\003'
+wait_for_prompt 3
 type_keys '\003'
 wait_for 'Ctrl+D leaves'
+wait_for_prompt 4
 type_keys 'exit\r'
 wait_for 'tray: removed'
 exec 3>&-
