@@ -1,6 +1,8 @@
 #include "platform/sim/display/screen.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 namespace sim {
 
@@ -43,9 +45,19 @@ Image Screen::Picture() const {
 void Screen::PictureInto(Image& picture) const {
     picture.width = m_windows.width;
     picture.height = m_windows.height;
-    picture.pixels.resize(m_windows.pixels.size());
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        picture.pixels[i] = Apply(m_ink[i], m_windows.pixels[i]);
+    picture.pixels = m_windows.pixels; // into the memory it already has
+    // Ink is rare (a frame drawn by inverting, a line): the windows' layer is copied whole and
+    // only the pixels drawn on are changed, the untouched ones passed over eight at a time.
+    const std::size_t count = m_ink.size();
+    for (std::size_t i = 0; i < count;) {
+        std::uint64_t eight = 0;
+        if (i + sizeof eight <= count &&
+            (std::memcpy(&eight, &m_ink[i], sizeof eight), eight == 0)) {
+            i += sizeof eight;
+            continue;
+        }
+        picture.pixels[i] = Apply(m_ink[i], picture.pixels[i]);
+        ++i;
     }
 }
 
