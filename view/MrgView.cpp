@@ -48,6 +48,7 @@ BOOL CMrgView::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
         {ID_MOUSE_TRACE_MODE1, &CMrgView::OnMouseTraceMode1, &CMrgView::OnUpdateMouseTraceMode1},
         {ID_MOUSE_TRACE_MODE2, &CMrgView::OnMouseTraceMode2, &CMrgView::OnUpdateMouseTraceMode2},
         {ID_MOUSE_TRACE_MODE3, &CMrgView::OnMouseTraceMode3, &CMrgView::OnUpdateMouseTraceMode3},
+        {ID_FOLLOW_FOCUS, &CMrgView::OnFollowFocus, &CMrgView::OnUpdateFollowFocus},
         {ID_QUARTER_SCREEN, &CMrgView::OnQuarterScreen, &CMrgView::OnUpdateAreaCommand},
         {ID_SIXTEENTH_SCREEN, &CMrgView::OnSixteenthScreen, &CMrgView::OnUpdateAreaCommand},
     };
@@ -122,6 +123,10 @@ void CMrgView::OnMouseTraceMode3() {
     ToggleTraceMode(ID_MOUSE_TRACE_MODE3);
 }
 
+void CMrgView::OnFollowFocus() {
+    ToggleTraceMode(ID_FOLLOW_FOCUS);
+}
+
 // Choosing the running trace mode again keeps where it left the area.
 void CMrgView::ToggleTraceMode(int nMode) {
     if (m_nMode == nMode) {
@@ -155,4 +160,8 @@ void CMrgView::OnUpdateMouseTraceMode2(CCmdUI* pCmdUI) {
 
 void CMrgView::OnUpdateMouseTraceMode3(CCmdUI* pCmdUI) {
     UpdateTraceMode(pCmdUI, ID_MOUSE_TRACE_MODE3);
+}
+
+void CMrgView::OnUpdateFollowFocus(CCmdUI* pCmdUI) {
+    UpdateTraceMode(pCmdUI, ID_FOLLOW_FOCUS);
 }

@@ -32,10 +32,12 @@ class CMrgView : public CMrgViewBase {
     void OnMouseTraceMode1();
     void OnMouseTraceMode2();
     void OnMouseTraceMode3();
+    void OnFollowFocus();
     void OnUpdateAreaCommand(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode1(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode2(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode3(CCmdUI* pCmdUI);
+    void OnUpdateFollowFocus(CCmdUI* pCmdUI);
 
     // Input inside the modes.
     void OnLButtonDown(UINT nFlags, POINT point);
@@ -76,6 +78,8 @@ class CMrgView : public CMrgViewBase {
     SelectState m_nSelectState = SELECT_IDLE;
     POINT m_ptAnchor{0, 0};
     POINT m_ptLastCursor{0, 0};
+    // What Follow Focus last saw: the caret, or the focused control, on the screen.
+    RECT m_rcLastFocus{0, 0, 0, 0};
     RECT m_rcSelection{0, 0, 0, 0};
     int m_nDivisor = 0;
     int m_nTraceMode = 0;
@@ -95,6 +99,7 @@ class CMrgView : public CMrgViewBase {
     void SelectAreaMove(POINT point);
     void SelectWindowMove(POINT point);
     void TraceMove(POINT point);
+    void FollowFocus();
     void AdjustSelectionByKey(UINT nChar);
     void StepQuarter(UINT nChar);
 };

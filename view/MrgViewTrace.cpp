@@ -1,4 +1,5 @@
-// The three trace modes: the output area follows the pointer, polled every 20 ms.
+// The trace modes: the output area follows the pointer, or the text caret and the keyboard
+// focus of the program in the foreground, polled every 20 ms.
 #include "MrgView.h"
 
 #include "../model/AreaModes.h"
@@ -20,7 +21,9 @@ void CMrgView::EnterTraceMode(int nMode) {
         m_rcSelection = doc->m_rcDisplayArea;
     }
     // With no area (the whole desktop) the trace is idle, and the pointer stays where it is.
-    if (IsRectEmpty(&m_rcSelection)) {
+    // Following the focus leaves the pointer alone, and takes the first poll for a move.
+    if (IsRectEmpty(&m_rcSelection) || nMode == ID_FOLLOW_FOCUS) {
+        m_rcLastFocus = RECT{0, 0, 0, 0};
         return;
     }
     // The pointer jumps to the middle of the area; the poll does not take that for a move.
@@ -40,6 +43,10 @@ bool CMrgView::GetTracedArea(RECT& rect) const {
 void CMrgView::OnTimer(UINT_PTR) {
     const CMrgDoc* doc = GetDocument();
     if (doc == nullptr || IsRectEmpty(&doc->m_rcDisplayArea) || !IsTraceMode(m_nMode)) {
+        return;
+    }
+    if (m_nMode == ID_FOLLOW_FOCUS) {
+        FollowFocus();
         return;
     }
     POINT cursor{0, 0};
@@ -64,6 +71,43 @@ void CMrgView::TraceMove(POINT point) {
         moved = PushedBy(point, m_rcSelection);
     }
     if (moved) {
+        SetSelection(KeepInsideClient(*moved, ClientArea()), TRUE);
+    }
+}
+
+namespace {
+
+// What the user is working at in the program in the foreground, on the screen, as that
+// program shows it to others: its text caret, else its focused control. Nothing when neither
+// is shown, or when the foreground is this program's own (its menu, its dialogs).
+bool FocusOnScreen(RECT& rect) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(0, &info) || info.hwndFocus == nullptr ||
+        ::GetWindowThreadProcessId(info.hwndFocus, nullptr) == ::GetCurrentThreadId()) {
+        return false;
+    }
+    if (info.hwndCaret != nullptr && !IsRectEmpty(&info.rcCaret)) {
+        rect = info.rcCaret;
+        POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+        ::ClientToScreen(info.hwndCaret, &corners[0]);
+        ::ClientToScreen(info.hwndCaret, &corners[1]);
+        rect = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+        return true;
+    }
+    return ::GetWindowRect(info.hwndFocus, &rect) != FALSE;
+}
+
+} // namespace
+
+// Nothing moves while the caret and the focus stay where they were.
+void CMrgView::FollowFocus() {
+    RECT focus{};
+    if (!FocusOnScreen(focus) || EqualRect(&focus, &m_rcLastFocus)) {
+        return;
+    }
+    m_rcLastFocus = focus;
+    if (std::optional<RECT> moved = KeptInView(focus, m_rcSelection)) {
         SetSelection(KeepInsideClient(*moved, ClientArea()), TRUE);
     }
 }

@@ -189,6 +189,17 @@ std::optional<RECT> PushedBy(POINT pointer, const RECT& area) {
                   past(pointer.y, inner.top, inner.bottom));
 }
 
+std::optional<RECT> KeptInView(const RECT& followed, const RECT& area) {
+    // Pushed by its far edges, which the zone's far edges then meet: the last pixel inside.
+    const POINT farCorner{followed.right, followed.bottom};
+    std::optional<RECT> moved = PushedBy(farCorner, area);
+    const RECT& after = moved ? *moved : area;
+    if (std::optional<RECT> back = PushedBy(POINT{followed.left, followed.top}, after)) {
+        moved = back;
+    }
+    return moved;
+}
+
 RECT KeepInsideClient(const RECT& rect, const RECT& client) {
     Wide dx = 0;
     if (rect.left < client.left) {

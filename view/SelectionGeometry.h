@@ -44,6 +44,10 @@ RECT CentredOn(POINT pointer, const RECT& area);
 // Trace mode 3: the area pushed by how far the pointer has passed its inner zone (10.5 %
 // in from each edge), or nothing while the pointer is inside that zone.
 std::optional<RECT> PushedBy(POINT pointer, const RECT& area);
+// Follow Focus: the area pushed as Trace mode 3 pushes it, so that the whole of what is
+// followed (a caret, a focused control) lies in its inner zone, its top-left corner first
+// when it is larger than the zone; nothing while it already does.
+std::optional<RECT> KeptInView(const RECT& followed, const RECT& area);
 // The rectangle moved back inside the client area, its size kept; one that sticks out on the
 // left or top lines up with that edge.
 RECT KeepInsideClient(const RECT& rect, const RECT& client);

@@ -1,5 +1,6 @@
 // The trace modes, and what ends or suspends any mode.
 #include "model/ShadowRegisters.h"
+#include "platform/sim/control/other_programs.h"
 #include "platform/sim/converter/chip/converter_chip.h"
 #include "platform/sim/user32/user32_state.h"
 #include "tests/support/wire.h"
@@ -192,3 +193,61 @@ TEST_F(TraceTest, ATrayClickAfterASessionEndShowsTheAreaItemsGrayed) {
 }
 
 } // namespace
+
+namespace {
+
+// A caret or control on the screen lies in the area's inner zone, 10.5 % in from each edge.
+bool InTheInnerZone(const RECT& shown, const RECT& area) {
+    const LONG mx = (area.right - area.left) * 105 / 1000;
+    const LONG my = (area.bottom - area.top) * 105 / 1000;
+    return shown.left >= area.left + mx && shown.right <= area.right - mx &&
+           shown.top >= area.top + my && shown.bottom <= area.bottom - my;
+}
+
+RECT OnScreen(HWND window, RECT client) {
+    POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+    ClientToScreen(window, &corners[0]);
+    ClientToScreen(window, &corners[1]);
+    return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
+}
+
+} // namespace
+
+// Another program's text caret is kept inside the area as it moves; where that program shows
+// no caret, its focused control is; the pointer is left alone, and the mode's command again
+// stores the area.
+TEST_F(TraceTest, FollowFocusKeepsTheCaretAndOtherwiseTheFocusedControlInView) {
+    StartWithStoredArea();
+    sim::WindowManager::ForeignWindow editor;
+    editor.title = "Editor";
+    editor.rect = RECT{0, 0, 1000, 700};
+    const HWND page = sim::Windows().AddForeignWindow(editor);
+    sim::WindowManager::ForeignWindow button;
+    button.rect = RECT{850, 600, 950, 640};
+    button.parent = page;
+    const HWND control = sim::Windows().AddForeignWindow(button);
+    const POINT pointer = sim::User32().cursor;
+    Choose(ID_FOLLOW_FOCUS);
+    sim::FocusOtherProgramsWindow(page); // the user goes back to the editor
+    sim::PlaceOtherProgramsCaret(page, RECT{200, 150, 202, 166});
+    world.RunFor(100);
+    EXPECT_FALSE(Doc()->m_bPreview) << "the caret is already in view";
+    for (const LONG x : {400L, 700L, 40L}) {
+        sim::PlaceOtherProgramsCaret(page, RECT{x, 150, x + 2, 166});
+        world.RunFor(20);
+        EXPECT_TRUE(InTheInnerZone(OnScreen(page, RECT{x, 150, x + 2, 166}), Selection()))
+            << "the caret typed to x " << x;
+    }
+    sim::RemoveOtherProgramsCaret(page);
+    sim::FocusOtherProgramsWindow(control);
+    world.RunFor(20);
+    RECT controlRect{};
+    GetWindowRect(control, &controlRect);
+    EXPECT_TRUE(InTheInnerZone(controlRect, Selection())) << "the focused control, without a caret";
+    EXPECT_EQ(pointer.x, sim::User32().cursor.x);
+    EXPECT_EQ(pointer.y, sim::User32().cursor.y);
+    const RECT last = Selection();
+    Choose(ID_FOLLOW_FOCUS);
+    EXPECT_TRUE(SameRect(Stored(), last));
+    EXPECT_EQ(0, View()->m_nMode);
+}

@@ -63,15 +63,20 @@ BOOL GetGUIThreadInfo(DWORD thread, GUITHREADINFO* info) {
         return FALSE;
     }
     const sim::User32State& user = sim::User32();
-    *info = GUITHREADINFO{sizeof(GUITHREADINFO),
-                          0,
-                          ofThread(windows.Active()),
-                          ofThread(windows.Focus()),
-                          ofThread(windows.Capture()),
-                          nullptr,
-                          nullptr,
-                          nullptr,
-                          RECT{0, 0, 0, 0}};
+    const auto otherFocus = user.otherThreadsFocus.find(thread);
+    const HWND focus = thread == sim::kProgramThread                ? windows.Focus()
+                       : otherFocus != user.otherThreadsFocus.end() ? otherFocus->second
+                                                                    : nullptr;
+    *info = GUITHREADINFO{
+        sizeof(GUITHREADINFO),
+        0,
+        ofThread(thread == sim::kProgramThread ? windows.Active() : windows.Foreground()),
+        ofThread(focus),
+        ofThread(windows.Capture()),
+        nullptr,
+        nullptr,
+        nullptr,
+        RECT{0, 0, 0, 0}};
     const auto caret = user.carets.find(thread);
     if (caret != user.carets.end() && windows.Find(caret->second.window) != nullptr) {
         info->hwndCaret = caret->second.window;

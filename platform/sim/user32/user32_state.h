@@ -70,6 +70,8 @@ struct User32State {
         RECT rect{0, 0, 0, 0};
     };
     std::map<DWORD, Caret> carets;
+    // The focus in each other program's thread, which that program sets in its own windows.
+    std::map<DWORD, HWND> otherThreadsFocus;
     int threadInputAttachments = 0; // attached pairs now
     int threadInputAttachCalls = 0;
 };
