@@ -1,4 +1,5 @@
 #include "Desktop.h"
+#include "platform/sim/control/other_programs.h"
 #include "platform/sim/user32/user32_state.h"
 #include "platform/win32.h"
 
@@ -70,6 +71,10 @@ std::vector<std::string> Desktop::Describe() const {
         if ((window->style & WS_CHILD) && parent != m_windows.end()) {
             line += " child-of " + std::to_string(parent - m_windows.begin() + 1);
         }
+        line += handle == m_focus ? " focused" : "";
+        if (m_caret && m_caret->window == handle) {
+            line += " caret " + std::to_string(m_caret->at.x) + " " + std::to_string(m_caret->at.y);
+        }
         line += window->visible ? "" : " hidden";
         line += window->enabled ? "" : " disabled";
         line += (window->exStyle & WS_EX_TRANSPARENT) ? " transparent" : "";
@@ -81,4 +86,53 @@ std::vector<std::string> Desktop::Describe() const {
         lines.push_back(line);
     }
     return lines;
+}
+
+bool Desktop::Focus(int number) {
+    const HWND window = Window(number);
+    if (window == nullptr) {
+        return false;
+    }
+    m_focus = window;
+    sim::FocusOtherProgramsWindow(window);
+    return true;
+}
+
+bool Desktop::PlaceCaret(int number, POINT at) {
+    const HWND window = Window(number);
+    if (window == nullptr) {
+        return false;
+    }
+    if (m_caret && m_caret->window != window) {
+        sim::RemoveOtherProgramsCaret(m_caret->window);
+    }
+    m_caret = Caret{window, at};
+    ShowCaret();
+    return true;
+}
+
+bool Desktop::Type(const std::string& text) {
+    if (!m_caret || m_caret->window != m_focus) {
+        return false;
+    }
+    RECT client{};
+    GetClientRect(m_caret->window, &client);
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & 0xC0) == 0x80) {
+            continue; // a UTF-8 character counts once
+        }
+        m_caret->at.x += kCharacterWidth;
+        if (m_caret->at.x + kCharacterWidth > client.right) {
+            m_caret->at = POINT{client.left, m_caret->at.y + kLineHeight};
+        }
+    }
+    ShowCaret();
+    return true;
+}
+
+// As an edit control shows it: a line one pixel wide and as tall as the text.
+void Desktop::ShowCaret() {
+    sim::PlaceOtherProgramsCaret(
+        m_caret->window,
+        RECT{m_caret->at.x, m_caret->at.y, m_caret->at.x + 1, m_caret->at.y + kLineHeight});
 }

@@ -4,6 +4,7 @@
 
 #include "platform/sim/user32/user32_state.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,25 @@ class Desktop {
     HWND Window(int number) const;
     std::vector<std::string> Describe() const;
 
+    // What the windows' programs do as the user works in them: window N gets the keyboard
+    // focus and comes to the foreground; it shows its text caret at a point of its client area
+    // (where the user clicked, say); and text typed into the focused window moves its caret a
+    // character's width along for each character, to the next line at the right edge. False
+    // when there is no such window, or no caret in the focused one.
+    bool Focus(int number);
+    bool PlaceCaret(int number, POINT at);
+    bool Type(const std::string& text);
+
   private:
+    static constexpr int kCharacterWidth = 8;
+    static constexpr int kLineHeight = 16;
+    struct Caret {
+        HWND window = nullptr;
+        POINT at{0, 0};
+    };
+    void ShowCaret();
+
     std::vector<HWND> m_windows;
+    HWND m_focus = nullptr;
+    std::optional<Caret> m_caret;
 };

@@ -131,3 +131,37 @@ std::string PointerCommands::Window(Session& s, const Words& words) {
     s.Print("window " + std::to_string(s.Windows().Add(window)) + " added");
     return "";
 }
+
+std::string PointerCommands::Focus(Session& s, const Words& words) {
+    long number = 0;
+    if (!ParseNumber(words[1], 1, 9999, number) || !s.Windows().Focus(static_cast<int>(number))) {
+        return "there is no window " + words[1] + " (\"show windows\" lists them)";
+    }
+    return "";
+}
+
+std::string PointerCommands::Caret(Session& s, const Words& words) {
+    long number = 0;
+    long x = 0;
+    long y = 0;
+    if (!ParseNumber(words[1], 1, 9999, number) || !ParseNumber(words[2], 0, 32767, x) ||
+        !ParseNumber(words[3], 0, 32767, y)) {
+        return "caret takes a window's number and X Y in its client area";
+    }
+    if (!s.Windows().PlaceCaret(static_cast<int>(number),
+                                POINT{static_cast<LONG>(x), static_cast<LONG>(y)})) {
+        return "there is no window " + words[1] + " (\"show windows\" lists them)";
+    }
+    return "";
+}
+
+std::string PointerCommands::Type(Session& s, const Words& words) {
+    std::string text;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        text += (i == 1 ? "" : " ") + words[i];
+    }
+    if (!s.Windows().Type(text)) {
+        return "the focused window shows no caret (\"focus N\", then \"caret N X Y\")";
+    }
+    return "";
+}

@@ -9,6 +9,9 @@ const Topic kTopics[] = {
      "working (no overlay). Mode 1 keeps the area centred on the pointer, mode 2 moves it only\n"
      "when the pointer leaves it, mode 3 pushes it along when the pointer leaves an inner zone.\n"
      "The pointer is looked at every 20 ms: \"move X Y\" then \"wait 20\" shows the TV follow.\n"
+     "Follow Focus, below them, follows the text caret of the program you type into instead\n"
+     "(its focused control where it shows no caret), pushed along as mode 3 pushes: try\n"
+     "\"focus 2\", \"caret 2 10 10\" and \"type ...\" on the editor's page.\n"
      "Choosing the checked mode again ends it and stores the area where it is."},
     {"aspect ratio",
      "Aspect Ratio (the Normal page): the shape Select Area keeps while you drag: 4:3 (a TV's),\n"
