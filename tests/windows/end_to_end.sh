@@ -74,12 +74,12 @@ menu_key() { desktop_keys $(wintool menu-point 1 1) "$@"; } # a key to the open 
 # Mouse Trace Mode 1 from the menu Ctrl+Alt+L opened, by the mouse: the keyboard reaches a
 # menu opened by a shortcut only while its program has the foreground, which Wine does not
 # always give it. Change Display Area... (the first of the menu's eight rows) opens its
-# submenu, and the pointer goes to Mouse Trace Mode 1, the first of its three, and clicks
+# submenu, and the pointer goes to Mouse Trace Mode 1, the first of its four, and clicks
 # there. Sets trace_end, the point clicked.
 menus_open() { [ "$(wintool menus)" -ge "$1" ]; }
 trace_mode_1_by_mouse() {
     click $(wintool menu-point 1 8) && within 5 menus_open 2 || return 1
-    trace_end=$(wintool menu-point 1 3)
+    trace_end=$(wintool menu-point 1 4)
     with_traffic_or_none xdotool mousemove $trace_end || return 1
     xdotool click 1 && within 5 menu_closed && settled
 }
@@ -135,6 +135,32 @@ act_trace_mode_1() {
     # Ended from the menu where the pointer is; the trace follows the pointer into it, and
     # corvane-sim's script moves to the point clicked.
     desktop_keys 800 500 ctrl+alt+l && within 5 menu_open && trace_mode_1_by_mouse
+}
+# Follow Focus, the submenu's fourth item, chosen by the mouse as Mouse Trace Mode 1 is.
+follow_focus_by_mouse() {
+    click $(wintool menu-point 1 8) && within 5 menus_open 2 || return 1
+    click $(wintool menu-point 4 4) && within 5 menu_closed && settled
+}
+editor_shown() { wintool windows | grep -q '|editor$'; }
+# Follow Focus after Quarter Screen: another program's edit control, below the area, clicked
+# (its caret appears there, and the area goes down to it), then typed into by SendInput until
+# the caret has walked past the area's right side (the area follows), and the mode chosen
+# again stores where it got to. Wine's edit control sets its text in its own font, so the
+# caret's places are its own: the area stored is checked, not compared with corvane-sim's.
+act_follow_focus() {
+    quarter_screen_by_keys || return 1
+    (cd "$work" && $wine wintool.exe edit-window 100 450 1000 500 >/dev/null 2>&1 &)
+    within 10 editor_shown || return 1
+    desktop_keys 300 300 ctrl+alt+l && within 5 menu_open && follow_focus_by_mouse || return 1
+    with_traffic click 110 475 || return 1
+    with_traffic wintool send-text "$(printf 'x%.0s' $(seq 100))" || return 1
+    desktop_keys 800 300 ctrl+alt+l && within 5 menu_open && follow_focus_by_mouse
+}
+# The area stored moved down to the edit control and right with its caret.
+followed_the_caret() { # AREA-LINE: "area: L T R B"
+    local left top
+    read -r _ left top _ <<<"$1"
+    [ "$left" -gt 0 ] && [ "$top" -gt 0 ] || { echo "stored $1"; return 1; }
 }
 act_option_contrast_ok() {
     open_option_sheet || return 1
@@ -328,6 +354,10 @@ run_end_to_end() {
     run_sim_script trace_mode_1 "s/MENU_X MENU_Y/$trace_end/"
     check "end to end: trace_mode_1: the stored area equals corvane-sim's" \
         diff <(grep '^area:' "$results/e2e-trace_mode_1.sim.out") "$results/e2e-trace_mode_1.wine-area.txt"
+
+    check "end to end: follow_focus runs under Wine, the scaler following the caret" e2e follow_focus
+    check "end to end: follow_focus: the area stored followed the caret down and right" \
+        followed_the_caret "$(stored_area)"
 
     check "end to end: the Option sheet's pages with a converter, in Japanese, each whole" \
         pages_in_japanese

@@ -32,6 +32,9 @@
 //                        drop-down list ID, as screen coordinates "X Y"
 //   message N            the system's text for error N, its line end shown as \r\n
 //   white-window L T R B another program's window, painted white, until it is killed
+//   edit-window L T R B  another program's window titled "editor", an edit control filling
+//                        it, until it is killed
+//   send-text TEXT       the text typed by SendInput, one key down and up a character
 //   pixel X Y            the screen's pixel there, as the screen device context reads it
 //   message-loop         a window and its message loop, doing nothing until closed: the
 //                        measure of what a resident program costs when it is idle
@@ -550,7 +553,23 @@ int main(int argc, char** argv) {
         std::printf("%s\n", shown.c_str());
         return 0;
     }
-    if ((command == "message-loop" && argc == 2) || (command == "white-window" && argc == 6)) {
+    if (command == "send-text" && argc == 3) {
+        std::vector<INPUT> keys;
+        for (const char* c = argv[2]; *c != '\0'; ++c) {
+            for (const DWORD up : {DWORD{0}, DWORD{KEYEVENTF_KEYUP}}) {
+                INPUT key{};
+                key.type = INPUT_KEYBOARD;
+                key.ki.wScan = static_cast<WORD>(static_cast<unsigned char>(*c));
+                key.ki.dwFlags = KEYEVENTF_UNICODE | up;
+                keys.push_back(key);
+            }
+        }
+        return SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) == keys.size()
+                   ? 0
+                   : 1;
+    }
+    if ((command == "message-loop" && argc == 2) ||
+        ((command == "white-window" || command == "edit-window") && argc == 6)) {
         if (command == "message-loop") {
             CreateWindowExA(0, "STATIC", "idle", WS_OVERLAPPED, 0, 0, 100, 100, nullptr, nullptr,
                             nullptr, nullptr);
@@ -563,9 +582,16 @@ int main(int argc, char** argv) {
             RegisterClassA(&white);
             const int left = std::atoi(argv[2]);
             const int top = std::atoi(argv[3]);
-            CreateWindowExA(0, "WhiteWindow", "white", WS_POPUP | WS_VISIBLE, left, top,
-                            std::atoi(argv[4]) - left, std::atoi(argv[5]) - top, nullptr, nullptr,
-                            white.hInstance, nullptr);
+            const int width = std::atoi(argv[4]) - left;
+            const int height = std::atoi(argv[5]) - top;
+            const bool edit = command == "edit-window";
+            const HWND window = CreateWindowExA(0, "WhiteWindow", edit ? "editor" : "white",
+                                                WS_POPUP | WS_VISIBLE, left, top, width, height,
+                                                nullptr, nullptr, white.hInstance, nullptr);
+            if (edit) {
+                CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 0, 0, width,
+                                height, window, nullptr, white.hInstance, nullptr);
+            }
         }
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
