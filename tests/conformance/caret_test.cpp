@@ -23,9 +23,9 @@ CONFORMANCE_TEST(TheCaretAndTheFocusAreReadAsAnotherProgramReadsThem) {
     SetForegroundWindow(window);
     SetFocus(window);
     conformance::PumpMessages(0);
-    ok(!SetCaretPos(5, 5), "no caret to move before one is made");
+    // The thread's caret position is kept with or without a caret: a new caret starts there.
+    ok(SetCaretPos(30, 40), "SetCaretPos without a caret");
     ok(CreateCaret(window, nullptr, 2, 16), "CreateCaret");
-    ok(SetCaretPos(30, 40), "SetCaretPos");
     GUITHREADINFO info = ThreadInfo(GetCurrentThreadId());
     ok(info.hwndFocus == window, "the focus: %p", static_cast<void*>(info.hwndFocus));
     ok(info.hwndCaret == window, "the caret's window: %p", static_cast<void*>(info.hwndCaret));
@@ -34,10 +34,12 @@ CONFORMANCE_TEST(TheCaretAndTheFocusAreReadAsAnotherProgramReadsThem) {
     info = ThreadInfo(0);
     ok(info.hwndCaret == window && info.hwndFocus == window, "thread 0 is the foreground's");
 
+    ok(SetCaretPos(50, 60), "SetCaretPos");
     ok(CreateCaret(window, nullptr, 0, 0), "a caret of the system's border width");
     info = ThreadInfo(GetCurrentThreadId());
-    ok(Same(info.rcCaret, RECT{0, 0, GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)}),
-       "a new caret replaces the old, at the origin: %ld %ld %ld %ld", info.rcCaret.left,
+    ok(Same(info.rcCaret,
+            RECT{50, 60, 50 + GetSystemMetrics(SM_CXBORDER), 60 + GetSystemMetrics(SM_CYBORDER)}),
+       "a new caret replaces the old, where it was: %ld %ld %ld %ld", info.rcCaret.left,
        info.rcCaret.top, info.rcCaret.right, info.rcCaret.bottom);
 
     ok(DestroyCaret(), "DestroyCaret");

@@ -28,7 +28,7 @@ void PlaceOtherProgramsCaret(HWND window, RECT caret) {
 
 void RemoveOtherProgramsCaret(HWND window) {
     if (const DWORD thread = ThreadOf(window)) {
-        User32().carets.erase(thread);
+        User32().carets[thread].window = nullptr;
     }
 }
 

@@ -5,38 +5,39 @@
 
 namespace {
 
-sim::User32State::Caret* CaretOfThisThread() {
-    auto& carets = sim::User32().carets;
-    const auto found = carets.find(sim::kProgramThread);
-    return found != carets.end() && found->second.window != nullptr ? &found->second : nullptr;
+// A thread's caret position stays with the thread, caret or none: SetCaretPos moves it
+// without a caret, and a new caret starts where the last one was.
+sim::User32State::Caret& CaretOfThisThread() {
+    return sim::User32().carets[sim::kProgramThread];
 }
 
 } // namespace
 
-// A new caret replaces the thread's old one, at the client area's origin; a width or
-// height of 0 is the system's border width or height.
+// A new caret replaces the thread's old one; a width or height of 0 is the system's border
+// width or height.
 BOOL CreateCaret(HWND window, HBITMAP, int width, int height) {
     if (sim::Windows().Find(window) == nullptr) {
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
         return FALSE;
     }
-    width = width != 0 ? width : GetSystemMetrics(SM_CXBORDER);
-    height = height != 0 ? height : GetSystemMetrics(SM_CYBORDER);
-    sim::User32().carets[sim::kProgramThread] = {window, RECT{0, 0, width, height}};
+    sim::User32State::Caret& caret = CaretOfThisThread();
+    caret.window = window;
+    caret.rect.right = caret.rect.left + (width != 0 ? width : GetSystemMetrics(SM_CXBORDER));
+    caret.rect.bottom = caret.rect.top + (height != 0 ? height : GetSystemMetrics(SM_CYBORDER));
     return TRUE;
 }
 
 BOOL SetCaretPos(int x, int y) {
-    sim::User32State::Caret* caret = CaretOfThisThread();
-    if (caret == nullptr) {
-        return FALSE;
-    }
-    OffsetRect(&caret->rect, x - caret->rect.left, y - caret->rect.top);
+    RECT& rect = CaretOfThisThread().rect;
+    OffsetRect(&rect, x - rect.left, y - rect.top);
     return TRUE;
 }
 
 BOOL DestroyCaret() {
-    return sim::User32().carets.erase(sim::kProgramThread) != 0;
+    sim::User32State::Caret& caret = CaretOfThisThread();
+    const bool had = caret.window != nullptr;
+    caret.window = nullptr;
+    return had;
 }
 
 // Thread 0 is the foreground window's. A thread that owns no window has no input queue.

@@ -64,7 +64,8 @@ struct User32State {
         DWORD time = 0;
         POINT point{0, 0};
     } lastPress;
-    // Each thread's caret, as CreateCaret made it, in its window's client coordinates.
+    // Each thread's caret, as CreateCaret made it, in its window's client coordinates; its
+    // place stays when there is no caret (window null).
     struct Caret {
         HWND window = nullptr;
         RECT rect{0, 0, 0, 0};
