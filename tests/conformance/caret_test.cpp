@@ -23,9 +23,9 @@ CONFORMANCE_TEST(TheCaretAndTheFocusAreReadAsAnotherProgramReadsThem) {
     SetForegroundWindow(window);
     SetFocus(window);
     conformance::PumpMessages(0);
-    // The thread's caret position is kept with or without a caret: a new caret starts there.
-    ok(SetCaretPos(30, 40), "SetCaretPos without a caret");
+    ok(SetCaretPos(5, 5), "SetCaretPos succeeds without a caret, and moves nothing");
     ok(CreateCaret(window, nullptr, 2, 16), "CreateCaret");
+    ok(SetCaretPos(30, 40), "SetCaretPos");
     GUITHREADINFO info = ThreadInfo(GetCurrentThreadId());
     ok(info.hwndFocus == window, "the focus: %p", static_cast<void*>(info.hwndFocus));
     ok(info.hwndCaret == window, "the caret's window: %p", static_cast<void*>(info.hwndCaret));

@@ -593,8 +593,10 @@ int main(int argc, char** argv) {
                                 height, window, nullptr, white.hInstance, nullptr);
             }
         }
+        // Keys become characters, as in any program's loop, so that typing reaches the edit.
         MSG message;
         while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
             DispatchMessageA(&message);
         }
         return 0;

@@ -5,8 +5,9 @@
 
 namespace {
 
-// A thread's caret position stays with the thread, caret or none: SetCaretPos moves it
-// without a caret, and a new caret starts where the last one was.
+// A thread's caret position stays with the thread, caret or none: a new caret starts where
+// the last one was, and SetCaretPos moves only a caret there is (succeeding either way, as
+// Wine's does).
 sim::User32State::Caret& CaretOfThisThread() {
     return sim::User32().carets[sim::kProgramThread];
 }
@@ -28,8 +29,10 @@ BOOL CreateCaret(HWND window, HBITMAP, int width, int height) {
 }
 
 BOOL SetCaretPos(int x, int y) {
-    RECT& rect = CaretOfThisThread().rect;
-    OffsetRect(&rect, x - rect.left, y - rect.top);
+    sim::User32State::Caret& caret = CaretOfThisThread();
+    if (caret.window != nullptr) {
+        OffsetRect(&caret.rect, x - caret.rect.left, y - caret.rect.top);
+    }
     return TRUE;
 }
 
