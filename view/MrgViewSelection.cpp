@@ -80,12 +80,10 @@ void CMrgView::SelectWindowMove(POINT point) {
     }
     RECT rect{};
     ::GetClientRect(window, &rect);
-    POINT topLeft{rect.left, rect.top};
-    POINT bottomRight{rect.right, rect.bottom};
-    ::ClientToScreen(window, &topLeft);
-    ::ClientToScreen(window, &bottomRight);
-    ::ScreenToClient(m_hWnd, &topLeft);
-    ::ScreenToClient(m_hWnd, &bottomRight);
+    POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    ::MapWindowPoints(window, m_hWnd, corners, 2);
+    POINT& topLeft = corners[0];
+    POINT& bottomRight = corners[1];
     // Clipped to the screen, then shaped from its top-left corner.
     const RECT client = ClientArea();
     topLeft = POINT{std::max(topLeft.x, client.left), std::max(topLeft.y, client.top)};
@@ -109,9 +107,9 @@ HWND CMrgView::WindowFromScreenPoint(POINT point) const {
          window = ::GetWindow(window, GW_HWNDNEXT)) {
         RECT client{};
         ::GetClientRect(window, &client);
-        POINT origin{0, 0};
-        ::ClientToScreen(window, &origin);
-        OffsetRect(&client, origin.x, origin.y);
+        POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
+        ::MapWindowPoints(window, nullptr, corners, 2);
+        client = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
         if (::IsWindowVisible(window) && ::IsWindowEnabled(window) &&
             !(::GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) &&
             PtInRect(&client, point)) {

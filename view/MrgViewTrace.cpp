@@ -88,10 +88,9 @@ bool FocusOnScreen(RECT& rect) {
         return false;
     }
     if (info.hwndCaret != nullptr && !IsRectEmpty(&info.rcCaret)) {
-        rect = info.rcCaret;
-        POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-        ::ClientToScreen(info.hwndCaret, &corners[0]);
-        ::ClientToScreen(info.hwndCaret, &corners[1]);
+        POINT corners[2] = {{info.rcCaret.left, info.rcCaret.top},
+                            {info.rcCaret.right, info.rcCaret.bottom}};
+        ::MapWindowPoints(info.hwndCaret, nullptr, corners, 2);
         rect = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
         return true;
     }

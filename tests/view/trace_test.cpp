@@ -206,8 +206,7 @@ bool InTheInnerZone(const RECT& shown, const RECT& area) {
 
 RECT OnScreen(HWND window, RECT client) {
     POINT corners[2] = {{client.left, client.top}, {client.right, client.bottom}};
-    ClientToScreen(window, &corners[0]);
-    ClientToScreen(window, &corners[1]);
+    MapWindowPoints(window, nullptr, corners, 2);
     return RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
 }
 
