@@ -87,13 +87,7 @@ std::string Shown(const std::string& text) {
     if (open != std::string::npos && open + 4 == line.size() && line.back() == ')') {
         line.erase(open);
     }
-    std::string shown;
-    for (char c : line) {
-        if (c != '&') {
-            shown += c;
-        }
-    }
-    return shown;
+    return WithoutAmpersands(line);
 }
 
 // The controls a user works, in the page's order. Sliders and lists are named by the text

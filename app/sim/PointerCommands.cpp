@@ -11,6 +11,10 @@
 
 namespace {
 
+std::string NoSuchWindow(const std::string& typed) {
+    return "there is no window " + typed + " (\"show windows\" lists them)";
+}
+
 bool ParseRect(const std::vector<std::string>& words, std::size_t at, RECT& rect) {
     long v[4] = {};
     for (std::size_t i = 0; i < 4; ++i) {
@@ -83,7 +87,7 @@ std::string Recolour(Session& s, const Words& words) {
     sim::Window* window = nullptr;
     if (!ParseNumber(words[1], 1, 9999, number) ||
         (window = sim::Windows().Find(s.Windows().Window(static_cast<int>(number)))) == nullptr) {
-        return "there is no window " + words[1] + " (\"show windows\" lists them)";
+        return NoSuchWindow(words[1]);
     }
     if (!ParseColour(words[3], colour)) {
         return "color takes RRGGBB, for example 3C8D5A";
@@ -135,7 +139,7 @@ std::string PointerCommands::Window(Session& s, const Words& words) {
 std::string PointerCommands::Focus(Session& s, const Words& words) {
     long number = 0;
     if (!ParseNumber(words[1], 1, 9999, number) || !s.Windows().Focus(static_cast<int>(number))) {
-        return "there is no window " + words[1] + " (\"show windows\" lists them)";
+        return NoSuchWindow(words[1]);
     }
     return "";
 }
@@ -150,7 +154,7 @@ std::string PointerCommands::Caret(Session& s, const Words& words) {
     }
     if (!s.Windows().PlaceCaret(static_cast<int>(number),
                                 POINT{static_cast<LONG>(x), static_cast<LONG>(y)})) {
-        return "there is no window " + words[1] + " (\"show windows\" lists them)";
+        return NoSuchWindow(words[1]);
     }
     return "";
 }
