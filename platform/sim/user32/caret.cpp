@@ -3,6 +3,9 @@
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/user32/user32_state.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // A thread's caret position stays with the thread, caret or none: a new caret starts where
@@ -58,11 +61,9 @@ BOOL GetGUIThreadInfo(DWORD thread, GUITHREADINFO* info) {
         const sim::Window* w = windows.Find(window);
         return w != nullptr && w->threadId == thread ? window : nullptr;
     };
-    bool hasWindows = false;
-    for (const HWND window : windows.TopLevelWindows()) {
-        hasWindows = hasWindows || ofThread(window) != nullptr;
-    }
-    if (thread == 0 || !hasWindows) {
+    const std::vector<HWND> topLevel = windows.TopLevelWindows();
+    if (thread == 0 || std::none_of(topLevel.begin(), topLevel.end(),
+                                    [&](HWND window) { return ofThread(window) != nullptr; })) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
