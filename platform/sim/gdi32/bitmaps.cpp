@@ -4,6 +4,8 @@
 #include "platform/sim/include/win32_api.h"
 #include "platform/sim/kernel32/kernel32_state.h"
 
+#include <algorithm>
+
 HDC CreateCompatibleDC(HDC dc) {
     if (dc != nullptr && sim::FindDc(dc) == nullptr) {
         SetLastError(ERROR_INVALID_HANDLE);
@@ -48,20 +50,33 @@ BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source, in
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
-    // A copy of the source first: it may be the destination's own pixels.
-    const sim::Pixels read = sim::CopyOfWhatItShows(*from);
-    const sim::Image& pixels = read.image;
-    for (int row = 0; row < height; ++row) {
-        const int fromY = sourceY + row + read.origin.y;
-        const int toY = y + row + target.origin.y;
-        for (int column = 0; column < width; ++column) {
-            const int fromX = sourceX + column + read.origin.x;
-            const int toX = x + column + target.origin.x;
-            if (pixels.Contains(fromX, fromY) && target.image->Contains(toX, toY)) {
-                target.image->pixels[static_cast<std::size_t>(toY * target.image->width + toX)] =
-                    pixels.pixels[static_cast<std::size_t>(fromY * pixels.width + fromX)];
-            }
-        }
+    // A memory bitmap is read where it lies, unless it is the destination itself; the screen
+    // is read as composed now, a copy in any case.
+    const sim::Canvas bitmap = sim::CanvasOf(*from);
+    sim::Pixels composed;
+    const bool inPlace = from->memory && bitmap.image != nullptr && bitmap.image != target.image;
+    if (!inPlace) {
+        composed = sim::CopyOfWhatItShows(*from);
+    }
+    const sim::Image& pixels = inPlace ? *bitmap.image : composed.image;
+    const POINT read = inPlace ? POINT{0, 0} : composed.origin;
+    // The rectangle clipped to both images, so that each row is one copy.
+    const int fromLeft = sourceX + read.x;
+    const int fromTop = sourceY + read.y;
+    const int toLeft = x + target.origin.x;
+    const int toTop = y + target.origin.y;
+    const int skipX = std::max({0, -fromLeft, -toLeft});
+    const int skipY = std::max({0, -fromTop, -toTop});
+    const int columns =
+        std::min({width, pixels.width - fromLeft, target.image->width - toLeft}) - skipX;
+    const int rows =
+        std::min({height, pixels.height - fromTop, target.image->height - toTop}) - skipY;
+    for (int row = skipY; columns > 0 && row < skipY + rows; ++row) {
+        const auto line =
+            pixels.pixels.begin() + ((fromTop + row) * pixels.width + fromLeft + skipX);
+        std::copy(line, line + columns,
+                  target.image->pixels.begin() +
+                      ((toTop + row) * target.image->width + toLeft + skipX));
     }
     return TRUE;
 }

@@ -18,10 +18,12 @@ sim::TvGeometry OneToOne() {
     return sim::TvGeometry{720, 480, sim::TvRect{0, 0, 719, 479}, sim::TvRect{0, 0, 719, 479}};
 }
 
-// One frame from a renderer of its own.
+// One frame, from one renderer kept for every test as the converter keeps its own (a fresh
+// renderer's buffers cost more than the frame).
 sim::Image Render(const sim::TvGeometry& geometry, const sim::TvPictureSettings& settings,
                   const sim::Image& screen) {
-    return sim::TvRenderer().Render(geometry, settings, screen);
+    static sim::TvRenderer renderer;
+    return renderer.Render(geometry, settings, screen);
 }
 
 int Red(std::uint32_t p) {
