@@ -13,6 +13,7 @@ const MenuResourceItem kTrayMenu[] = {
     {2, ID_MOUSE_TRACE_MODE2, "Mouse Trace Mode &2", "ﾏｳｽ追跡ﾓｰﾄﾞ2(&2)"},
     {2, ID_MOUSE_TRACE_MODE3, "Mouse Trace Mode &3", "ﾏｳｽ追跡ﾓｰﾄﾞ3(&3)"},
     {2, ID_FOLLOW_FOCUS, "Follow &Focus", "ﾌｫｰｶｽ追跡(&F)"},
+    {2, ID_FOLLOW_WINDOW, "Follow &Window...", "ｳｨﾝﾄﾞｳ追跡(&W)..."},
     {1, ID_SELECT_AREA, "&Select Area...", "領域選択(&S)..."},
     {1, ID_SELECT_WINDOW, "Select &Window...", "ｳｨﾝﾄﾞｳ選択(&W)..."},
     {1, ID_QUARTER_SCREEN, "&Quarter Screen", "4分割(&Q)"},

@@ -49,6 +49,7 @@ BOOL CMrgView::OnCmdMsg(UINT nID, CmdMsg kind, CCmdUI* pCmdUI) {
         {ID_MOUSE_TRACE_MODE2, &CMrgView::OnMouseTraceMode2, &CMrgView::OnUpdateMouseTraceMode2},
         {ID_MOUSE_TRACE_MODE3, &CMrgView::OnMouseTraceMode3, &CMrgView::OnUpdateMouseTraceMode3},
         {ID_FOLLOW_FOCUS, &CMrgView::OnFollowFocus, &CMrgView::OnUpdateFollowFocus},
+        {ID_FOLLOW_WINDOW, &CMrgView::OnFollowWindow, &CMrgView::OnUpdateFollowWindow},
         {ID_QUARTER_SCREEN, &CMrgView::OnQuarterScreen, &CMrgView::OnUpdateAreaCommand},
         {ID_SIXTEENTH_SCREEN, &CMrgView::OnSixteenthScreen, &CMrgView::OnUpdateAreaCommand},
     };
@@ -127,6 +128,17 @@ void CMrgView::OnFollowFocus() {
     ToggleTraceMode(ID_FOLLOW_FOCUS);
 }
 
+// Chosen while it runs, it stores where it left the area, as every trace mode does; otherwise
+// Select Window's overlay picks the window to follow.
+void CMrgView::OnFollowWindow() {
+    if (m_nMode == ID_FOLLOW_WINDOW) {
+        EndMode(TRUE, FALSE);
+        return;
+    }
+    OnSelectWindow();
+    m_bPickToFollow = TRUE;
+}
+
 // Choosing the running trace mode again keeps where it left the area.
 void CMrgView::ToggleTraceMode(int nMode) {
     if (m_nMode == nMode) {
@@ -164,4 +176,8 @@ void CMrgView::OnUpdateMouseTraceMode3(CCmdUI* pCmdUI) {
 
 void CMrgView::OnUpdateFollowFocus(CCmdUI* pCmdUI) {
     UpdateTraceMode(pCmdUI, ID_FOLLOW_FOCUS);
+}
+
+void CMrgView::OnUpdateFollowWindow(CCmdUI* pCmdUI) {
+    UpdateTraceMode(pCmdUI, ID_FOLLOW_WINDOW);
 }

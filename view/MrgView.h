@@ -1,6 +1,6 @@
 // The one view: the full-screen overlay on which an area or a window is picked, the quarter
-// and sixteenth cells, and the pointer poller of the three trace modes. It takes the area
-// commands first and says when they are available.
+// and sixteenth cells, and the poller of the trace modes (the pointer, the focus, a window). It
+// takes the area commands first and says when they are available.
 #pragma once
 
 #include "../framework/Gdi.h"
@@ -33,11 +33,13 @@ class CMrgView : public CMrgViewBase {
     void OnMouseTraceMode2();
     void OnMouseTraceMode3();
     void OnFollowFocus();
+    void OnFollowWindow();
     void OnUpdateAreaCommand(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode1(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode2(CCmdUI* pCmdUI);
     void OnUpdateMouseTraceMode3(CCmdUI* pCmdUI);
     void OnUpdateFollowFocus(CCmdUI* pCmdUI);
+    void OnUpdateFollowWindow(CCmdUI* pCmdUI);
 
     // Input inside the modes.
     void OnLButtonDown(UINT nFlags, POINT point);
@@ -68,6 +70,9 @@ class CMrgView : public CMrgViewBase {
     void DrawSelectionFrame(const RECT& rect);
     // The window whose client area Select Window offers under a point, or nullptr.
     HWND WindowFromScreenPoint(POINT point) const;
+    // What Select Window makes of a window's client area: clipped to the screen and shaped to
+    // the aspect ratio from its top-left corner; empty when none of it is on the screen.
+    RECT SelectedArea(HWND window) const;
 
     CFont m_font;
     UINT_PTR m_nTimerID = 0;
@@ -80,6 +85,10 @@ class CMrgView : public CMrgViewBase {
     POINT m_ptLastCursor{0, 0};
     // What Follow Focus last saw: the caret, or the focused control, on the screen.
     RECT m_rcLastFocus{0, 0, 0, 0};
+    // Select Window's overlay is picking the window Follow Window is to follow, and the
+    // window it follows.
+    BOOL m_bPickToFollow = FALSE;
+    HWND m_hwndFollowed = nullptr;
     RECT m_rcSelection{0, 0, 0, 0};
     int m_nDivisor = 0;
     int m_nTraceMode = 0;
@@ -93,6 +102,7 @@ class CMrgView : public CMrgViewBase {
 
   private:
     RECT ClientArea() const;
+    void HideOverlay();
     void ShowIndicator();
     void ToggleTraceMode(int nMode);
     void UpdateTraceMode(CCmdUI* pCmdUI, int nMode);
@@ -100,6 +110,8 @@ class CMrgView : public CMrgViewBase {
     void SelectWindowMove(POINT point);
     void TraceMove(POINT point);
     void FollowFocus();
+    void FollowWindowAt(POINT point);
+    void FollowWindow();
     void AdjustSelectionByKey(UINT nChar);
     void StepQuarter(UINT nChar);
 };

@@ -31,6 +31,7 @@ void CMrgView::BeginMode(int nMode, SelectState nSelectState) {
     m_wndIndicator.ShowWindow(SW_HIDE);
     m_nMode = nMode;
     m_nSelectState = nSelectState;
+    m_bPickToFollow = FALSE;
     if (IsTraceMode(nMode)) {
         m_nTraceMode = nMode;
     }
@@ -52,6 +53,7 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     const int previous = m_nMode;
     m_nSelectState = SELECT_IDLE;
     m_nMode = 0;
+    m_bPickToFollow = FALSE;
     CMrgDoc* doc = GetDocument();
     const bool empty = IsRectEmpty(&m_rcSelection) != FALSE;
     if (!empty && IsFramedMode(previous)) {
@@ -69,11 +71,7 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
         }
     }
     SetRectEmpty(&m_rcSelection);
-    if (AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr) {
-        AfxGetApp()->m_pMainWnd->ShowWindow(SW_HIDE);
-    }
-    m_snapshot.Release();
-    m_wndIndicator.ShowWindow(SW_HIDE);
+    HideOverlay();
     if (bResume && m_nTraceMode != 0) {
         EnterTraceMode(m_nTraceMode);
         return;
@@ -84,6 +82,15 @@ void CMrgView::EndMode(BOOL bApply, BOOL bResume) {
     if (doc != nullptr) {
         doc->ResumeSuppression();
     }
+}
+
+// The overlay goes from the screen, with its copy of the desktop and the indicator.
+void CMrgView::HideOverlay() {
+    if (AfxGetApp() != nullptr && AfxGetApp()->m_pMainWnd != nullptr) {
+        AfxGetApp()->m_pMainWnd->ShowWindow(SW_HIDE);
+    }
+    m_snapshot.Release();
+    m_wndIndicator.ShowWindow(SW_HIDE);
 }
 
 // Switching away from the overlay cancels it, as Esc does; a trace goes on regardless.

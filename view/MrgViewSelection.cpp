@@ -38,7 +38,11 @@ void CMrgView::OnLButtonDown(UINT, POINT point) {
         }
         break;
     case ID_SELECT_WINDOW:
-        EndMode(TRUE, TRUE);
+        if (m_bPickToFollow) {
+            FollowWindowAt(point);
+        } else {
+            EndMode(TRUE, TRUE);
+        }
         break;
     case ID_QUARTER_SCREEN:
     case ID_SIXTEENTH_SCREEN:
@@ -73,27 +77,34 @@ void CMrgView::SelectAreaMove(POINT point) {
 }
 
 void CMrgView::SelectWindowMove(POINT point) {
-    const CMrgDoc* doc = GetDocument();
     const HWND window = WindowFromScreenPoint(point);
-    if (window == nullptr || doc == nullptr) {
+    if (window == nullptr || GetDocument() == nullptr) {
         return;
     }
-    RECT rect{};
-    ::GetClientRect(window, &rect);
-    POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
-    ::MapWindowPoints(window, m_hWnd, corners, 2);
-    POINT& topLeft = corners[0];
-    POINT& bottomRight = corners[1];
-    // Clipped to the screen, then shaped from its top-left corner.
-    const RECT client = ClientArea();
-    topLeft = POINT{std::max(topLeft.x, client.left), std::max(topLeft.y, client.top)};
-    bottomRight =
-        POINT{std::min(bottomRight.x, client.right), std::min(bottomRight.y, client.bottom)};
-    const POINT corner = ConstrainAspect(topLeft, bottomRight, doc->m_nAspectRatio, client);
-    const RECT selection{topLeft.x, topLeft.y, corner.x, corner.y};
-    if (!EqualRect(&selection, &m_rcSelection)) {
+    const RECT selection = SelectedArea(window);
+    if (!IsRectEmpty(&selection) && !EqualRect(&selection, &m_rcSelection)) {
         SetSelection(selection, TRUE);
     }
+}
+
+RECT CMrgView::SelectedArea(HWND window) const {
+    const CMrgDoc* doc = GetDocument();
+    RECT rect{};
+    if (doc == nullptr || !::GetClientRect(window, &rect)) {
+        return RECT{0, 0, 0, 0};
+    }
+    POINT corners[2] = {{rect.left, rect.top}, {rect.right, rect.bottom}};
+    ::MapWindowPoints(window, m_hWnd, corners, 2);
+    // Clipped to the screen, then shaped from its top-left corner.
+    const RECT client = ClientArea();
+    const POINT topLeft{std::max(corners[0].x, client.left), std::max(corners[0].y, client.top)};
+    const POINT bottomRight{std::min(corners[1].x, client.right),
+                            std::min(corners[1].y, client.bottom)};
+    if (bottomRight.x <= topLeft.x || bottomRight.y <= topLeft.y) {
+        return RECT{0, 0, 0, 0};
+    }
+    const POINT corner = ConstrainAspect(topLeft, bottomRight, doc->m_nAspectRatio, client);
+    return RECT{topLeft.x, topLeft.y, corner.x, corner.y};
 }
 
 // The top-level windows below the overlay, the first whose client area holds the point, then

@@ -1,5 +1,5 @@
-// The trace modes: the output area follows the pointer, or the text caret and the keyboard
-// focus of the program in the foreground, polled every 20 ms.
+// The trace modes: the output area follows the pointer, the text caret and the keyboard focus
+// of the program in the foreground, or a window, polled every 20 ms.
 #include "MrgView.h"
 
 #include "../model/AreaModes.h"
@@ -21,8 +21,9 @@ void CMrgView::EnterTraceMode(int nMode) {
         m_rcSelection = doc->m_rcDisplayArea;
     }
     // With no area (the whole desktop) the trace is idle, and the pointer stays where it is.
-    // Following the focus leaves the pointer alone, and takes the first poll for a move.
-    if (IsRectEmpty(&m_rcSelection) || nMode == ID_FOLLOW_FOCUS) {
+    // Following the focus or a window leaves the pointer alone, and takes the first poll for
+    // a move.
+    if (IsRectEmpty(&m_rcSelection) || !FollowsThePointer(nMode)) {
         m_rcLastFocus = RECT{0, 0, 0, 0};
         return;
     }
@@ -49,6 +50,10 @@ void CMrgView::OnTimer(UINT_PTR) {
         FollowFocus();
         return;
     }
+    if (m_nMode == ID_FOLLOW_WINDOW) {
+        FollowWindow();
+        return;
+    }
     POINT cursor{0, 0};
     if (!::GetCursorPos(&cursor) ||
         (cursor.x == m_ptLastCursor.x && cursor.y == m_ptLastCursor.y)) {
@@ -71,42 +76,6 @@ void CMrgView::TraceMove(POINT point) {
         moved = PushedBy(point, m_rcSelection);
     }
     if (moved) {
-        SetSelection(KeepInsideClient(*moved, ClientArea()), TRUE);
-    }
-}
-
-namespace {
-
-// What the user is working at in the program in the foreground, on the screen, as that
-// program shows it to others: its text caret, else its focused control. Nothing when neither
-// is shown, or when the foreground is this program's own (its menu, its dialogs).
-bool FocusOnScreen(RECT& rect) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!::GetGUIThreadInfo(0, &info) || info.hwndFocus == nullptr ||
-        ::GetWindowThreadProcessId(info.hwndFocus, nullptr) == ::GetCurrentThreadId()) {
-        return false;
-    }
-    if (info.hwndCaret != nullptr && !IsRectEmpty(&info.rcCaret)) {
-        POINT corners[2] = {{info.rcCaret.left, info.rcCaret.top},
-                            {info.rcCaret.right, info.rcCaret.bottom}};
-        ::MapWindowPoints(info.hwndCaret, nullptr, corners, 2);
-        rect = RECT{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
-        return true;
-    }
-    return ::GetWindowRect(info.hwndFocus, &rect) != FALSE;
-}
-
-} // namespace
-
-// Nothing moves while the caret and the focus stay where they were.
-void CMrgView::FollowFocus() {
-    RECT focus{};
-    if (!FocusOnScreen(focus) || EqualRect(&focus, &m_rcLastFocus)) {
-        return;
-    }
-    m_rcLastFocus = focus;
-    if (std::optional<RECT> moved = KeptInView(focus, m_rcSelection)) {
         SetSelection(KeepInsideClient(*moved, ClientArea()), TRUE);
     }
 }

@@ -16,4 +16,5 @@ set(CONFORMANCE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/registry_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/text_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/trackbar_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_placement_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp)

@@ -28,6 +28,7 @@ TEST_F(AppTest, LeftMenuWithAConverterAndTheWholeDesktop) {
                                 "  32778 \"Mouse Trace Mode &2\" disabled",
                                 "  32779 \"Mouse Trace Mode &3\" disabled",
                                 "  32783 \"Follow &Focus\" disabled",
+                                "  32784 \"Follow &Window...\" disabled",
                                 "32771 \"&Select Area...\" enabled",
                                 "32772 \"Select &Window...\" enabled",
                                 "32780 \"&Quarter Screen\" enabled",
@@ -46,8 +47,8 @@ TEST_F(AppTest, LeftMenuWithAStoredAreaAndExternalInputsOn) {
     world.input.ClickTrayIcon(sim::MouseButton::Left);
     const auto menu = LastMenu();
     EXPECT_EQ("  32777 \"Mouse Trace Mode &1\" enabled", menu.at(1));
-    EXPECT_EQ("32774 \"&External S-Video Input\" enabled checked", menu.at(10));
-    EXPECT_EQ("32775 \"External Comp&osite Input\" enabled checked", menu.at(11));
+    EXPECT_EQ("32774 \"&External S-Video Input\" enabled checked", menu.at(11));
+    EXPECT_EQ("32775 \"External Comp&osite Input\" enabled checked", menu.at(12));
 }
 
 TEST_F(AppTest, LeftMenuWithoutAConverter) {
@@ -74,8 +75,8 @@ TEST_F(AppTest, AlternativeModelHasNoExternalInputsButKeepsTheirMarks) {
     world.Plug(config);
     ASSERT_TRUE(Start());
     world.input.ClickTrayIcon(sim::MouseButton::Left);
-    EXPECT_EQ("32774 \"&External S-Video Input\" disabled checked", LastMenu().at(10));
-    EXPECT_EQ("32775 \"External Comp&osite Input\" disabled", LastMenu().at(11));
+    EXPECT_EQ("32774 \"&External S-Video Input\" disabled checked", LastMenu().at(11));
+    EXPECT_EQ("32775 \"External Comp&osite Input\" disabled", LastMenu().at(12));
 }
 
 TEST_F(AppTest, RightMenuIsTheSameWithOrWithoutAConverter) {

@@ -74,12 +74,12 @@ menu_key() { desktop_keys $(wintool menu-point 1 1) "$@"; } # a key to the open 
 # Mouse Trace Mode 1 from the menu Ctrl+Alt+L opened, by the mouse: the keyboard reaches a
 # menu opened by a shortcut only while its program has the foreground, which Wine does not
 # always give it. Change Display Area... (the first of the menu's eight rows) opens its
-# submenu, and the pointer goes to Mouse Trace Mode 1, the first of its four, and clicks
+# submenu, and the pointer goes to Mouse Trace Mode 1, the first of its five, and clicks
 # there. Sets trace_end, the point clicked.
 menus_open() { [ "$(wintool menus)" -ge "$1" ]; }
 trace_mode_1_by_mouse() {
     click $(wintool menu-point 1 8) && within 5 menus_open 2 || return 1
-    trace_end=$(wintool menu-point 1 4)
+    trace_end=$(wintool menu-point 1 5)
     with_traffic_or_none xdotool mousemove $trace_end || return 1
     xdotool click 1 && within 5 menu_closed && settled
 }
@@ -139,7 +139,7 @@ act_trace_mode_1() {
 # Follow Focus, the submenu's fourth item, chosen by the mouse as Mouse Trace Mode 1 is.
 follow_focus_by_mouse() {
     click $(wintool menu-point 1 8) && within 5 menus_open 2 || return 1
-    click $(wintool menu-point 4 4) && within 5 menu_closed && settled
+    click $(wintool menu-point 4 5) && within 5 menu_closed && settled
 }
 editor_shown() { wintool windows | grep -q '|editor$'; }
 # Follow Focus after Quarter Screen: another program's edit control, below the area, clicked

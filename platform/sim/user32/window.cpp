@@ -218,6 +218,15 @@ BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int cx, int cy, U
         const int width = (flags & SWP_NOSIZE) ? w->rect.right - w->rect.left : cx;
         const int height = (flags & SWP_NOSIZE) ? w->rect.bottom - w->rect.top : cy;
         w->rect = RECT{left, top, left + width, top + height};
+        // A client area given apart from the frame keeps its distance from each edge.
+        if (w->client) {
+            const RECT client = *w->client;
+            w->client = RECT{left + client.left - before.left, top + client.top - before.top,
+                             w->rect.right - (before.right - client.right),
+                             w->rect.bottom - (before.bottom - client.bottom)};
+            w->client->right = std::max(w->client->right, w->client->left);
+            w->client->bottom = std::max(w->client->bottom, w->client->top);
+        }
         // Children keep their place in the parent's client area.
         MoveDescendants(window, w->rect.left - before.left, w->rect.top - before.top);
         if (width != before.right - before.left || height != before.bottom - before.top) {
