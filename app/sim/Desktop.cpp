@@ -46,9 +46,10 @@ int Desktop::Add(sim::WindowManager::ForeignWindow window) {
 }
 
 HWND Desktop::Window(int number) const {
-    return number >= 1 && number <= static_cast<int>(m_windows.size())
-               ? m_windows[static_cast<std::size_t>(number - 1)]
-               : nullptr;
+    const HWND window = number >= 1 && number <= static_cast<int>(m_windows.size())
+                            ? m_windows[static_cast<std::size_t>(number - 1)]
+                            : nullptr;
+    return IsWindow(window) ? window : nullptr;
 }
 
 // "window 2: "Page" (44, 93, 556, 436) client (44, 93, 556, 436) child-of 1 hidden"
@@ -135,4 +136,44 @@ void Desktop::ShowCaret() {
     sim::PlaceOtherProgramsCaret(
         m_caret->window,
         RECT{m_caret->at.x, m_caret->at.y, m_caret->at.x + 1, m_caret->at.y + kLineHeight});
+}
+
+bool Desktop::Move(int number, POINT to) {
+    RECT rect{};
+    const HWND window = Window(number);
+    if (window == nullptr || !GetWindowRect(window, &rect)) {
+        return false;
+    }
+    OffsetRect(&rect, to.x - rect.left, to.y - rect.top);
+    return sim::PlaceOtherProgramsWindow(window, rect);
+}
+
+bool Desktop::Resize(int number, SIZE size) {
+    RECT rect{};
+    const HWND window = Window(number);
+    if (window == nullptr || !GetWindowRect(window, &rect)) {
+        return false;
+    }
+    return sim::PlaceOtherProgramsWindow(
+        window, RECT{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy});
+}
+
+bool Desktop::Show(int number, bool show) {
+    const HWND window = Window(number);
+    return window != nullptr && sim::ShowOtherProgramsWindow(window, show);
+}
+
+// The focus and the caret go with their window.
+bool Desktop::Close(int number) {
+    const HWND window = Window(number);
+    if (window == nullptr || !sim::CloseOtherProgramsWindow(window)) {
+        return false;
+    }
+    if (!IsWindow(m_focus)) {
+        m_focus = nullptr;
+    }
+    if (m_caret && !IsWindow(m_caret->window)) {
+        m_caret.reset();
+    }
+    return true;
 }

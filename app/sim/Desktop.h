@@ -15,6 +15,7 @@ class Desktop {
     // The number `show windows` gives the window, from 1. A window without a colour of its
     // own gets the next of a few distinct ones, so that each can be told apart on the TV.
     int Add(sim::WindowManager::ForeignWindow window);
+    // The window numbered so, or nullptr when there is none (or it has been closed).
     HWND Window(int number) const;
     std::vector<std::string> Describe() const;
 
@@ -26,6 +27,14 @@ class Desktop {
     bool Focus(int number);
     bool PlaceCaret(int number, POINT at);
     bool Type(const std::string& text);
+
+    // What window N's program does with it: moves its top-left corner to a point, makes it
+    // a size (its client area keeps the frame), hides or shows it, or closes it (its children
+    // with it). False when there is no such window.
+    bool Move(int number, POINT to);
+    bool Resize(int number, SIZE size);
+    bool Show(int number, bool show);
+    bool Close(int number);
 
   private:
     static constexpr int kCharacterWidth = 8;

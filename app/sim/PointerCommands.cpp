@@ -80,19 +80,42 @@ bool ParseColour(const std::string& text, std::uint32_t& colour) {
     return true;
 }
 
-// window N color RRGGBB: another colour for a window already there.
-std::string Recolour(Session& s, const Words& words) {
+// window N color RRGGBB | move X Y | size W H | hide | show | close: what window N's program
+// does with it.
+std::string ActOnWindow(Session& s, const Words& words) {
     long number = 0;
-    std::uint32_t colour = 0;
-    sim::Window* window = nullptr;
     if (!ParseNumber(words[1], 1, 9999, number) ||
-        (window = sim::Windows().Find(s.Windows().Window(static_cast<int>(number)))) == nullptr) {
+        s.Windows().Window(static_cast<int>(number)) == nullptr) {
         return NoSuchWindow(words[1]);
     }
-    if (!ParseColour(words[3], colour)) {
-        return "color takes RRGGBB, for example 3C8D5A";
+    Desktop& desktop = s.Windows();
+    const int n = static_cast<int>(number);
+    const std::string verb = Lower(words[2]);
+    long a = 0;
+    long b = 0;
+    if (verb == "color" && words.size() == 4) {
+        std::uint32_t colour = 0;
+        if (!ParseColour(words[3], colour)) {
+            return "color takes RRGGBB, for example 3C8D5A";
+        }
+        sim::Windows().Find(desktop.Window(n))->colour = colour;
+    } else if (verb == "move" && words.size() == 5) {
+        if (!ParseNumber(words[3], -32768, 32767, a) || !ParseNumber(words[4], -32768, 32767, b)) {
+            return "window N move takes X Y, where its top-left corner goes";
+        }
+        desktop.Move(n, POINT{static_cast<LONG>(a), static_cast<LONG>(b)});
+    } else if (verb == "size" && words.size() == 5) {
+        if (!ParseNumber(words[3], 0, 32767, a) || !ParseNumber(words[4], 0, 32767, b)) {
+            return "window N size takes W H, its width and height";
+        }
+        desktop.Resize(n, SIZE{static_cast<LONG>(a), static_cast<LONG>(b)});
+    } else if ((verb == "hide" || verb == "show") && words.size() == 3) {
+        desktop.Show(n, verb == "show");
+    } else if (verb == "close" && words.size() == 3) {
+        desktop.Close(n);
+    } else {
+        return "window N takes move X Y, size W H, hide, show, close or color RRGGBB";
     }
-    window->colour = colour;
     return "";
 }
 
@@ -101,12 +124,13 @@ std::string Recolour(Session& s, const Words& words) {
 // window L T R B [client L T R B] [title TEXT] [color RRGGBB] [hidden] [disabled] [transparent]
 // [child-of N]
 std::string PointerCommands::Window(Session& s, const Words& words) {
-    if (words.size() == 4 && Lower(words[2]) == "color") {
-        return Recolour(s, words);
+    long ignored = 0;
+    if (words.size() >= 3 && !ParseNumber(words[2], -32768, 32767, ignored)) {
+        return ActOnWindow(s, words);
     }
     sim::WindowManager::ForeignWindow window;
     if (!ParseRect(words, 1, window.rect)) {
-        return "window takes L T R B first, or N color RRGGBB";
+        return "window takes L T R B first, or N and what its program does with it";
     }
     for (std::size_t i = 5; i < words.size(); ++i) {
         const std::string word = Lower(words[i]);

@@ -12,6 +12,10 @@ const Topic kTopics[] = {
      "Follow Focus, below them, follows the text caret of the program you type into instead\n"
      "(its focused control where it shows no caret), pushed along as mode 3 pushes: try\n"
      "\"focus 2\", \"caret 2 10 10\" and \"type ...\" on the editor's page.\n"
+     "Follow Window... asks you to pick a window, as Select Window does (\"move\" onto it, then\n"
+     "\"click\"); the TV then shows that window's client area wherever its program moves or\n"
+     "resizes it (\"window 3 move 200 100\", \"window 3 size 640 480\"), until it is hidden\n"
+     "or closed (\"window 3 close\"), which ends the mode.\n"
      "Choosing the checked mode again ends it and stores the area where it is."},
     {"aspect ratio",
      "Aspect Ratio (the Normal page): the shape Select Area keeps while you drag: 4:3 (a TV's),\n"
