@@ -162,6 +162,25 @@ followed_the_caret() { # AREA-LINE: "area: L T R B"
     read -r _ left top _ <<<"$1"
     [ "$left" -gt 0 ] && [ "$top" -gt 0 ] || { echo "stored $1"; return 1; }
 }
+# Follow Window, the submenu's fifth item: Select Window's overlay comes up to pick the window.
+follow_window_by_mouse() {
+    click $(wintool menu-point 1 8) && within 5 menus_open 2 || return 1
+    click $(wintool menu-point 5 5) && within 5 overlay_mapped
+}
+# Follow Window after Quarter Screen: another program's white window picked, then moved and
+# then resized by its program (SetWindowPos from outside; the scaler follows each change),
+# then closed, which ends the mode and stores the area it last showed.
+act_follow_window() {
+    quarter_screen_by_keys || return 1
+    (cd "$work" && $wine wintool.exe white-window 100 100 500 400 >/dev/null 2>&1 &)
+    within 10 white_window_shown || return 1
+    desktop_keys 800 600 ctrl+alt+l && within 5 menu_open && follow_window_by_mouse || return 1
+    with_traffic xdotool mousemove 300 250 || return 1
+    xdotool click 1 && within 5 overlay_gone && settled || return 1
+    with_traffic wintool place-window white 200 150 600 450 || return 1
+    with_traffic wintool place-window white 200 150 700 400 || return 1
+    with_traffic wintool close-window white
+}
 act_option_contrast_ok() {
     open_option_sheet || return 1
     stable_screenshot e2e-en-normal-page
@@ -358,6 +377,15 @@ run_end_to_end() {
     check "end to end: follow_focus runs under Wine, the scaler following the caret" e2e follow_focus
     check "end to end: follow_focus: the area stored followed the caret down and right" \
         followed_the_caret "$(stored_area)"
+
+    check "end to end: follow_window runs under Wine, the scaler following the window" \
+        e2e follow_window
+    pkill -f 'wintool\.exe white-window'
+    stored_area >"$results/e2e-follow_window.wine-area.txt"
+    run_sim_script follow_window
+    check "end to end: follow_window: the wire equals corvane-sim's" same_wire follow_window
+    check "end to end: follow_window: the stored area equals corvane-sim's" \
+        diff <(grep '^area:' "$results/e2e-follow_window.sim.out") "$results/e2e-follow_window.wine-area.txt"
 
     check "end to end: the Option sheet's pages with a converter, in Japanese, each whole" \
         pages_in_japanese

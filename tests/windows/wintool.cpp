@@ -35,6 +35,9 @@
 //   edit-window L T R B  another program's window titled "editor", an edit control filling
 //                        it, until it is killed
 //   send-text TEXT       the text typed by SendInput, one key down and up a character
+//   place-window TITLE L T R B  moves and sizes another program's window titled so, as its
+//                        program would (SetWindowPos, not activating it)
+//   close-window TITLE   asks that window to close (WM_CLOSE), as its close box does
 //   pixel X Y            the screen's pixel there, as the screen device context reads it
 //   message-loop         a window and its message loop, doing nothing until closed: the
 //                        measure of what a resident program costs when it is idle
@@ -601,6 +604,20 @@ int main(int argc, char** argv) {
         }
         return 0;
     }
+    if (command == "place-window" && argc == 7) {
+        const HWND window = FindWindowA(nullptr, argv[2]);
+        const int left = std::atoi(argv[3]);
+        const int top = std::atoi(argv[4]);
+        return window != nullptr &&
+                       SetWindowPos(window, nullptr, left, top, std::atoi(argv[5]) - left,
+                                    std::atoi(argv[6]) - top, SWP_NOZORDER | SWP_NOACTIVATE)
+                   ? 0
+                   : 1;
+    }
+    if (command == "close-window" && argc == 3) {
+        const HWND window = FindWindowA(nullptr, argv[2]);
+        return window != nullptr && PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
     if (command == "pixel" && argc == 4) {
         const HDC screen = GetDC(nullptr);
         const COLORREF pixel = GetPixel(screen, std::atoi(argv[2]), std::atoi(argv[3]));
@@ -640,6 +657,7 @@ int main(int argc, char** argv) {
         "menu-point N COUNT | "
         "dialog-point "
         "ok|close|tab|ID |"
-        " dialog-checked ID | list-item-point ID | focus-class | message N | message-loop\n");
+        " dialog-checked ID | list-item-point ID | focus-class | message N | message-loop | "
+        "place-window TITLE L T R B | close-window TITLE\n");
     return 2;
 }
