@@ -2,6 +2,8 @@
 
 #include "Session.h"
 #include "Text.h"
+#include "model/AreaModes.h"
+#include "model/MrgDoc.h"
 #include "platform/sim/user32/user32_state.h"
 
 namespace {
@@ -46,12 +48,11 @@ std::string Find(HMENU menu, const std::string& item, UINT& id) {
             }
         }
     }
+    // A disabled item's id is given too, so that the caller can say why.
     const auto take = [&](const sim::MenuItem& entry) {
-        if (entry.state & (MF_GRAYED | MF_DISABLED)) {
-            return Quoted(item) + " is not available now";
-        }
         id = entry.id;
-        return std::string();
+        return (entry.state & (MF_GRAYED | MF_DISABLED)) ? Quoted(item) + " is not available now"
+                                                         : std::string();
     };
     std::vector<const sim::MenuItem*> beginning;
     for (const sim::MenuItem* entry : commands) {
@@ -80,6 +81,22 @@ std::string Find(HMENU menu, const std::string& item, UINT& id) {
     return "the menu has no item " + Quoted(item) + "; its items are " + Listed(commands);
 }
 
+// Why the program greys an item out, as the user would work it out from what they see.
+std::string WhyUnavailable(const Session& s, UINT id) {
+    const CMrgDoc* doc = s.Document();
+    if (doc == nullptr) {
+        return "";
+    }
+    if (doc->m_pDevice == nullptr) {
+        return ": no converter is plugged in (\"plug\" plugs one in)";
+    }
+    if (IsTraceMode(static_cast<int>(id)) && IsRectEmpty(&doc->m_rcDisplayArea)) {
+        return ": the trace modes need an area smaller than the screen stored (Select Area, "
+               "Select Window or Quarter Screen stores one)";
+    }
+    return "";
+}
+
 } // namespace
 
 namespace MenuCommands {
@@ -93,6 +110,8 @@ std::string Choose(Session& s, const Words& words) {
     std::string error = Find(s.OpenMenu(), item, id);
     if (error.empty()) {
         s.CloseMenu(id);
+    } else if (id != 0) {
+        error += WhyUnavailable(s, id);
     }
     return error;
 }
