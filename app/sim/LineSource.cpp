@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include <editline/readline.h>
-#include <sys/select.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,7 +105,9 @@ LineSource::~LineSource() {
 }
 
 // The line editor fed a key at a time, so that time can pass while the user types: every
-// 20 ms without a key the waiting hook runs (and may print above the line being typed).
+// 20 ms without a key the waiting hook runs (and may print above the line being typed). A
+// terminal that goes away (its window closed) ends the input as Ctrl+D does; a signal that ends
+// the session ends the read, also one that came while a key was being read.
 char* LineSource::ReadEdited(const char* prompt) {
     g_lineDone = false;
     g_lineRead = nullptr;
@@ -113,12 +115,13 @@ char* LineSource::ReadEdited(const char* prompt) {
     rl_callback_handler_install(prompt, TakeLine);
     m_editing = true;
     while (!g_lineDone) {
-        fd_set keys;
-        FD_ZERO(&keys);
-        FD_SET(fileno(m_input), &keys);
-        timeval tick{0, 20000};
-        const int ready =
-            select(fileno(m_input) + 1, &keys, nullptr, nullptr, m_whileWaiting ? &tick : nullptr);
+        pollfd keys{fileno(m_input), POLLIN, 0};
+        const int ready = poll(&keys, 1, m_whileWaiting ? 20 : -1);
+        if ((ready > 0 && (keys.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) ||
+            InterruptRequested()) {
+            rl_callback_handler_remove();
+            break;
+        }
         if (ready > 0) {
             rl_callback_read_char();
             m_interruptedEmpty = rl_end == 0;
