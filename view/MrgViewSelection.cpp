@@ -78,7 +78,7 @@ void CMrgView::SelectAreaMove(POINT point) {
 
 void CMrgView::SelectWindowMove(POINT point) {
     const HWND window = WindowFromScreenPoint(point);
-    if (window == nullptr || GetDocument() == nullptr) {
+    if (window == nullptr) {
         return;
     }
     const RECT selection = SelectedArea(window);

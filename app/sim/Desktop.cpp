@@ -138,24 +138,25 @@ void Desktop::ShowCaret() {
         RECT{m_caret->at.x, m_caret->at.y, m_caret->at.x + 1, m_caret->at.y + kLineHeight});
 }
 
-bool Desktop::Move(int number, POINT to) {
+// The window's program gives it a rectangle made from the one it has.
+template <typename Reshape> bool Desktop::Place(int number, Reshape reshape) const {
     RECT rect{};
     const HWND window = Window(number);
-    if (window == nullptr || !GetWindowRect(window, &rect)) {
-        return false;
-    }
-    OffsetRect(&rect, to.x - rect.left, to.y - rect.top);
-    return sim::PlaceOtherProgramsWindow(window, rect);
+    return window != nullptr && GetWindowRect(window, &rect) &&
+           sim::PlaceOtherProgramsWindow(window, reshape(rect));
+}
+
+bool Desktop::Move(int number, POINT to) {
+    return Place(number, [to](RECT rect) {
+        OffsetRect(&rect, to.x - rect.left, to.y - rect.top);
+        return rect;
+    });
 }
 
 bool Desktop::Resize(int number, SIZE size) {
-    RECT rect{};
-    const HWND window = Window(number);
-    if (window == nullptr || !GetWindowRect(window, &rect)) {
-        return false;
-    }
-    return sim::PlaceOtherProgramsWindow(
-        window, RECT{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy});
+    return Place(number, [size](const RECT& rect) {
+        return RECT{rect.left, rect.top, rect.left + size.cx, rect.top + size.cy};
+    });
 }
 
 bool Desktop::Show(int number, bool show) {

@@ -44,6 +44,7 @@ class Desktop {
         POINT at{0, 0};
     };
     void ShowCaret();
+    template <typename Reshape> bool Place(int number, Reshape reshape) const;
 
     std::vector<HWND> m_windows;
     HWND m_focus = nullptr;
